@@ -1,0 +1,120 @@
+#include "Application.h"
+
+#include "BuildInfo.h"
+#include "OstrelModule.h"
+
+#include <QtQuickX.h>
+
+#include <QCommandLineParser>
+#include <QDebug>
+#include <QIcon>
+#include <QMessageBox>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQuickStyle>
+#include <QtPlugin>
+
+Q_IMPORT_PLUGIN(QtQuickXPlugin)
+
+Application::Application(int &argc, char **argv)
+    : QApplication(argc, argv)
+{ }
+
+void Application::setQmlApp(QObject *qmlApp)
+{
+    if (m_qmlApp == qmlApp)
+        return;
+    m_qmlApp = qmlApp;
+}
+
+int Application::run()
+{
+    int exitCode = 0;
+    if (processCommandLine(exitCode))
+        return exitCode;
+
+    QtQuickX::registerResources();
+    qDebug() << "Application font set to:" << font().toString();
+    QQuickStyle::setStyle(QStringLiteral("Material"));
+    QtQuickX::instance()->createUiSizes();
+
+    qDebug() << "ICON IMPORT PATHS:" << QIcon::themeSearchPaths();
+    QIcon::setFallbackSearchPaths(QIcon::fallbackSearchPaths() << QStringLiteral(":Icons"));
+
+    QQmlApplicationEngine engine;
+    engine.addImportPath(QStringLiteral("qrc:/"));
+    engine.addImportPath(QStringLiteral("qrc:/com.brannock"));
+    m_engine = &engine;
+    setupContextProperties();
+
+    if (!loadMainWindow()) {
+        m_engine = nullptr;
+        return 1;
+    }
+    const int result = launch();
+    m_engine = nullptr;
+    return result;
+}
+
+bool Application::processCommandLine(int &exitCode)
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    parser.addOption(
+        QCommandLineOption(QStringLiteral("clog"), QStringLiteral("Enable log output to console")));
+    parser.addOption(QCommandLineOption(QStringLiteral("log"),
+        QStringLiteral("Enable log output to file.\nFile name will be: "
+                       "<Documents>\\ostrel_<yyMMdd-hhmmss>.txt.")));
+    parser.parse(QCoreApplication::arguments());
+
+    if (parser.isSet(helpOption)) {
+        QMessageBox::information(nullptr, QString(), parser.helpText(), QMessageBox::Ok);
+        exitCode = 0;
+        return true;
+    }
+    return false;
+}
+
+void Application::setupContextProperties()
+{
+    QQmlContext *context = m_engine->rootContext();
+    context->setContextProperty(QStringLiteral("appCore"), this);
+    context->setContextProperty(QStringLiteral("BUILD_VERSION"), BuildInfo::buildVersion());
+    context->setContextProperty(
+        QStringLiteral("BUILD_VERSION_SHORT"), BuildInfo::buildVersionShort());
+    context->setContextProperty(QStringLiteral("BUILD_DATE"), BuildInfo::buildDate());
+#ifdef KESTRUM_NON_PRODUCTION
+    context->setContextProperty(QStringLiteral("NON_PRODUCTION_BUILD"), true);
+#else
+    context->setContextProperty(
+        QStringLiteral("NON_PRODUCTION_BUILD"), QVariant::fromValue<QObject *>(nullptr));
+#endif
+}
+
+bool Application::loadMainWindow()
+{
+    qDebug() << "Loading main window";
+    m_engine->load(QUrl(QStringLiteral("qrc:///App/Windows/MainWindow.qml")));
+    qDebug() << "Main window loaded";
+
+    const QList<QObject *> roots = m_engine->rootObjects();
+    m_mainWindow = roots.isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(roots.first());
+    if (!m_mainWindow) {
+        // Without a window there is nothing to run; the engine has already logged its errors.
+        qCritical() << "The main window could not be created";
+        return false;
+    }
+    m_engine->rootContext()->setContextProperty(QStringLiteral("MainWindow"), m_mainWindow.data());
+    qDebug() << "Create main window done";
+    return true;
+}
+
+int Application::launch()
+{
+    QMetaObject::invokeMethod(m_mainWindow, "readyToShow");
+    OstrelModule::registerTypes();
+    QMetaObject::invokeMethod(
+        m_mainWindow, "beginLaunch", Q_ARG(int, 0), Q_ARG(QString, QString()));
+    return exec();
+}

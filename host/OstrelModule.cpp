@@ -1,0 +1,31 @@
+#include "OstrelModule.h"
+
+#include "Application.h"
+#include "IO.h"
+#include "LoginCredentials.h"
+#include "LoginInfo.h"
+#include "NetworkManager.h"
+#include "ResponseStatus.h"
+#include "Role.h"
+#include "Task.h"
+
+#include <QQmlEngine>
+
+namespace OstrelModule {
+
+void registerTypes()
+{
+    const char *uri = "Ostrel";
+    qmlRegisterUncreatableType<Application>(uri, 1, 0, "Application", QStringLiteral("use core"));
+    qmlRegisterSingletonType<IO>(
+        uri, 1, 0, "IO", [](QQmlEngine *, QJSEngine *) -> QObject * { return new IO; });
+    qmlRegisterSingletonType<NetworkManager>(uri, 1, 0, "NetworkManager",
+        [](QQmlEngine *, QJSEngine *) -> QObject * { return new NetworkManager; });
+    qmlRegisterType<LoginCredentials>(uri, 1, 0, "LoginCredentials");
+    qmlRegisterType<LoginInfo>(uri, 1, 0, "LoginInfo");
+    qmlRegisterType<Task>(uri, 1, 0, "Tasks");
+    qmlRegisterType<ResponseStatus>(uri, 1, 0, "ResponseStatus");
+    qmlRegisterType<Role>(uri, 1, 0, "Role");
+}
+
+} // namespace OstrelModule

@@ -1,0 +1,122 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Controls.Material 2.15
+
+ApplicationWindow {
+    id: appWindow
+
+    property bool mockups: false
+    readonly property string titleBase: NON_PRODUCTION_BUILD
+        ? qsTr("Kestrum console [non-production build] v. %1").arg(BUILD_VERSION)
+        : qsTr("Kestrum console v.%1").arg(BUILD_VERSION_SHORT)
+
+    signal readyToShow()
+    signal beginLaunch(int errorCode, string errorMessage)
+    signal allGuiInitialized()
+
+    function runMainView() {
+        mainViewLoader.source = "qrc:///App/Views/MainView.qml"
+    }
+
+    visible: true
+    width: 1366
+    height: 768
+    title: qsTr("%1 %2").arg(titleBase).arg(mockups ? "[OFFLINE MODE]" : "")
+    Material.accent: Material.LightBlue
+
+    onBeginLaunch: {
+        console.log("MainWindow::onBeginLaunch::errorCode:", errorCode)
+        console.log("MainWindow::onBeginLaunch::errorMessage:", errorMessage)
+        if (errorCode === undefined || errorCode === 0) {
+            launcherLoader.active = true
+            return
+        }
+        if (splashScreenLoader.item)
+            splashScreenLoader.item.end()
+    }
+
+    Loader {
+        id: launcherLoader
+        objectName: "launcherLoader"
+        asynchronous: true
+        visible: false
+        active: false
+        source: "qrc:///App/QmlAppLauncher.qml"
+    }
+
+    Loader {
+        id: mainViewLoader
+        objectName: "mainViewLoader"
+        anchors.fill: parent
+        visible: false
+
+        onStatusChanged: {
+            if (status !== Loader.Ready)
+                return
+            visible = true
+            if (splashScreenLoader.item)
+                splashScreenLoader.item.end()
+            appWindow.allGuiInitialized()
+        }
+    }
+
+    Loader {
+        id: splashScreenLoader
+        objectName: "splashScreenLoader"
+        anchors.fill: parent
+        active: true
+
+        sourceComponent: Rectangle {
+            id: splash
+
+            property bool __ended: false
+
+            function end() {
+                if (__ended)
+                    return
+                __ended = true
+                if (!fadeOut.running)
+                    fadeOut.start()
+            }
+
+            color: Material.background
+
+            Column {
+                anchors.centerIn: parent
+                spacing: 12
+
+                Label {
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    text: "Kestrum console"
+                    font.pointSize: 48
+                }
+                Label {
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    text: "Brannock USA, Inc."
+                    font.pointSize: 36
+                }
+                BusyIndicator {
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    running: true
+                }
+                Label {
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    text: qsTr("Loading...")
+                }
+            }
+
+            SequentialAnimation {
+                id: fadeOut
+                OpacityAnimator {
+                    target: splash
+                    from: 1
+                    to: 0
+                    duration: 200
+                }
+                ScriptAction {
+                    script: splashScreenLoader.active = false
+                }
+            }
+        }
+    }
+}

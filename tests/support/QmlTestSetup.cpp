@@ -1,0 +1,35 @@
+#include "QmlTestSetup.h"
+
+#include "Application.h"
+#include "BuildInfo.h"
+#include "OstrelModule.h"
+
+#include <QtQuickX.h>
+
+#include <QCoreApplication>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQuickStyle>
+
+void QmlTestSetup::applicationAvailable()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Brannock USA"));
+    QCoreApplication::setApplicationName(QStringLiteral("Kestrum Console Tests"));
+    QtQuickX::registerResources();
+    QQuickStyle::setStyle(QStringLiteral("Material"));
+    QtQuickX::instance()->createUiSizes();
+    OstrelModule::registerTypes();
+}
+
+void QmlTestSetup::qmlEngineAvailable(QQmlEngine *engine)
+{
+    engine->addImportPath(QStringLiteral("qrc:/"));
+    engine->addImportPath(QStringLiteral("qrc:/com.brannock"));
+    QQmlContext *context = engine->rootContext();
+    context->setContextProperty(QStringLiteral("BUILD_VERSION"), BuildInfo::buildVersion());
+    context->setContextProperty(
+        QStringLiteral("BUILD_VERSION_SHORT"), BuildInfo::buildVersionShort());
+    context->setContextProperty(QStringLiteral("BUILD_DATE"), BuildInfo::buildDate());
+    context->setContextProperty(
+        QStringLiteral("NON_PRODUCTION_BUILD"), QVariant::fromValue<QObject *>(nullptr));
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QMap>
+#include <QObject>
+#include <QQueue>
+#include <QTcpServer>
+#include <QUrl>
+
+// A local HTTP/1.1 server for tests: records each request and answers with the next
+// scripted response (status, body, delay, or a dropped connection).
+class ScriptedHttpServer : public QObject
+{
+    Q_OBJECT
+public:
+    struct Request
+    {
+        QByteArray method;
+        QByteArray path;
+        QMap<QByteArray, QByteArray> headers; // lower-case names
+        QByteArray body;
+    };
+    struct Response
+    {
+        int status = 200;
+        QByteArray body;
+        QByteArray contentType = "application/json";
+        int delayMs = 0;
+        bool dropConnection = false;
+    };
+
+    explicit ScriptedHttpServer(QObject *parent = nullptr);
+    ~ScriptedHttpServer() override;
+
+    bool start();
+    quint16 port() const { return m_server.serverPort(); }
+    QUrl url(const QString &path = QString()) const;
+
+    void enqueue(const Response &response) { m_responses.enqueue(response); }
+    // Answer used when no scripted response is left.
+    void setDefaultResponse(const Response &response) { m_default = response; }
+    const QList<Request> &requests() const { return m_requests; }
+
+signals:
+    void requestReceived();
+
+private:
+    void onNewConnection();
+    void onReadyRead(class QTcpSocket *socket);
+    void respond(class QTcpSocket *socket, const Response &response);
+
+    QTcpServer m_server;
+    QQueue<Response> m_responses;
+    Response m_default;
+    QList<Request> m_requests;
+    QMap<class QTcpSocket *, QByteArray> m_pending;
+};
