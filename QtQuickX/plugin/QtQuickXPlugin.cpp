@@ -17,12 +17,68 @@ void QtQuickXPlugin::registerTypes(const char *uri)
 {
     qDebug() << "QtQuickXPlugin::registerTypes";
 
+    // Registration table, in table order. Rows still to be built are named here.
+    // 1 GraphicItem
+    // 2 GraphicElement
+    // 3 Knot
+    // 4 PainterPathGraphics
+    // 5 PainterPathElement
+    // 6 GroupPath
+    // 7 BoxedPathBase
+    // 8 EllipsePath
+    // 9 RectanglePath
+    // 10 PiePath
+    // 11 StrokePath
+    // 12 PolylinePath
+    // 13 RefPath
+    // 14 UnionPath
+    // 15 IntersectionPath
+    // 16 SubtractionPath
+    // 17 SnapToPixelPath
+    // 18 PainterPathCanvasPainter
+    // 19 SvgPath
+    // 20 EmptyPath
+    // 21 BasicPath
+    // 22 SimplifyPath
+    // 23 meta-type PathData
+    // 24 meta-type OperationResult
+    // 25 OperationResult
+    // 26 HitTestHelper
+    // 27 QtX
+    // 28 Enums
+    // 29 Dye
+    // 30 ElapsedTimer
+    // 31 QmlObject
+    // 32 Debounce
+    // 33 DebouncedValue
+    // 34 ActionProgress
+    // 35 SharingUtility
+    // 36 ObjectListModel
+    // 37 StorageInfo
+    // 38 Storages
+    // 39 UriUtils
+    // 40 LocalIO
+    // 41 StandardPath
+    // 42 Clipboard
+    // 43 QmlClipboard
+    // 44 ClipboardFileStorage
+    // 45 ClipboardPictureData
+    // 46 QuickInMemoryImageProvider
+    // 47 Picture
+    // 48 Args
+    // 49 ValueObserver
+    // 50 Condition
+    // 51 ConditionArgument
+    // 52 TextController
+
+    // 53 QtQuickX
     qmlRegisterSingletonType<QtQuickX>(
         uri, 1, 0, "QtQuickX", [](QQmlEngine *, QJSEngine *) -> QObject * {
             QObject *object = QtQuickX::instance();
             QQmlEngine::setObjectOwnership(object, QQmlEngine::CppOwnership);
             return object;
         });
+    // 54 UiSizes
     qmlRegisterSingletonType<UiSizes>(
         uri, 1, 0, "UiSizes", [](QQmlEngine *, QJSEngine *) -> QObject * {
             QtQuickX *library = QtQuickX::instance();
@@ -32,6 +88,18 @@ void QtQuickXPlugin::registerTypes(const char *uri)
             QQmlEngine::setObjectOwnership(sizes, QQmlEngine::CppOwnership);
             return sizes;
         });
+
+    // Rows marked * are registered under "QtQuickX" literally.
+    // 55 QmlX *
+    // 56 AdmixedProperties *
+    // 57 Matrix *
+    // 58 Rect *
+    // 59 AdmixedProperty *
+    // 60 meta-type DateTimeOffset
+    // 61 converter DateTimeOffset -> QString
+    // 62 converter QString -> DateTimeOffset
+    // 63 DateTimeOffsetType *
+    // 64 DateTimeOffset *
 }
 
 void QtQuickXPlugin::initializeEngine(QQmlEngine *engine, const char *uri)
