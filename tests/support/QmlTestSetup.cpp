@@ -3,12 +3,14 @@
 #include "Application.h"
 #include "BuildInfo.h"
 #include "OstrelModule.h"
+#include "QmlScriptedServer.h"
 
 #include <QtQuickX.h>
 
 #include <QCoreApplication>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QtQml>
 #include <QQuickStyle>
 
 void QmlTestSetup::applicationAvailable()
@@ -19,6 +21,7 @@ void QmlTestSetup::applicationAvailable()
     QQuickStyle::setStyle(QStringLiteral("Material"));
     QtQuickX::instance()->createUiSizes();
     OstrelModule::registerTypes();
+    qmlRegisterType<QmlScriptedServer>("KestrumTest", 1, 0, "ScriptedServer");
 }
 
 void QmlTestSetup::qmlEngineAvailable(QQmlEngine *engine)

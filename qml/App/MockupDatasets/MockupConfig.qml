@@ -1,0 +1,8 @@
+pragma Singleton
+import QtQuick 2.15
+
+// Switch of the offline mode, in which devices and tags come from compiled-in data.
+QtObject {
+    property bool useMockupDatasets: false
+    readonly property int devicesCountLimit: 500
+}
