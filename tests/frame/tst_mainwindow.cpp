@@ -79,10 +79,11 @@ private slots:
         const QString shortVersion = BuildInfo::buildVersionShort();
         const QString fullVersion = BuildInfo::buildVersion();
         const QVariant production = QVariant::fromValue<QObject *>(nullptr);
-        QTest::newRow("production") << production << false
-                                    << QString("Kestrum console v.%1 ").arg(shortVersion);
+        QTest::newRow("production")
+            << production << false << QString("Kestrum console v.%1 ").arg(shortVersion);
         QTest::newRow("production offline")
-            << production << true << QString("Kestrum console v.%1 [OFFLINE MODE]").arg(shortVersion);
+            << production << true
+            << QString("Kestrum console v.%1 [OFFLINE MODE]").arg(shortVersion);
         QTest::newRow("non-production")
             << QVariant(true) << false
             << QString("Kestrum console [non-production build] v. %1 ").arg(fullVersion);
@@ -105,7 +106,8 @@ private slots:
         Loaded loaded = load(QVariant::fromValue<QObject *>(nullptr));
         QVERIFY(loaded.window);
         QSignalSpy allGui(loaded.window, SIGNAL(allGuiInitialized()));
-        QMetaObject::invokeMethod(loaded.window, "beginLaunch", Q_ARG(int, 0), Q_ARG(QString, QString()));
+        QMetaObject::invokeMethod(
+            loaded.window, "beginLaunch", Q_ARG(int, 0), Q_ARG(QString, QString()));
         QVERIFY(allGui.wait(10000));
         QVERIFY(loaded.core->qmlApp);
 
@@ -115,7 +117,8 @@ private slots:
 
         // A second launch must not start another application object.
         QObject *firstApp = loaded.core->qmlApp;
-        QMetaObject::invokeMethod(loaded.window, "beginLaunch", Q_ARG(int, 0), Q_ARG(QString, QString()));
+        QMetaObject::invokeMethod(
+            loaded.window, "beginLaunch", Q_ARG(int, 0), Q_ARG(QString, QString()));
         QTest::qWait(100);
         QCOMPARE(loaded.core->qmlApp, firstApp);
         QCOMPARE(allGui.count(), 1);
@@ -126,7 +129,8 @@ private slots:
     {
         Loaded loaded = load(QVariant::fromValue<QObject *>(nullptr));
         QVERIFY(loaded.window);
-        QMetaObject::invokeMethod(loaded.window, "beginLaunch", Q_ARG(int, 3), Q_ARG(QString, "broken"));
+        QMetaObject::invokeMethod(
+            loaded.window, "beginLaunch", Q_ARG(int, 3), Q_ARG(QString, "broken"));
         QTRY_VERIFY(!item(loaded.window, "splashScreenLoader")->property("active").toBool());
         QVERIFY(!item(loaded.window, "launcherLoader")->property("active").toBool());
         QVERIFY(!loaded.core->qmlApp);
