@@ -1,3 +1,4 @@
+pragma Singleton
 import QtQuick 2.15
 
 // Texts shared by several screens, and the reasons shown for failed service requests.
