@@ -2,6 +2,21 @@
 
 #include <QVariantMap>
 
+namespace {
+
+ScriptedHttpServer::Response makeResponse(
+    int status, const QString &body, int delayMs, bool dropConnection)
+{
+    ScriptedHttpServer::Response response;
+    response.status = status;
+    response.body = body.toUtf8();
+    response.delayMs = delayMs;
+    response.dropConnection = dropConnection;
+    return response;
+}
+
+} // namespace
+
 QmlScriptedServer::QmlScriptedServer(QObject *parent)
     : QObject(parent)
 {
@@ -39,19 +54,11 @@ bool QmlScriptedServer::start()
 
 void QmlScriptedServer::enqueue(int status, const QString &body, int delayMs, bool dropConnection)
 {
-    ScriptedHttpServer::Response response;
-    response.status = status;
-    response.body = body.toUtf8();
-    response.delayMs = delayMs;
-    response.dropConnection = dropConnection;
-    m_server.enqueue(response);
+    m_server.enqueue(makeResponse(status, body, delayMs, dropConnection));
 }
 
-void QmlScriptedServer::setDefaultResponse(int status, const QString &body, int delayMs)
+void QmlScriptedServer::setDefaultResponse(
+    int status, const QString &body, int delayMs, bool dropConnection)
 {
-    ScriptedHttpServer::Response response;
-    response.status = status;
-    response.body = body.toUtf8();
-    response.delayMs = delayMs;
-    m_server.setDefaultResponse(response);
+    m_server.setDefaultResponse(makeResponse(status, body, delayMs, dropConnection));
 }

@@ -25,7 +25,8 @@ public:
     Q_INVOKABLE void enqueue(
         int status, const QString &body, int delayMs = 0, bool dropConnection = false);
     // The answer used when nothing is queued.
-    Q_INVOKABLE void setDefaultResponse(int status, const QString &body, int delayMs = 0);
+    Q_INVOKABLE void setDefaultResponse(
+        int status, const QString &body, int delayMs = 0, bool dropConnection = false);
 
 signals:
     void started();

@@ -97,8 +97,10 @@ QtObject {
     }
 
     function __logoffAt(logoffUri) {
-        // The request is sent at once, so its body still carries the token cleared below.
-        handler.requestLogoff(logoffUri)
+        // Sent at once, so the body still carries the token cleared below; without a token
+        // there is no session to end.
+        if (currentLoginInfo.sessionToken)
+            handler.requestLogoff(logoffUri)
         rememberSession = false
         loginInfo.logoff()
         currentLoginInfo.logoff()
