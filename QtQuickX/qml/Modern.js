@@ -3,6 +3,8 @@
 // Standard functions that older script engines lack; present ones are left untouched.
 // Everything sits in one closure so the library exports nothing of its own.
 (function () {
+    "use strict"
+
     function defineMissing(target, name, implementation) {
         if (typeof target[name] === "function")
             return

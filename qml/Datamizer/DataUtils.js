@@ -7,6 +7,7 @@
 if (typeof Array.prototype.removeAll !== "function") {
     Object.defineProperty(Array.prototype, "removeAll", {
         value: function (valuesToRemove) {
+            "use strict"
             if (this === null || this === undefined)
                 throw new TypeError("\"this\" is null or not defined")
             var removed = valuesToRemove || []

@@ -20,8 +20,8 @@ ScriptedHttpServer::Response makeResponse(
 QmlScriptedServer::QmlScriptedServer(QObject *parent)
     : QObject(parent)
 {
-    connect(&m_server, &ScriptedHttpServer::requestReceived, this,
-        &QmlScriptedServer::requestReceived);
+    connect(
+        &m_server, &ScriptedHttpServer::requestReceived, this, &QmlScriptedServer::requestReceived);
 }
 
 QString QmlScriptedServer::url() const

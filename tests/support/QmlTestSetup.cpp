@@ -10,8 +10,8 @@
 #include <QCoreApplication>
 #include <QQmlContext>
 #include <QQmlEngine>
-#include <QtQml>
 #include <QQuickStyle>
+#include <QtQml>
 
 void QmlTestSetup::applicationAvailable()
 {
