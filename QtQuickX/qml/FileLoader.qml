@@ -32,6 +32,8 @@ QmlObject {
     signal readyAndOk()
     signal error()
     signal timeOut()
+    // A request has been sent.
+    signal started()
 
     function reload() {
         if (!concurrent)
@@ -108,8 +110,11 @@ QmlObject {
             request.send(requestBody)
         else
             request.send()
-        if (timeOutInterval > 0 && __outstanding.indexOf(entry) >= 0)
+        if (__outstanding.indexOf(entry) < 0)
+            return
+        if (timeOutInterval > 0)
             entry.timer.start()
+        started()
     }
 
     function __onReadyStateChange(entry) {

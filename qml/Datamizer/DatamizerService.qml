@@ -103,9 +103,7 @@ QmlObject {
         requestMethod: service.requestMethod
         debounceInterval: service.debounceInterval
 
-        onIsLoadingChanged: {
-            if (!isLoading)
-                return
+        onStarted: {
             service.invoking()
             console.log("Datamizer.invoke:", service.method, LogMasking.maskedBody(requestBody))
         }

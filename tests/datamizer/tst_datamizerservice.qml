@@ -286,6 +286,7 @@ TestCase {
     function test_twoQuickCalls(data) {
         var service = makeService(singleComponent, { "concurrent": data.concurrent })
         var ok = spyOn(service, "invokedOk")
+        var invoking = spyOn(service, "invoking")
         server.enqueue(200, '{"status":0,"result":{"id":1,"n":"first"}}', 300)
         server.enqueue(200, '{"status":0,"result":{"id":2,"n":"second"}}', 0)
         var before = server.requestCount
@@ -295,6 +296,7 @@ TestCase {
         tryCompare(ok, "count", data.answers, 2000)
         wait(400)
         compare(ok.count, data.answers)
+        compare(invoking.count, 2)
     }
 
     function test_singleResult() {
