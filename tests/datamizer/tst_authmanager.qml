@@ -83,7 +83,18 @@ TestCase {
         return server.requests[server.requestCount - 1]
     }
 
+    // What a previous run with "Remember me" left behind is read when the manager starts.
     function initTestCase() {
+        storedSession.setValue("rememberUser", true)
+        storedSession.setValue("loginInfo", '{"sessionToken":"from-last-run","status":3,"role":2,"userId":9}')
+        compare(AuthManager.rememberSession, true)
+        compare(AuthManager.loginInfo.sessionToken, "from-last-run")
+        compare(AuthManager.loginInfo.status, LoginInfo.Authorized)
+        compare(AuthManager.loginInfo.role, 2)
+        compare(AuthManager.loginInfo.userId, 9)
+        compare(AuthManager.currentLoginInfo.sessionToken, "")
+        compare(AuthManager.currentLoginInfo.status, LoginInfo.Idle)
+
         verify(server.start())
         Endpoints.serviceUri = serviceUri
     }
