@@ -1,10 +1,24 @@
 #include "QtQuickXPlugin.h"
 
+#include "DateTimeOffset.h"
+#include "QmlDateTimeOffsetFactory.h"
 #include "QtQuickX.h"
 #include "UiSizes.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QQmlEngine>
+
+namespace {
+
+// One new instance per engine, without parent: the engine owns it.
+template<typename T>
+QObject *createEngineSingleton(QQmlEngine *, QJSEngine *)
+{
+    return new T;
+}
+
+} // namespace
 
 QtQuickXPlugin::QtQuickXPlugin(QObject *parent)
     : QQmlExtensionPlugin(parent)
@@ -96,10 +110,18 @@ void QtQuickXPlugin::registerTypes(const char *uri)
     // 58 Rect *
     // 59 AdmixedProperty *
     // 60 meta-type DateTimeOffset
+    qRegisterMetaType<DateTimeOffset>("DateTimeOffset");
     // 61 converter DateTimeOffset -> QString
     // 62 converter QString -> DateTimeOffset
+    DateTimeOffset::registerStringConverters();
     // 63 DateTimeOffsetType *
+    qmlRegisterUncreatableType<DateTimeOffset>("QtQuickX", 1, 0, "DateTimeOffsetType",
+        QCoreApplication::translate("QtQuickXPlugin",
+            "Create DateTimeOffset values with the DateTimeOffset "
+            "singleton: DateTimeOffset.now(), DateTimeOffset.of(...)"));
     // 64 DateTimeOffset *
+    qmlRegisterSingletonType<QmlDateTimeOffsetFactory>(
+        "QtQuickX", 1, 0, "DateTimeOffset", createEngineSingleton<QmlDateTimeOffsetFactory>);
 }
 
 void QtQuickXPlugin::initializeEngine(QQmlEngine *engine, const char *uri)
