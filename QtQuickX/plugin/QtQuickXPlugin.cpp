@@ -1,8 +1,21 @@
 #include "QtQuickXPlugin.h"
 
+#include "AdmixedProperties.h"
+#include "AdmixedProperty.h"
+#include "Args.h"
 #include "DateTimeOffset.h"
+#include "Debounce.h"
+#include "DebouncedValue.h"
+#include "Dye.h"
+#include "Matrix.h"
+#include "OperationResult.h"
+#include "QEnums.h"
+#include "QQmlObject.h"
 #include "QmlDateTimeOffsetFactory.h"
+#include "QmlX.h"
 #include "QtQuickX.h"
+#include "QtX.h"
+#include "Rect.h"
 #include "UiSizes.h"
 
 #include <QCoreApplication>
@@ -56,15 +69,24 @@ void QtQuickXPlugin::registerTypes(const char *uri)
     // 22 SimplifyPath
     // 23 meta-type PathData
     // 24 meta-type OperationResult
+    qRegisterMetaType<OperationResult>("OperationResult");
     // 25 OperationResult
+    qmlRegisterUncreatableType<OperationResult>(uri, 1, 0, "OperationResult",
+        QCoreApplication::translate("QtQuickXPlugin", "Use QtX::operationXXX(...)"));
     // 26 HitTestHelper
     // 27 QtX
+    qmlRegisterSingletonType<QtX>(uri, 1, 0, "QtX", createEngineSingleton<QtX>);
     // 28 Enums
+    qmlRegisterSingletonType<QEnums>(uri, 1, 0, "Enums", createEngineSingleton<QEnums>);
     // 29 Dye
+    qmlRegisterSingletonType<Dye>(uri, 1, 0, "Dye", createEngineSingleton<Dye>);
     // 30 ElapsedTimer
     // 31 QmlObject
+    qmlRegisterType<QQmlObject>(uri, 1, 0, "QmlObject");
     // 32 Debounce
+    qmlRegisterType<Debounce>(uri, 1, 0, "Debounce");
     // 33 DebouncedValue
+    qmlRegisterType<DebouncedValue>(uri, 1, 0, "DebouncedValue");
     // 34 ActionProgress
     // 35 SharingUtility
     // 36 ObjectListModel
@@ -80,6 +102,7 @@ void QtQuickXPlugin::registerTypes(const char *uri)
     // 46 QuickInMemoryImageProvider
     // 47 Picture
     // 48 Args
+    qmlRegisterType<Args>(uri, 1, 0, "Args");
     // 49 ValueObserver
     // 50 Condition
     // 51 ConditionArgument
@@ -105,10 +128,16 @@ void QtQuickXPlugin::registerTypes(const char *uri)
 
     // Rows marked * are registered under "QtQuickX" literally.
     // 55 QmlX *
+    qmlRegisterSingletonType<QmlX>("QtQuickX", 1, 0, "QmlX", createEngineSingleton<QmlX>);
     // 56 AdmixedProperties *
+    qmlRegisterSingletonType<AdmixedProperties>(
+        "QtQuickX", 1, 0, "AdmixedProperties", createEngineSingleton<AdmixedProperties>);
     // 57 Matrix *
+    qmlRegisterSingletonType<Matrix>("QtQuickX", 1, 0, "Matrix", createEngineSingleton<Matrix>);
     // 58 Rect *
+    qmlRegisterSingletonType<Rect>("QtQuickX", 1, 0, "Rect", createEngineSingleton<Rect>);
     // 59 AdmixedProperty *
+    qmlRegisterType<AdmixedProperty>("QtQuickX", 1, 0, "AdmixedProperty");
     // 60 meta-type DateTimeOffset
     qRegisterMetaType<DateTimeOffset>("DateTimeOffset");
     // 61 converter DateTimeOffset -> QString
