@@ -1,12 +1,16 @@
 #include "QtQuickXPlugin.h"
 
+#include "ActionProgress.h"
 #include "AdmixedProperties.h"
 #include "AdmixedProperty.h"
 #include "Args.h"
+#include "Condition.h"
+#include "ConditionArgument.h"
 #include "DateTimeOffset.h"
 #include "Debounce.h"
 #include "DebouncedValue.h"
 #include "Dye.h"
+#include "ElapsedTimer.h"
 #include "Matrix.h"
 #include "OperationResult.h"
 #include "QEnums.h"
@@ -17,6 +21,7 @@
 #include "QtX.h"
 #include "Rect.h"
 #include "UiSizes.h"
+#include "ValueObserver.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -81,6 +86,7 @@ void QtQuickXPlugin::registerTypes(const char *uri)
     // 29 Dye
     qmlRegisterSingletonType<Dye>(uri, 1, 0, "Dye", createEngineSingleton<Dye>);
     // 30 ElapsedTimer
+    qmlRegisterType<ElapsedTimer>(uri, 1, 0, "ElapsedTimer");
     // 31 QmlObject
     qmlRegisterType<QQmlObject>(uri, 1, 0, "QmlObject");
     // 32 Debounce
@@ -88,6 +94,7 @@ void QtQuickXPlugin::registerTypes(const char *uri)
     // 33 DebouncedValue
     qmlRegisterType<DebouncedValue>(uri, 1, 0, "DebouncedValue");
     // 34 ActionProgress
+    qmlRegisterType<ActionProgress>(uri, 1, 0, "ActionProgress");
     // 35 SharingUtility
     // 36 ObjectListModel
     // 37 StorageInfo
@@ -104,8 +111,11 @@ void QtQuickXPlugin::registerTypes(const char *uri)
     // 48 Args
     qmlRegisterType<Args>(uri, 1, 0, "Args");
     // 49 ValueObserver
+    qmlRegisterType<ValueObserver>(uri, 1, 0, "ValueObserver");
     // 50 Condition
+    qmlRegisterType<Condition>(uri, 1, 0, "Condition");
     // 51 ConditionArgument
+    qmlRegisterType<ConditionArgument>(uri, 1, 0, "ConditionArgument");
     // 52 TextController
 
     // 53 QtQuickX
