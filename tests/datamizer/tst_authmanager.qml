@@ -309,4 +309,35 @@ TestCase {
         LoginInfoSerializer.deserialize(null, restored)
         compare(restored.sessionToken, "abc")
     }
+
+    function offsetText(date) {
+        var minutes = -date.getTimezoneOffset()
+        var sign = minutes < 0 ? "-" : "+"
+        minutes = Math.abs(minutes)
+        return sign + String(Math.floor(minutes / 60)).padStart(2, "0") + ":" + String(minutes % 60).padStart(2, "0")
+    }
+
+    function test_serializerDates() {
+        var created = new Date(2021, 11, 29, 10, 30, 0)
+        var info = createTemporaryObject(infoComponent, testCase, { "createdAt": created, "status": LoginInfo.Authorized })
+        var parsed = JSON.parse(LoginInfoSerializer.toString(info))
+        compare(parsed.createdAt, "2021-12-29T10:30:00" + offsetText(created))
+        compare(parsed.validTo, "")
+        var restored = createTemporaryObject(infoComponent, testCase)
+        LoginInfoSerializer.deserialize(parsed, restored)
+        compare(restored.createdAt.getTime(), created.getTime())
+        compare(isNaN(restored.validTo.getTime()), true)
+    }
+
+    function test_grantedTimesAreKept() {
+        server.enqueue(200, '{"status":0,"result":{"t":"tok-t","ca":"2021-12-29T10:30:00+02:00","uea":"2021-12-30T08:30:00Z","r":1,"uId":3}}')
+        var outcome = waitForOutcome()
+        AuthManager.rememberSession = true
+        AuthManager.login(credentials({ "login": "operator", "password": "secret" }))
+        outcome.wait()
+        compare(AuthManager.currentLoginInfo.createdAt.getTime(), Date.UTC(2021, 11, 29, 8, 30, 0))
+        compare(AuthManager.loginInfo.unusedExpiredAt.getTime(), Date.UTC(2021, 11, 30, 8, 30, 0))
+        var stored = JSON.parse(AuthManager.stringLoginInfo)
+        compare(new Date(stored.createdAt).getTime(), Date.UTC(2021, 11, 29, 8, 30, 0))
+    }
 }
