@@ -1,7 +1,13 @@
 #include "QtQuickXPlugin.h"
 
+#include "EngineSingleton.h"
+#include "LocalIO.h"
 #include "QtQuickX.h"
+#include "StandardPath.h"
+#include "StorageInfo.h"
+#include "Storages.h"
 #include "UiSizes.h"
+#include "UriUtils.h"
 
 #include <QDebug>
 #include <QQmlEngine>
@@ -55,10 +61,16 @@ void QtQuickXPlugin::registerTypes(const char *uri)
     // 35 SharingUtility
     // 36 ObjectListModel
     // 37 StorageInfo
+    qmlRegisterType<StorageInfo>(uri, 1, 0, "StorageInfo");
     // 38 Storages
+    qmlRegisterSingletonType<Storages>(uri, 1, 0, "Storages", createEngineSingleton<Storages>);
     // 39 UriUtils
+    qmlRegisterSingletonType<UriUtils>(uri, 1, 0, "UriUtils", createEngineSingleton<UriUtils>);
     // 40 LocalIO
+    qmlRegisterSingletonType<LocalIO>(uri, 1, 0, "LocalIO", createEngineSingleton<LocalIO>);
     // 41 StandardPath
+    qmlRegisterSingletonType<StandardPath>(
+        uri, 1, 0, "StandardPath", createEngineSingleton<StandardPath>);
     // 42 Clipboard
     // 43 QmlClipboard
     // 44 ClipboardFileStorage
