@@ -2,6 +2,7 @@
 
 #include "EngineSingleton.h"
 #include "LocalIO.h"
+#include "QmlObjectListModel.h"
 #include "QtQuickX.h"
 #include "StandardPath.h"
 #include "StorageInfo.h"
@@ -60,6 +61,7 @@ void QtQuickXPlugin::registerTypes(const char *uri)
     // 34 ActionProgress
     // 35 SharingUtility
     // 36 ObjectListModel
+    qmlRegisterType<QmlObjectListModel>(uri, 1, 0, "ObjectListModel");
     // 37 StorageInfo
     qmlRegisterType<StorageInfo>(uri, 1, 0, "StorageInfo");
     // 38 Storages
