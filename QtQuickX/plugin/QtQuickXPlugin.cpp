@@ -11,32 +11,28 @@
 #include "DebouncedValue.h"
 #include "Dye.h"
 #include "ElapsedTimer.h"
+#include "EngineSingleton.h"
+#include "LocalIO.h"
 #include "Matrix.h"
 #include "OperationResult.h"
 #include "QEnums.h"
 #include "QQmlObject.h"
 #include "QmlDateTimeOffsetFactory.h"
+#include "QmlObjectListModel.h"
 #include "QmlX.h"
 #include "QtQuickX.h"
 #include "QtX.h"
 #include "Rect.h"
+#include "StandardPath.h"
+#include "StorageInfo.h"
+#include "Storages.h"
 #include "UiSizes.h"
+#include "UriUtils.h"
 #include "ValueObserver.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QQmlEngine>
-
-namespace {
-
-// One new instance per engine, without parent: the engine owns it.
-template<typename T>
-QObject *createEngineSingleton(QQmlEngine *, QJSEngine *)
-{
-    return new T;
-}
-
-} // namespace
 
 QtQuickXPlugin::QtQuickXPlugin(QObject *parent)
     : QQmlExtensionPlugin(parent)
@@ -97,11 +93,18 @@ void QtQuickXPlugin::registerTypes(const char *uri)
     qmlRegisterType<ActionProgress>(uri, 1, 0, "ActionProgress");
     // 35 SharingUtility
     // 36 ObjectListModel
+    qmlRegisterType<QmlObjectListModel>(uri, 1, 0, "ObjectListModel");
     // 37 StorageInfo
+    qmlRegisterType<StorageInfo>(uri, 1, 0, "StorageInfo");
     // 38 Storages
+    qmlRegisterSingletonType<Storages>(uri, 1, 0, "Storages", createEngineSingleton<Storages>);
     // 39 UriUtils
+    qmlRegisterSingletonType<UriUtils>(uri, 1, 0, "UriUtils", createEngineSingleton<UriUtils>);
     // 40 LocalIO
+    qmlRegisterSingletonType<LocalIO>(uri, 1, 0, "LocalIO", createEngineSingleton<LocalIO>);
     // 41 StandardPath
+    qmlRegisterSingletonType<StandardPath>(
+        uri, 1, 0, "StandardPath", createEngineSingleton<StandardPath>);
     // 42 Clipboard
     // 43 QmlClipboard
     // 44 ClipboardFileStorage
