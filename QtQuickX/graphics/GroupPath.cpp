@@ -1,5 +1,7 @@
 #include "GroupPath.h"
 
+#include "ListPropertyOf.h"
+
 #include "BuildContext.h"
 
 #include <QPainterPath>
@@ -17,20 +19,8 @@ GroupPath::GroupPath(QObject *parent)
 
 QQmlListProperty<QObject> GroupPath::paths()
 {
-    return QQmlListProperty<QObject>(
-        this, nullptr,
-        [](QQmlListProperty<QObject> *list, QObject *object) {
-            static_cast<GroupPath *>(list->object)->appendPath(object);
-        },
-        [](QQmlListProperty<QObject> *list) {
-            return static_cast<GroupPath *>(list->object)->pathCount();
-        },
-        [](QQmlListProperty<QObject> *list, int index) {
-            return static_cast<GroupPath *>(list->object)->pathAt(index);
-        },
-        [](QQmlListProperty<QObject> *list) {
-            static_cast<GroupPath *>(list->object)->clearPaths();
-        });
+    return listPropertyOf<QObject, GroupPath, &GroupPath::appendPath, &GroupPath::pathCount,
+        &GroupPath::pathAt, &GroupPath::clearPaths>(this);
 }
 
 void GroupPath::appendPath(QObject *object)

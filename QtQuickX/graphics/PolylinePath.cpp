@@ -1,5 +1,7 @@
 #include "PolylinePath.h"
 
+#include "ListPropertyOf.h"
+
 #include <QPainterPath>
 
 PolylinePath::PolylinePath(QObject *parent)
@@ -8,20 +10,8 @@ PolylinePath::PolylinePath(QObject *parent)
 
 QQmlListProperty<Knot> PolylinePath::knots()
 {
-    return QQmlListProperty<Knot>(
-        this, nullptr,
-        [](QQmlListProperty<Knot> *list, Knot *knot) {
-            static_cast<PolylinePath *>(list->object)->appendKnot(knot);
-        },
-        [](QQmlListProperty<Knot> *list) {
-            return static_cast<PolylinePath *>(list->object)->knotCount();
-        },
-        [](QQmlListProperty<Knot> *list, int index) {
-            return static_cast<PolylinePath *>(list->object)->knotAt(index);
-        },
-        [](QQmlListProperty<Knot> *list) {
-            static_cast<PolylinePath *>(list->object)->clearKnots();
-        });
+    return listPropertyOf<Knot, PolylinePath, &PolylinePath::appendKnot, &PolylinePath::knotCount,
+        &PolylinePath::knotAt, &PolylinePath::clearKnots>(this);
 }
 
 void PolylinePath::appendKnot(Knot *knot)

@@ -4,10 +4,13 @@
 #include "BoxedPathBase.h"
 #include "EllipsePath.h"
 #include "EmptyPath.h"
+#include "GraphicElement.h"
+#include "GraphicItem.h"
 #include "GroupPath.h"
 #include "IntersectionPath.h"
 #include "Knot.h"
 #include "PainterPathElement.h"
+#include "PainterPathGraphics.h"
 #include "PathData.h"
 #include "PiePath.h"
 #include "PolylinePath.h"
@@ -37,10 +40,14 @@ void QtQuickXPlugin::registerTypes(const char *uri)
 
     // Registration table, in table order. Rows still to be built are named here.
     // 1 GraphicItem
+    qmlRegisterType<GraphicItem>(uri, 1, 0, "GraphicItem");
     // 2 GraphicElement
+    qmlRegisterUncreatableType<GraphicElement>(
+        uri, 1, 0, "GraphicElement", QStringLiteral("Use derived classes"));
     // 3 Knot
     qmlRegisterType<Knot>(uri, 1, 0, "Knot");
     // 4 PainterPathGraphics
+    qmlRegisterType<PainterPathGraphics>(uri, 1, 0, "PainterPathGraphics");
     // 5 PainterPathElement
     qmlRegisterUncreatableType<PainterPathElement>(
         uri, 1, 0, "PainterPathElement", QStringLiteral("Use derived classes"));
