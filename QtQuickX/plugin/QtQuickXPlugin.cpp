@@ -4,6 +4,8 @@
 #include "AdmixedProperties.h"
 #include "AdmixedProperty.h"
 #include "Args.h"
+#include "BasicPath.h"
+#include "BoxedPathBase.h"
 #include "Condition.h"
 #include "ConditionArgument.h"
 #include "DateTimeOffset.h"
@@ -11,32 +13,47 @@
 #include "DebouncedValue.h"
 #include "Dye.h"
 #include "ElapsedTimer.h"
+#include "EllipsePath.h"
+#include "EmptyPath.h"
+#include "EngineSingleton.h"
+#include "GraphicElement.h"
+#include "GraphicItem.h"
+#include "GroupPath.h"
+#include "IntersectionPath.h"
+#include "Knot.h"
+#include "LocalIO.h"
 #include "Matrix.h"
 #include "OperationResult.h"
+#include "PainterPathElement.h"
+#include "PainterPathGraphics.h"
+#include "PathData.h"
+#include "PiePath.h"
+#include "PolylinePath.h"
 #include "QEnums.h"
 #include "QQmlObject.h"
 #include "QmlDateTimeOffsetFactory.h"
+#include "QmlObjectListModel.h"
 #include "QmlX.h"
 #include "QtQuickX.h"
 #include "QtX.h"
 #include "Rect.h"
+#include "RectanglePath.h"
+#include "RefPath.h"
+#include "SnapToPixelPath.h"
+#include "StandardPath.h"
+#include "StorageInfo.h"
+#include "Storages.h"
+#include "StrokePathElem.h"
+#include "SubtractionPath.h"
+#include "SvgPath.h"
 #include "UiSizes.h"
+#include "UnionPath.h"
+#include "UriUtils.h"
 #include "ValueObserver.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QQmlEngine>
-
-namespace {
-
-// One new instance per engine, without parent: the engine owns it.
-template<typename T>
-QObject *createEngineSingleton(QQmlEngine *, QJSEngine *)
-{
-    return new T;
-}
-
-} // namespace
 
 QtQuickXPlugin::QtQuickXPlugin(QObject *parent)
     : QQmlExtensionPlugin(parent)
@@ -51,28 +68,52 @@ void QtQuickXPlugin::registerTypes(const char *uri)
 
     // Registration table, in table order. Rows still to be built are named here.
     // 1 GraphicItem
+    qmlRegisterType<GraphicItem>(uri, 1, 0, "GraphicItem");
     // 2 GraphicElement
+    qmlRegisterUncreatableType<GraphicElement>(
+        uri, 1, 0, "GraphicElement", QStringLiteral("Use derived classes"));
     // 3 Knot
+    qmlRegisterType<Knot>(uri, 1, 0, "Knot");
     // 4 PainterPathGraphics
+    qmlRegisterType<PainterPathGraphics>(uri, 1, 0, "PainterPathGraphics");
     // 5 PainterPathElement
+    qmlRegisterUncreatableType<PainterPathElement>(
+        uri, 1, 0, "PainterPathElement", QStringLiteral("Use derived classes"));
     // 6 GroupPath
+    qmlRegisterType<GroupPath>(uri, 1, 0, "GroupPath");
     // 7 BoxedPathBase
+    qmlRegisterUncreatableType<BoxedPathBase>(
+        uri, 1, 0, "BoxedPathBase", QStringLiteral("Use derived classes"));
     // 8 EllipsePath
+    qmlRegisterType<EllipsePath>(uri, 1, 0, "EllipsePath");
     // 9 RectanglePath
+    qmlRegisterType<RectanglePath>(uri, 1, 0, "RectanglePath");
     // 10 PiePath
+    qmlRegisterType<PiePath>(uri, 1, 0, "PiePath");
     // 11 StrokePath
+    qmlRegisterType<StrokePathElem>(uri, 1, 0, "StrokePath");
     // 12 PolylinePath
+    qmlRegisterType<PolylinePath>(uri, 1, 0, "PolylinePath");
     // 13 RefPath
+    qmlRegisterType<RefPath>(uri, 1, 0, "RefPath");
     // 14 UnionPath
+    qmlRegisterType<UnionPath>(uri, 1, 0, "UnionPath");
     // 15 IntersectionPath
+    qmlRegisterType<IntersectionPath>(uri, 1, 0, "IntersectionPath");
     // 16 SubtractionPath
+    qmlRegisterType<SubtractionPath>(uri, 1, 0, "SubtractionPath");
     // 17 SnapToPixelPath
+    qmlRegisterType<SnapToPixelPath>(uri, 1, 0, "SnapToPixelPath");
     // 18 PainterPathCanvasPainter
     // 19 SvgPath
+    qmlRegisterType<SvgPath>(uri, 1, 0, "SvgPath");
     // 20 EmptyPath
+    qmlRegisterType<EmptyPath>(uri, 1, 0, "EmptyPath");
     // 21 BasicPath
+    qmlRegisterType<BasicPath>(uri, 1, 0, "BasicPath");
     // 22 SimplifyPath
     // 23 meta-type PathData
+    qRegisterMetaType<PathData>("PathData");
     // 24 meta-type OperationResult
     qRegisterMetaType<OperationResult>("OperationResult");
     // 25 OperationResult
@@ -97,11 +138,18 @@ void QtQuickXPlugin::registerTypes(const char *uri)
     qmlRegisterType<ActionProgress>(uri, 1, 0, "ActionProgress");
     // 35 SharingUtility
     // 36 ObjectListModel
+    qmlRegisterType<QmlObjectListModel>(uri, 1, 0, "ObjectListModel");
     // 37 StorageInfo
+    qmlRegisterType<StorageInfo>(uri, 1, 0, "StorageInfo");
     // 38 Storages
+    qmlRegisterSingletonType<Storages>(uri, 1, 0, "Storages", createEngineSingleton<Storages>);
     // 39 UriUtils
+    qmlRegisterSingletonType<UriUtils>(uri, 1, 0, "UriUtils", createEngineSingleton<UriUtils>);
     // 40 LocalIO
+    qmlRegisterSingletonType<LocalIO>(uri, 1, 0, "LocalIO", createEngineSingleton<LocalIO>);
     // 41 StandardPath
+    qmlRegisterSingletonType<StandardPath>(
+        uri, 1, 0, "StandardPath", createEngineSingleton<StandardPath>);
     // 42 Clipboard
     // 43 QmlClipboard
     // 44 ClipboardFileStorage

@@ -1,0 +1,38 @@
+#include "GraphicElement.h"
+
+GraphicElement::GraphicElement(QObject *parent)
+    : QObject(parent)
+{ }
+
+void GraphicElement::setMatrixTransform(const QMatrix4x4 &matrixTransform)
+{
+    if (m_matrixTransform == matrixTransform)
+        return;
+    m_matrixTransform = matrixTransform;
+    emit matrixTransformChanged();
+    emit itemChanged();
+}
+
+void GraphicElement::setVisible(bool visible)
+{
+    if (m_visible == visible)
+        return;
+    m_visible = visible;
+    emit visibleChanged();
+    emit itemChanged();
+}
+
+bool GraphicElement::hitTestPoint(const QPointF &, double, const QTransform &)
+{
+    return false;
+}
+
+bool GraphicElement::hitTestRect(const QRectF &, const QTransform &)
+{
+    return false;
+}
+
+bool GraphicElement::hitTestPolygon(const PathData &, const QTransform &)
+{
+    return false;
+}
