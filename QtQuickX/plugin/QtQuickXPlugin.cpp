@@ -9,11 +9,13 @@
 #include "GroupPath.h"
 #include "IntersectionPath.h"
 #include "Knot.h"
+#include "PainterPathCanvasPainter.h"
 #include "PainterPathElement.h"
 #include "PainterPathGraphics.h"
 #include "PathData.h"
 #include "PiePath.h"
 #include "PolylinePath.h"
+#include "QmlHitTestHelper.h"
 #include "QtQuickX.h"
 #include "RectanglePath.h"
 #include "RefPath.h"
@@ -77,6 +79,7 @@ void QtQuickXPlugin::registerTypes(const char *uri)
     // 17 SnapToPixelPath
     qmlRegisterType<SnapToPixelPath>(uri, 1, 0, "SnapToPixelPath");
     // 18 PainterPathCanvasPainter
+    qmlRegisterType<PainterPathCanvasPainter>(uri, 1, 0, "PainterPathCanvasPainter");
     // 19 SvgPath
     qmlRegisterType<SvgPath>(uri, 1, 0, "SvgPath");
     // 20 EmptyPath
@@ -89,6 +92,8 @@ void QtQuickXPlugin::registerTypes(const char *uri)
     // 24 meta-type OperationResult
     // 25 OperationResult
     // 26 HitTestHelper
+    qmlRegisterSingletonType<QmlHitTestHelper>(uri, 1, 0, "HitTestHelper",
+        [](QQmlEngine *, QJSEngine *) -> QObject * { return new QmlHitTestHelper; });
     // 27 QtX
     // 28 Enums
     // 29 Dye
