@@ -1,31 +1,59 @@
 #include "QtQuickXPlugin.h"
 
+#include "ActionProgress.h"
+#include "AdmixedProperties.h"
+#include "AdmixedProperty.h"
+#include "Args.h"
 #include "BasicPath.h"
 #include "BoxedPathBase.h"
+#include "Condition.h"
+#include "ConditionArgument.h"
+#include "DateTimeOffset.h"
+#include "Debounce.h"
+#include "DebouncedValue.h"
+#include "Dye.h"
+#include "ElapsedTimer.h"
 #include "EllipsePath.h"
 #include "EmptyPath.h"
+#include "EngineSingleton.h"
 #include "GraphicElement.h"
 #include "GraphicItem.h"
 #include "GroupPath.h"
 #include "IntersectionPath.h"
 #include "Knot.h"
+#include "LocalIO.h"
+#include "Matrix.h"
+#include "OperationResult.h"
 #include "PainterPathCanvasPainter.h"
 #include "PainterPathElement.h"
 #include "PainterPathGraphics.h"
 #include "PathData.h"
 #include "PiePath.h"
 #include "PolylinePath.h"
+#include "QEnums.h"
+#include "QQmlObject.h"
+#include "QmlDateTimeOffsetFactory.h"
 #include "QmlHitTestHelper.h"
+#include "QmlObjectListModel.h"
+#include "QmlX.h"
 #include "QtQuickX.h"
+#include "QtX.h"
+#include "Rect.h"
 #include "RectanglePath.h"
 #include "RefPath.h"
 #include "SnapToPixelPath.h"
+#include "StandardPath.h"
+#include "StorageInfo.h"
+#include "Storages.h"
 #include "StrokePathElem.h"
 #include "SubtractionPath.h"
 #include "SvgPath.h"
 #include "UiSizes.h"
 #include "UnionPath.h"
+#include "UriUtils.h"
+#include "ValueObserver.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QQmlEngine>
 
@@ -90,25 +118,43 @@ void QtQuickXPlugin::registerTypes(const char *uri)
     // 23 meta-type PathData
     qRegisterMetaType<PathData>("PathData");
     // 24 meta-type OperationResult
+    qRegisterMetaType<OperationResult>("OperationResult");
     // 25 OperationResult
+    qmlRegisterUncreatableType<OperationResult>(uri, 1, 0, "OperationResult",
+        QCoreApplication::translate("QtQuickXPlugin", "Use QtX::operationXXX(...)"));
     // 26 HitTestHelper
-    qmlRegisterSingletonType<QmlHitTestHelper>(uri, 1, 0, "HitTestHelper",
-        [](QQmlEngine *, QJSEngine *) -> QObject * { return new QmlHitTestHelper; });
+    qmlRegisterSingletonType<QmlHitTestHelper>(
+        uri, 1, 0, "HitTestHelper", createEngineSingleton<QmlHitTestHelper>);
     // 27 QtX
+    qmlRegisterSingletonType<QtX>(uri, 1, 0, "QtX", createEngineSingleton<QtX>);
     // 28 Enums
+    qmlRegisterSingletonType<QEnums>(uri, 1, 0, "Enums", createEngineSingleton<QEnums>);
     // 29 Dye
+    qmlRegisterSingletonType<Dye>(uri, 1, 0, "Dye", createEngineSingleton<Dye>);
     // 30 ElapsedTimer
+    qmlRegisterType<ElapsedTimer>(uri, 1, 0, "ElapsedTimer");
     // 31 QmlObject
+    qmlRegisterType<QQmlObject>(uri, 1, 0, "QmlObject");
     // 32 Debounce
+    qmlRegisterType<Debounce>(uri, 1, 0, "Debounce");
     // 33 DebouncedValue
+    qmlRegisterType<DebouncedValue>(uri, 1, 0, "DebouncedValue");
     // 34 ActionProgress
+    qmlRegisterType<ActionProgress>(uri, 1, 0, "ActionProgress");
     // 35 SharingUtility
     // 36 ObjectListModel
+    qmlRegisterType<QmlObjectListModel>(uri, 1, 0, "ObjectListModel");
     // 37 StorageInfo
+    qmlRegisterType<StorageInfo>(uri, 1, 0, "StorageInfo");
     // 38 Storages
+    qmlRegisterSingletonType<Storages>(uri, 1, 0, "Storages", createEngineSingleton<Storages>);
     // 39 UriUtils
+    qmlRegisterSingletonType<UriUtils>(uri, 1, 0, "UriUtils", createEngineSingleton<UriUtils>);
     // 40 LocalIO
+    qmlRegisterSingletonType<LocalIO>(uri, 1, 0, "LocalIO", createEngineSingleton<LocalIO>);
     // 41 StandardPath
+    qmlRegisterSingletonType<StandardPath>(
+        uri, 1, 0, "StandardPath", createEngineSingleton<StandardPath>);
     // 42 Clipboard
     // 43 QmlClipboard
     // 44 ClipboardFileStorage
@@ -116,9 +162,13 @@ void QtQuickXPlugin::registerTypes(const char *uri)
     // 46 QuickInMemoryImageProvider
     // 47 Picture
     // 48 Args
+    qmlRegisterType<Args>(uri, 1, 0, "Args");
     // 49 ValueObserver
+    qmlRegisterType<ValueObserver>(uri, 1, 0, "ValueObserver");
     // 50 Condition
+    qmlRegisterType<Condition>(uri, 1, 0, "Condition");
     // 51 ConditionArgument
+    qmlRegisterType<ConditionArgument>(uri, 1, 0, "ConditionArgument");
     // 52 TextController
 
     // 53 QtQuickX
@@ -141,15 +191,29 @@ void QtQuickXPlugin::registerTypes(const char *uri)
 
     // Rows marked * are registered under "QtQuickX" literally.
     // 55 QmlX *
+    qmlRegisterSingletonType<QmlX>("QtQuickX", 1, 0, "QmlX", createEngineSingleton<QmlX>);
     // 56 AdmixedProperties *
+    qmlRegisterSingletonType<AdmixedProperties>(
+        "QtQuickX", 1, 0, "AdmixedProperties", createEngineSingleton<AdmixedProperties>);
     // 57 Matrix *
+    qmlRegisterSingletonType<Matrix>("QtQuickX", 1, 0, "Matrix", createEngineSingleton<Matrix>);
     // 58 Rect *
+    qmlRegisterSingletonType<Rect>("QtQuickX", 1, 0, "Rect", createEngineSingleton<Rect>);
     // 59 AdmixedProperty *
+    qmlRegisterType<AdmixedProperty>("QtQuickX", 1, 0, "AdmixedProperty");
     // 60 meta-type DateTimeOffset
+    qRegisterMetaType<DateTimeOffset>("DateTimeOffset");
     // 61 converter DateTimeOffset -> QString
     // 62 converter QString -> DateTimeOffset
+    DateTimeOffset::registerStringConverters();
     // 63 DateTimeOffsetType *
+    qmlRegisterUncreatableType<DateTimeOffset>("QtQuickX", 1, 0, "DateTimeOffsetType",
+        QCoreApplication::translate("QtQuickXPlugin",
+            "Create DateTimeOffset values with the DateTimeOffset "
+            "singleton: DateTimeOffset.now(), DateTimeOffset.of(...)"));
     // 64 DateTimeOffset *
+    qmlRegisterSingletonType<QmlDateTimeOffsetFactory>(
+        "QtQuickX", 1, 0, "DateTimeOffset", createEngineSingleton<QmlDateTimeOffsetFactory>);
 }
 
 void QtQuickXPlugin::initializeEngine(QQmlEngine *engine, const char *uri)

@@ -27,7 +27,7 @@ bool mainViewShown(QQuickWindow *window)
 void watch()
 {
     auto *timer = new QTimer(qApp);
-    QObject::connect(timer, &QTimer::timeout, qApp, [] {
+    QObject::connect(timer, &QTimer::timeout, qApp, [timer] {
         if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
             report("MESSAGEBOX " + box->text().toUtf8().toPercentEncoding(" "));
             box->accept();
@@ -37,7 +37,8 @@ void watch()
             auto *quick = qobject_cast<QQuickWindow *>(window);
             if (quick && mainViewShown(quick)) {
                 report("MAINVIEW " + quick->title().toUtf8());
-                quick->close();
+                QTimer::singleShot(1000, quick, &QQuickWindow::close);
+                timer->stop();
             }
         }
     });

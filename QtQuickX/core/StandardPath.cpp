@@ -1,0 +1,8 @@
+#include "StandardPath.h"
+
+#include <QDir>
+
+QUrl StandardPath::temporaryDir() const
+{
+    return QUrl::fromLocalFile(QDir::tempPath());
+}

@@ -1,0 +1,148 @@
+import QtQuick 2.15
+import QtTest 1.15
+import QtQuickX 1.0
+
+TestCase {
+    id: testCase
+    name: "QmlX"
+
+    property int source: 1
+
+    QtObject {
+        id: bound
+        property int value: testCase.source * 10
+        property int plain: 0
+    }
+
+    Item {
+        id: owner
+        AdmixedProperty {
+            id: admixed
+        }
+    }
+
+    QmlObject {
+        id: container
+        property QtObject first: QtObject {}
+        QtObject { objectName: "a" }
+        QtObject { objectName: "b" }
+    }
+
+    Component {
+        id: qmlObjectComponent
+        QmlObject {
+            property var seenParent: null
+            onConstructed: seenParent = qmlParent
+        }
+    }
+
+    function init() {
+        source = 1
+    }
+
+    function test_writeKeepsBinding() {
+        compare(bound.value, 10)
+        verify(QtX.isPropertyBinded(bound, "value"))
+        QmlX.writeProperty(bound, "value", 5)
+        compare(bound.value, 5)
+        verify(QtX.isPropertyBinded(bound, "value"))
+        source = 3
+        compare(bound.value, 30)
+
+        QtX.writeProperty(bound, "value", 7)
+        verify(QtX.isPropertyBinded(bound, "value"))
+        source = 4
+        compare(bound.value, 40)
+    }
+
+    function test_writeWithoutFlagRemovesBinding() {
+        QmlX.writeProperty(bound, "value", 5, 0)
+        compare(bound.value, 5)
+        verify(!QtX.isPropertyBinded(bound, "value"))
+        source = 9
+        compare(bound.value, 5)
+    }
+
+    function test_writeUnknownNameAndNull() {
+        QmlX.writeProperty(bound, "plain", 3)
+        compare(bound.plain, 3)
+        verify(!QtX.isPropertyBinded(bound, "plain"))
+        QmlX.writeProperty(bound, "noSuchProperty", 3)
+        QmlX.writeProperty(null, "value", 3)
+        verify(!QtX.isPropertyBinded(null, "value"))
+        verify(!QtX.isPropertyBinded(bound, "noSuchProperty"))
+    }
+
+    function test_instanceOf() {
+        verify(QmlX.instanceOf(testCase, "TestCase"))
+        verify(QmlX.instanceOf(testCase, "QQuickItem"))
+        verify(!QmlX.instanceOf(testCase, "QQuickItem", false))
+        verify(QmlX.instanceOf(admixed, "AdmixedProperty", false))
+        verify(QmlX.instanceOf(admixed, "QQmlObject"))
+        verify(!QmlX.instanceOf(null, "QObject"))
+    }
+
+    function test_jsValueMeaning() {
+        verify(!QmlX.isJsValueMeanful(undefined))
+        verify(QmlX.isJsValueMeanful(null))
+        verify(QmlX.isJsValueMeanful(0))
+        verify(QmlX.isJsValueMeanful("text"))
+        verify(QmlX.isJsValueMeanful({}))
+    }
+
+    function test_qmlObject() {
+        compare(container.data.length, 2)
+        compare(container.data[1].objectName, "b")
+        compare(container.qmlParent, testCase)
+        var object = qmlObjectComponent.createObject(owner)
+        compare(object.seenParent, owner)
+        object.destroy()
+    }
+
+    function test_admixed() {
+        compare(AdmixedProperties.get(owner, "AdmixedProperty"), admixed)
+        compare(AdmixedProperties.get(owner, "QQmlObject"), admixed)
+        compare(AdmixedProperties.get(owner, "Nothing"), null)
+        compare(AdmixedProperties.get(null, "AdmixedProperty"), null)
+    }
+
+    function test_operationResult() {
+        var result = QtX.operationExtend(QtX.operationWarning({"a": 1}, "careful"), {"a": 2, "b": 3})
+        verify(result.succeeded)
+        verify(result.warning)
+        compare(result.message, "careful")
+        compare(result.result.a, 1)
+        compare(result.result.b, 3)
+        verify(QtX.operationFailure().failed)
+    }
+
+    function test_uncreatable() {
+        try {
+            Qt.createQmlObject("import QtQuickX 1.0; OperationResult {}", testCase, "inline")
+            fail("OperationResult was created")
+        } catch (error) {
+            verify(error.qmlErrors[0].message.indexOf("Use QtX::operationXXX(...)") >= 0,
+                   error.qmlErrors[0].message)
+        }
+    }
+
+    function test_enums() {
+        compare(Enums.keyToValue("QtX", "OS", "Linux"), QtX.Linux)
+        compare(Enums.valueToKey("QtX", "UuidFormat", QtX.DashedNumbersUiid), "DashedNumbersUiid")
+        compare(QtX.qtCompileVersion.split(".").length, 3)
+        compare(QtX.createUuid(QtX.DashedNumbersUiid).length, 36)
+        compare(QtX.incrementNumberedName("Item9"), "Item10")
+        compare(QtX.formatTimeInterval(61000), "1:01")
+    }
+
+    function test_matrixAndRect() {
+        var m = Matrix.scaled(Matrix.identity(), 2)
+        var p = Matrix.map(m, Qt.point(3, 4))
+        compare(p.x, 6)
+        compare(p.y, 0)
+        verify(Rect.isEmpty(Qt.rect(0, 0, 0, 5)))
+        verify(Rect.contains(Qt.rect(0, 0, 10, 10), Qt.point(5, 5)))
+        verify(Rect.contains(Qt.rect(0, 0, 10, 10), Qt.rect(1, 1, 2, 2)))
+        compare(Dye.setColorAlpha("red", 0.5).a, 0.5)
+    }
+}

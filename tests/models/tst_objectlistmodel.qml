@@ -1,0 +1,99 @@
+import QtQuick 2.15
+import QtTest 1.2
+import QtQuickX 1.0
+
+TestCase {
+    id: testCase
+    name: "ObjectListModel"
+    when: windowShown
+    width: 200
+    height: 200
+
+    QtObject { id: first; property string name: "first"; property int value: 1 }
+    QtObject { id: second; property string name: "second"; property int value: 2 }
+
+    Component {
+        id: itemComponent
+        QtObject { property string name; property int value }
+    }
+
+    ObjectListModel {
+        id: declared
+        knownRoles: ["name", "value"]
+        QtObject { property string name: "d1"; property int value: 10 }
+        QtObject { property string name: "d2"; property int value: 20 }
+    }
+
+    ObjectListModel {
+        id: model
+        knownRoles: ["name", "value"]
+    }
+
+    SignalSpy { id: insertedSpy; target: model; signalName: "rowsInserted" }
+
+    Repeater {
+        id: repeater
+        model: model
+        delegate: Text { text: name + "=" + value }
+    }
+
+    function init() {
+        model.clear()
+        insertedSpy.clear()
+    }
+
+    function texts() {
+        var result = []
+        for (var i = 0; i < repeater.count; ++i)
+            result.push(repeater.itemAt(i).text)
+        return result.join(",")
+    }
+
+    function test_declaredItemsAreRows() {
+        compare(declared.count, 2)
+        compare(declared.items.length, 2)
+        compare(declared.get(1).name, "d2")
+        compare(declared.items[0].value, 10)
+    }
+
+    function test_appendArrayAndRowsInsertedSignal() {
+        model.append([first, second])
+        compare(insertedSpy.count, 1)
+        compare(insertedSpy.signalArguments[0][0], 0)
+        compare(insertedSpy.signalArguments[0][1], 1)
+        compare(texts(), "first=1,second=2")
+        model.insert(0, itemComponent.createObject(testCase, { name: "new", value: 0 }))
+        compare(insertedSpy.signalArguments[1][0], 0)
+        compare(texts(), "new=0,first=1,second=2")
+    }
+
+    function test_delegatesFollowObjectsAndSetProperty() {
+        model.append(first)
+        model.append(second)
+        second.value = 5
+        compare(texts(), "first=1,second=5")
+        model.setProperty(0, "value", 7)
+        compare(first.value, 7)
+        compare(texts(), "first=7,second=5")
+        model.move(1, 0, 1)
+        compare(texts(), "second=5,first=7")
+        first.value = 1
+        second.value = 2
+        compare(texts(), "second=2,first=1")
+    }
+
+    function test_warningsFromQml() {
+        model.append(first)
+        ignoreWarning(new RegExp("remove: indices \\[1 - 2\\] out of range \\[0 - 1\\]$"))
+        model.remove(1, 1)
+        ignoreWarning(new RegExp("List sync\\(\\) can only be called from a WorkerScript$"))
+        model.sync()
+        compare(model.count, 1)
+    }
+
+    function test_getOutOfRangeIsNull() {
+        compare(model.get(0), null)
+        model.set(0, first)
+        compare(model.get(0), first)
+    }
+}
