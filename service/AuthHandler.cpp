@@ -82,6 +82,8 @@ QJsonValue AuthHandler::loginWithPassword(const QJsonObject &data)
         query.value(2).toInt() };
     const qint64 userId = query.value(3).toLongLong();
     const int role = query.value(4).toInt();
+    // An open read would pin an old snapshot and make the session write fail.
+    query.finish();
     if (!PasswordHasher::verify(password, stored))
         throw refused();
     return describe(m_context.sessions.create(userId, role), true);
@@ -103,6 +105,7 @@ QJsonValue AuthHandler::loginIntoUserContext(const QJsonObject &data)
     caller.userId = own->userId;
     caller.customerId = self.value(0).toLongLong();
     caller.role = own->timeLimited ? own->role : self.value(1).toInt();
+    self.finish();
     m_context.policy.requireManager(caller);
 
     const qint64 targetId = JsonArgs::requiredId(data, "userId");
@@ -114,10 +117,12 @@ QJsonValue AuthHandler::loginIntoUserContext(const QJsonObject &data)
         throw ServiceError::notFound(QStringLiteral("no such user"));
     const qint64 targetCustomer = target.value(0).toLongLong();
     const int targetRole = target.value(1).toInt();
+    const bool lockedOut = target.value(2).toBool() || target.value(3).toBool();
+    target.finish();
     m_context.policy.requireInReach(caller, targetCustomer);
     if (!AccessPolicy::outranksOrEquals(caller.role, targetRole))
         throw ServiceError::noRights(QStringLiteral("user outranks the caller"));
-    if (target.value(2).toBool() || target.value(3).toBool())
+    if (lockedOut)
         throw ServiceError(
             StatusCode::WrongContext, QStringLiteral("user is archived or disabled"));
     return describe(m_context.sessions.create(targetId, targetRole), true);
