@@ -1,0 +1,87 @@
+#include "OperatorWindow.h"
+
+#include <QGuiApplication>
+#include <QTest>
+
+namespace {
+
+QQuickItem *findVisible(QQuickItem *root, const QString &objectName)
+{
+    if (!root || !root->isVisible())
+        return nullptr;
+    if (root->objectName() == objectName)
+        return root;
+    const QList<QQuickItem *> children = root->childItems();
+    for (QQuickItem *child : children) {
+        if (QQuickItem *found = findVisible(child, objectName))
+            return found;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QQuickWindow *OperatorWindow::window()
+{
+    if (!m_window) {
+        const QList<QWindow *> windows = QGuiApplication::topLevelWindows();
+        for (QWindow *candidate : windows) {
+            auto *quick = qobject_cast<QQuickWindow *>(candidate);
+            if (quick && quick->isVisible())
+                m_window = quick;
+        }
+    }
+    return m_window;
+}
+
+QQuickItem *OperatorWindow::item(const QString &objectName)
+{
+    QQuickWindow *shown = window();
+    return shown ? findVisible(shown->contentItem(), objectName) : nullptr;
+}
+
+bool OperatorWindow::isShown(const QString &objectName)
+{
+    QQuickItem *stack = item(QStringLiteral("pageStack"));
+    return item(objectName) && !(stack && stack->property("busy").toBool());
+}
+
+QVariant OperatorWindow::read(const QString &objectName, const char *property)
+{
+    QQuickItem *found = item(objectName);
+    return found ? found->property(property) : QVariant();
+}
+
+bool OperatorWindow::click(const QString &objectName)
+{
+    QQuickItem *target = item(objectName);
+    if (!target || !target->isEnabled())
+        return false;
+    const QPointF centre(target->width() / 2, target->height() / 2);
+    QTest::mouseClick(
+        window(), Qt::LeftButton, Qt::NoModifier, target->mapToScene(centre).toPoint());
+    return true;
+}
+
+bool OperatorWindow::typeInto(const QString &objectName, const QString &text)
+{
+    if (!click(objectName))
+        return false;
+    QTest::keyClick(window(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(window(), Qt::Key_Delete);
+    // Qt 5 types into windows one key at a time, and only Latin-1 characters.
+    for (const QChar character : text)
+        QTest::keyClick(window(), character.toLatin1());
+    return read(objectName, "text").toString() == text;
+}
+
+void OperatorWindow::pressKey(Qt::Key key)
+{
+    QTest::keyClick(window(), key);
+}
+
+void OperatorWindow::close()
+{
+    if (window())
+        m_window->close();
+}

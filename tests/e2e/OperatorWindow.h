@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QPointer>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QString>
+#include <QVariant>
+
+// Acts on the console's main window as an operator does: finds the visible items by object
+// name and clicks and types into the window itself.
+class OperatorWindow
+{
+public:
+    // The console's main window, once it is shown.
+    QQuickWindow *window();
+
+    // The visible item of that name, or null.
+    QQuickItem *item(const QString &objectName);
+    // Visible, and no page is moving in or out, so the item sits where it is drawn.
+    bool isShown(const QString &objectName);
+    QVariant read(const QString &objectName, const char *property);
+
+    // False when the item is not there or disabled; clicks once in any case.
+    bool click(const QString &objectName);
+    // Replaces the text of a field by typing, as a keyboard would.
+    bool typeInto(const QString &objectName, const QString &text);
+    void pressKey(Qt::Key key);
+    void close();
+
+private:
+    QPointer<QQuickWindow> m_window;
+};

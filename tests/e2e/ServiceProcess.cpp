@@ -1,0 +1,100 @@
+#include "ServiceProcess.h"
+
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+constexpr auto startTimeout = std::chrono::seconds(60);
+
+} // namespace
+
+ServiceProcess::ServiceProcess(std::string binary, std::string workDir)
+    : m_binary(std::move(binary))
+    , m_workDir(std::move(workDir))
+{ }
+
+ServiceProcess::~ServiceProcess()
+{
+    stop();
+}
+
+bool ServiceProcess::start(std::string &error)
+{
+    const std::string database = m_workDir + "/service.sqlite";
+    const std::string output = m_workDir + "/service-out.txt";
+    const std::string errors = m_workDir + "/service-err.txt";
+    m_pid = fork();
+    if (m_pid < 0) {
+        error = "fork failed";
+        return false;
+    }
+    if (m_pid == 0) {
+        const int out = open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int err = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        dup2(out, STDOUT_FILENO);
+        dup2(err, STDERR_FILENO);
+        execl(m_binary.c_str(), m_binary.c_str(), "--db", database.c_str(), "--listen",
+            "127.0.0.1:0", "--demo", static_cast<char *>(nullptr));
+        _exit(127);
+    }
+
+    const std::regex listening("listening on [^:\\s]+:(\\d+)");
+    const auto deadline = std::chrono::steady_clock::now() + startTimeout;
+    while (std::chrono::steady_clock::now() < deadline) {
+        std::smatch match;
+        const std::string text = readOutput();
+        if (std::regex_search(text, match, listening)) {
+            m_port = std::stoi(match[1]);
+            return true;
+        }
+        int status = 0;
+        if (waitpid(m_pid, &status, WNOHANG) == m_pid) {
+            m_pid = -1;
+            error = "the service ended at start: " + text;
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    error = "the service did not tell its port in time";
+    stop();
+    return false;
+}
+
+void ServiceProcess::stop()
+{
+    if (m_pid <= 0)
+        return;
+    kill(m_pid, SIGTERM);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    int status = 0;
+    while (waitpid(m_pid, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(m_pid, SIGKILL);
+            waitpid(m_pid, &status, 0);
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    m_pid = -1;
+}
+
+std::string ServiceProcess::serviceUri() const
+{
+    return "http://127.0.0.1:" + std::to_string(m_port) + "/QuillonService.svc";
+}
+
+std::string ServiceProcess::readOutput() const
+{
+    std::ifstream file(m_workDir + "/service-out.txt");
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+#include <sys/types.h>
+
+// The reference service in a child process of its own, on a free loopback port. Started with
+// plain process calls, as the console's own application object does not exist yet then.
+class ServiceProcess
+{
+public:
+    ServiceProcess(std::string binary, std::string workDir);
+    ~ServiceProcess();
+    ServiceProcess(const ServiceProcess &) = delete;
+    ServiceProcess &operator=(const ServiceProcess &) = delete;
+
+    // Starts the service on a demo database and waits until it tells its port.
+    bool start(std::string &error);
+    void stop();
+    bool isRunning() const { return m_pid > 0; }
+    std::string serviceUri() const;
+
+private:
+    std::string readOutput() const;
+
+    std::string m_binary;
+    std::string m_workDir;
+    pid_t m_pid = -1;
+    int m_port = 0;
+};
