@@ -46,6 +46,12 @@ bool OperatorWindow::isShown(const QString &objectName)
     return item(objectName) && !(stack && stack->property("busy").toBool());
 }
 
+bool OperatorWindow::hasFocus(const QString &objectName)
+{
+    QQuickItem *found = item(objectName);
+    return found && found->hasActiveFocus();
+}
+
 QVariant OperatorWindow::read(const QString &objectName, const char *property)
 {
     QQuickItem *found = item(objectName);

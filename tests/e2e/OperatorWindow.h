@@ -18,6 +18,7 @@ public:
     QQuickItem *item(const QString &objectName);
     // Visible, and no page is moving in or out, so the item sits where it is drawn.
     bool isShown(const QString &objectName);
+    bool hasFocus(const QString &objectName);
     QVariant read(const QString &objectName, const char *property);
 
     // False when the item is not there or disabled; clicks once in any case.

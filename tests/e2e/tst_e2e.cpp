@@ -24,7 +24,10 @@ const QString demoPassword = QStringLiteral("demo-admin-2026");
 const QString demoUserName = QStringLiteral("Adam District");
 const QString wrongPassword = QStringLiteral("wrong-pass-4711");
 const QString accessDenied = QStringLiteral("Access denied!");
-constexpr int networkTimeout = 15000;
+// Generous: the sanitizer build runs the console several times slower.
+constexpr int networkTimeout = 30000;
+constexpr int startTimeout = 60000;
+constexpr int uiTimeout = 10000;
 
 // The console is up: its login view shows and the splash screen no longer covers it.
 bool consoleReady(OperatorWindow &console)
@@ -52,8 +55,8 @@ private slots:
     void initTestCase()
     {
         ConsoleRun::keepConsoleLog();
-        QTRY_VERIFY_WITH_TIMEOUT(consoleReady(m_console), 20000);
-        QTRY_VERIFY(m_console.item(QStringLiteral("loginField"))->hasActiveFocus());
+        QTRY_VERIFY_WITH_TIMEOUT(consoleReady(m_console), startTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(m_console.hasFocus(QStringLiteral("loginField")), uiTimeout);
     }
 
     void aboutAndSettingsOpenAndClose_data()
@@ -75,10 +78,11 @@ private slots:
         QFETCH(QString, page);
         QFETCH(QString, title);
         QVERIFY(m_console.click(button));
-        QTRY_VERIFY(m_console.isShown(page));
+        QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(page), uiTimeout);
         QCOMPARE(m_console.read(QStringLiteral("titleLabel"), "text").toString(), title);
         QVERIFY(m_console.click(QStringLiteral("backButton")));
-        QTRY_VERIFY(!m_console.isShown(page) && m_console.isShown(QStringLiteral("loginView")));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !m_console.isShown(page) && m_console.isShown(QStringLiteral("loginView")), uiTimeout);
         QVERIFY(!m_console.isShown(QStringLiteral("backButton")));
     }
 
@@ -105,7 +109,8 @@ private slots:
 
         // The session is kept for the next start.
         QSettings settings;
-        QTRY_VERIFY(!settings.value(QStringLiteral("session/loginInfo")).toString().isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !settings.value(QStringLiteral("session/loginInfo")).toString().isEmpty(), uiTimeout);
         const QJsonObject stored = QJsonDocument::fromJson(
             settings.value(QStringLiteral("session/loginInfo")).toString().toUtf8())
                                        .object();
@@ -140,7 +145,7 @@ private slots:
     void initTestCase()
     {
         ConsoleRun::keepConsoleLog();
-        QTRY_VERIFY_WITH_TIMEOUT(consoleReady(m_console), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(consoleReady(m_console), startTimeout);
     }
 
     void storedSessionSignsIn()
@@ -158,11 +163,13 @@ private slots:
     void logOffShowsTheLoginView()
     {
         QVERIFY(m_console.click(QStringLiteral("logOffButton")));
-        QTRY_VERIFY(m_console.isShown(QStringLiteral("loginView"))
-            && !m_console.isShown(QStringLiteral("welcomeView")));
+        QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(QStringLiteral("loginView"))
+                && !m_console.isShown(QStringLiteral("welcomeView")),
+            uiTimeout);
         QCOMPARE(m_console.read(QStringLiteral("passwordField"), "text").toString(), QString());
         QVERIFY(!m_console.read(QStringLiteral("rememberCheck"), "checked").toBool());
-        QTRY_VERIFY(QSettings().value(QStringLiteral("session/loginInfo")).toString().isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(
+            QSettings().value(QStringLiteral("session/loginInfo")).toString().isEmpty(), uiTimeout);
     }
 
     void stoppedServiceEndsTheBusyIndicator()
