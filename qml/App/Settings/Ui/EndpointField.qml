@@ -73,6 +73,9 @@ ColumnLayout {
     function __showEndpoint() {
         combo.currentIndex = Math.max(0, uris.indexOf(String(endpoint)))
         combo.editText = String(endpoint)
+        // Long URIs show their start: the scheme and host tell them apart.
+        if (combo.contentItem)
+            combo.contentItem.cursorPosition = 0
     }
 
     onListTextChanged: uris = __listFromText(listText)
