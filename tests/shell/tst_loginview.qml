@@ -193,6 +193,12 @@ TestCase {
         compare(Navigator.currentItem.objectName, data.page)
         compare(view.navigator, null)
         verify(Navigator.currentItemTitle !== "")
+        if (data.page === "aboutView") {
+            // The full version, unlike the window title's short one.
+            verify(BUILD_VERSION !== BUILD_VERSION_SHORT)
+            compare(findChild(Navigator.currentItem, "versionLabel").text, "Kestrum console v." + BUILD_VERSION)
+            compare(Navigator.currentItemTitle, "About Kestrum console")
+        }
         Navigator.pop(undefined, StackView.Immediate)
         compare(view.navigator, Navigator)
     }
