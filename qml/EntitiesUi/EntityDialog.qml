@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15 as QQC2
+import QtQuick.Controls.Material 2.15
 import QtQuick.Window 2.15
 import QtQuickX 1.0
 import App.Controls 1.0 as Controls
@@ -25,6 +26,22 @@ QQC2.Dialog {
     modal: true
     focus: true
     anchors.centerIn: parent
+
+    // The style's title elides, and an eliding text's implicit width feeds back into the
+    // dialog's: the dialog is made wide enough for the title instead.
+    header: Controls.Label {
+        objectName: "titleLabel"
+        text: dialog.title
+        visible: dialog.title
+        padding: 24
+        bottomPadding: 0
+        font.bold: true
+        font.pixelSize: 16
+        background: Rectangle {
+            radius: 2
+            color: dialog.Material.dialogColor
+        }
+    }
 
     footer: QQC2.DialogButtonBox {
         id: buttonBox

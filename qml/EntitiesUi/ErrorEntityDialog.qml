@@ -3,7 +3,6 @@ import QtQuick.Controls 2.15 as QQC2
 import QtQuickX 1.0
 import Ostrel 1.0
 import App.Constants 1.0
-import App.Controls 1.0 as Controls
 
 // Reports a failed service call; a status alone is turned into a reason of its own.
 EntityDialog {
@@ -41,15 +40,10 @@ EntityDialog {
         QmlX.writeProperty(dialog, "responseStatus", 0, QmlX.DontRemoveBinding)
     }
 
-    // Long texts wrap instead of widening the dialog without end.
-    contentWidth: Math.min(message.implicitWidth, 480)
+    contentWidth: message.width
 
-    Controls.Label {
+    DialogMessage {
         id: message
-
-        objectName: "messageLabel"
-        width: parent ? parent.width : implicitWidth
-        wrapMode: Text.WordWrap
         text: qsTr("Error! %1 handling failed! %2").arg(dialog.entityTypeName).arg(dialog.reason)
     }
 }

@@ -1,7 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15 as QQC2
 import App.Constants 1.0
-import App.Controls 1.0 as Controls
 
 // Asks before edits are thrown away; only its buttons close it.
 EntityDialog {
@@ -13,15 +12,10 @@ EntityDialog {
     // The choice is made: the owner drops the edits on discarded().
     onDiscarded: close()
 
-    // Long texts wrap instead of widening the dialog without end.
-    contentWidth: Math.min(message.implicitWidth, 480)
+    contentWidth: message.width
 
-    Controls.Label {
+    DialogMessage {
         id: message
-
-        objectName: "messageLabel"
-        width: parent ? parent.width : implicitWidth
-        wrapMode: Text.WordWrap
         text: Strings.unsavedChangesMessage
     }
 }
