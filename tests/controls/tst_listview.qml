@@ -1,5 +1,7 @@
 import QtQuick 2.15
 import QtTest 1.15
+import QtQuick.Controls 2.15
+import QtQuick.Controls.Material 2.15
 import QtQuickX 1.0
 import App.Controls 1.0 as Controls
 
@@ -160,6 +162,33 @@ Item {
             list.neverShowSelection = true
             verify(!list.isHighlightVisible)
             list.focus = false
+        }
+
+        function test_currentRowForeground() {
+            list.currentIndex = 1
+            var current = list.itemAtIndex(1)
+            var other = list.itemAtIndex(2)
+            verify(Qt.colorEqual(current.Material.foreground, current.palette.highlightedText))
+            verify(Qt.colorEqual(other.Material.foreground, other.palette.windowText))
+            list.neverShowSelection = true
+            verify(Qt.colorEqual(current.Material.foreground, current.palette.windowText))
+        }
+
+        function test_busyIndicatorAndScrollBar() {
+            var busy = null
+            for (var i = 0; i < list.children.length; ++i) {
+                if (list.children[i].running !== undefined)
+                    busy = list.children[i]
+            }
+            verify(busy)
+            verify(!busy.visible)
+            list.isDataLoading = true
+            verify(busy.running && busy.visible)
+            list.isDataLoading = false
+
+            compare(list.ScrollBar.vertical.policy, ScrollBar.AlwaysOff)
+            root.entities = makeEntities([[1, "a"], [2, "b"], [3, "c"], [4, "d"], [5, "e"], [6, "f"]])
+            tryCompare(list.ScrollBar.vertical, "policy", ScrollBar.AlwaysOn)
         }
 
         function test_itemsOfPlainValues() {

@@ -10,7 +10,8 @@ ListViewItem {
     property bool inDragging: dragArea.drag.active
     property int draggedItemIndex: -1
 
-    Drag.active: dragArea.drag.active
+    // The drag starts only once the row's own drop area is off, so it never enters itself.
+    Drag.active: inDragging && !dropArea.enabled
     Drag.source: item
     Drag.hotSpot.x: width / 2
     Drag.hotSpot.y: height / 2
@@ -56,8 +57,10 @@ ListViewItem {
         onDropped: {
             console.log("Drag::Landed on:", index)
             var source = item.sourceIndex(drop.source)
-            if (source !== -1)
-                item.droppedOn(index, source)
+            if (source === -1)
+                return
+            drop.accept(Qt.MoveAction)
+            item.droppedOn(index, source)
         }
     }
 
