@@ -156,6 +156,18 @@ Item {
             tryCompare(nameField, "activeFocus", true)
         }
 
+        function test_tabOrder() {
+            nameField.text = "Lyon"
+            openDialog(editDialog)
+            tryCompare(nameField, "activeFocus", true)
+            keyClick(Qt.Key_Tab)
+            tryCompare(button(editDialog, "okButton"), "activeFocus", true)
+            keyClick(Qt.Key_Tab)
+            tryCompare(button(editDialog, "cancelButton"), "activeFocus", true)
+            keyClick(Qt.Key_Tab)
+            tryCompare(nameField, "activeFocus", true)
+        }
+
         function test_enterAcceptsOnlyWhenAcceptable() {
             openDialog(editDialog)
             editor.accepts = 0

@@ -44,7 +44,9 @@ Item {
         }
 
         function cleanup() {
-            findChild(combo, "selectionPopup").close()
+            var popup = findChild(combo, "selectionPopup")
+            popup.close()
+            tryCompare(popup, "visible", false)
         }
 
         function chipTexts() {
@@ -102,6 +104,25 @@ Item {
             combo.nameRole = "title"
             combo.select(1)
             compare(chipTexts(), ["%1  ❌".arg(""), "Second  ❌"])
+        }
+
+        function test_popupListHeight_data() {
+            return [
+                { tag: "few entries", count: 2, height: Math.max(combo.height, 56) },
+                { tag: "some entries", count: 8, height: 224 },
+                { tag: "many entries", count: 30, height: 400 }
+            ]
+        }
+
+        function test_popupListHeight(data) {
+            var entries = []
+            for (var i = 0; i < data.count; ++i)
+                entries.push({ name: "Entry " + i })
+            combo.model = entries
+            var popup = findChild(combo, "selectionPopup")
+            popup.open()
+            tryCompare(popup, "opened", true)
+            compare(findChild(popup.contentItem, "selectionList").height, data.height)
         }
 
         function test_popupTogglesEntries() {
