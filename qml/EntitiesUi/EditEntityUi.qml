@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15 as QQC2
+import QtQuickX 1.0
 
 // Base of every entity editor; EditEntityDialog hosts it and forwards its own events.
 QQC2.Pane {
@@ -21,7 +22,8 @@ QQC2.Pane {
     function reset() {
         if (editor.entity === undefined || !clearDataAfterClose)
             return
-        editor.entity = null
+        // A screen may have bound the entity: the binding stays.
+        QmlX.writeProperty(editor, "entity", null, QmlX.DontRemoveBinding)
         resetRequested()
     }
 }

@@ -67,6 +67,18 @@ Item {
     }
 
     EditEntityDialog {
+        id: boundDialog
+
+        property QtObject chosen: customer
+
+        entityTypeName: "location"
+        entityEditorUi: EditEntityUi {
+            id: boundEditor
+            property QtObject entity: boundDialog.chosen
+        }
+    }
+
+    EditEntityDialog {
         id: bareDialog
 
         entityTypeName: "thing"
@@ -116,7 +128,7 @@ Item {
         }
 
         function cleanup() {
-            [editDialog, pagedDialog, bareDialog, confirmDialog, errorDialog, unsavedDialog].forEach(
+            [editDialog, pagedDialog, boundDialog, bareDialog, confirmDialog, errorDialog, unsavedDialog].forEach(
                 function (dialog) {
                     if (dialog.visible)
                         closeDialog(dialog)
@@ -214,6 +226,15 @@ Item {
             compare(editor.resets, data.resets)
             compare(editor.events, ["opened", "closed"])
             editor.clearDataAfterClose = true
+        }
+
+        function test_resetKeepsTheScreensBinding() {
+            openDialog(boundDialog)
+            closeDialog(boundDialog)
+            compare(boundEditor.entity, null)
+            boundDialog.chosen = null
+            boundDialog.chosen = customer
+            compare(boundEditor.entity, customer)
         }
 
         function test_acceptCloseRequest() {
