@@ -48,7 +48,7 @@ EntityDialog {
         id: d
 
         function has(member) {
-            return !!dialog.contentItem && dialog.contentItem[member] !== undefined
+            return !!dialog.contentItem && member in dialog.contentItem
         }
 
         function call(member) {

@@ -20,7 +20,7 @@ QQC2.Pane {
 
     // Derived editors declare the entity; without one there is nothing to drop.
     function reset() {
-        if (editor.entity === undefined || !clearDataAfterClose)
+        if (!("entity" in editor) || !clearDataAfterClose)
             return
         // A screen may have bound the entity: the binding stays.
         QmlX.writeProperty(editor, "entity", null, QmlX.DontRemoveBinding)

@@ -23,7 +23,8 @@ Item {
         entityEditorUi: EditEntityUi {
             id: editor
 
-            property var entity: null
+            // Left undefined: a new entity is made only on accepting.
+            property var entity
             property bool isNewEntity: true
             property int accepts: 0
             property int resets: 0
@@ -191,6 +192,16 @@ Item {
             keyClick(Qt.Key_Return)
             compare(editor.accepts, 1)
             tryCompare(editDialog, "visible", false)
+        }
+
+        function test_fieldsClearedWithoutEntity() {
+            editor.resets = 0
+            editor.entity = undefined
+            openDialog(editDialog)
+            nameField.text = "Lyon"
+            closeDialog(editDialog)
+            compare(editor.resets, 1)
+            compare(nameField.text, "")
         }
 
         function test_escapeClosesAndResets() {

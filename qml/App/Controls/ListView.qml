@@ -87,7 +87,8 @@ Quick.ListView {
 
         function setCurrent(index) {
             QmlX.writeProperty(list, "currentIndex", index, QmlX.DontRemoveBinding)
-            list.positionViewAtIndex(index, Quick.ListView.Contain)
+            if (index < list.count)
+                list.positionViewAtIndex(index, Quick.ListView.Contain)
         }
     }
 
