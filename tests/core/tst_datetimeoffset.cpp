@@ -1,6 +1,7 @@
 #include "DateTimeOffset.h"
 #include "QmlDateTimeOffsetFactory.h"
 
+#include <QJSEngine>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QtTest>
@@ -109,6 +110,12 @@ private slots:
         QVariantMap noOffset = wireObject("/Date(0)/", 0);
         noOffset.remove("OffsetMinutes");
         QCOMPARE(factory.of(noOffset).toString(), QStringLiteral("1970-01-01T00:00:00Z"));
+
+        QJSEngine engine;
+        const QJSValue script
+            = engine.evaluate("({DateTime: '/Date(60000)/', OffsetMinutes: -60})");
+        QCOMPARE(factory.of(QVariant::fromValue(script)).toString(),
+            QStringLiteral("1969-12-31T23:01:00-01:00"));
 
         const QVariantMap isoInWire = wireObject("2020-01-01T00:00:00Z", 0);
         QVERIFY(!factory.of(isoInWire).isValid());
