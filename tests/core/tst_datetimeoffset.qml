@@ -43,14 +43,4 @@ TestCase {
         compare(DateTimeOffset.beginOfEpoch.jsDateValue, 0)
         compare(DateTimeOffset.timeZoneUtcOffSet(-18000), "UTC-05:00")
     }
-
-    function test_uncreatable() {
-        try {
-            Qt.createQmlObject("import QtQuickX 1.0; DateTimeOffsetType {}", this, "inline")
-            fail("DateTimeOffsetType was created")
-        } catch (error) {
-            verify(error.qmlErrors[0].message.indexOf("DateTimeOffset.of(...)") >= 0,
-                   error.qmlErrors[0].message)
-        }
-    }
 }
