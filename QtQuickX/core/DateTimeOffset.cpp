@@ -302,6 +302,11 @@ bool DateTimeOffset::fromVariant(const QVariant &variant, DateTimeOffset *result
         *result = *static_cast<const DateTimeOffset *>(variant.constData());
         return true;
     }
+    // A script Date is a date-time too: comparing with one must not report "equal".
+    if (variant.userType() == QMetaType::QDateTime) {
+        *result = DateTimeOffset(variant.toDateTime());
+        return true;
+    }
     if (!variant.canConvert(type))
         return false;
     QVariant converted = variant;

@@ -202,6 +202,8 @@ private slots:
         QTest::newRow("same instant other offset")
             << QVariant::fromValue(DateTimeOffset::fromIsoString("2021-01-01T14:00:00+02:00")) << 0;
         QTest::newRow("iso text") << QVariant("2021-01-01T13:00:00Z") << -1;
+        QTest::newRow("date-time")
+            << QVariant(QDateTime(QDate(2021, 1, 1), QTime(11, 0), Qt::UTC)) << 1;
         QTest::newRow("number") << QVariant(5) << 0;
         QTest::newRow("invalid variant") << QVariant() << 0;
         QTest::newRow("point") << QVariant(QPointF(1, 2)) << 0;

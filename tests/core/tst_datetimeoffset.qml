@@ -23,6 +23,7 @@ TestCase {
         compare(value.daysTo("2021-02-04T04:05:06-03:00"), 1)
         compare(value.compare("2021-02-03T07:05:06Z"), 0)
         compare(value.compare(12), 0)
+        compare(value.compare(new Date(Date.UTC(2021, 1, 3, 8))), -1)
     }
 
     function test_overloads() {
