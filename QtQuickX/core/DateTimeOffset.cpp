@@ -1,5 +1,6 @@
 #include "DateTimeOffset.h"
 
+#include <QJSValue>
 #include <QJsonObject>
 #include <QTimeZone>
 
@@ -66,6 +67,9 @@ DateTimeOffset DateTimeOffset::fromJsonObject(const QVariant &object)
     case QMetaType::QJsonValue:
         return fromJsonObject(static_cast<const QJsonValue *>(object.constData())->toObject());
     default:
+        // A script object kept in a var property arrives wrapped.
+        if (object.userType() == qMetaTypeId<QJSValue>())
+            return fromJsonObject(object.value<QJSValue>().toVariant().toMap());
         return fromJsonObject(object.toMap());
     }
 }
@@ -296,6 +300,11 @@ bool DateTimeOffset::fromVariant(const QVariant &variant, DateTimeOffset *result
     const int type = qMetaTypeId<DateTimeOffset>();
     if (variant.userType() == type) {
         *result = *static_cast<const DateTimeOffset *>(variant.constData());
+        return true;
+    }
+    // A script Date is a date-time too: comparing with one must not report "equal".
+    if (variant.userType() == QMetaType::QDateTime) {
+        *result = DateTimeOffset(variant.toDateTime());
         return true;
     }
     if (!variant.canConvert(type))
