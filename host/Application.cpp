@@ -4,6 +4,7 @@
 #include "OstrelModule.h"
 
 #include <QtQuickX.h>
+#include <QuickInMemoryImageProvider.h>
 
 #include <QCommandLineParser>
 #include <QDebug>
@@ -42,6 +43,7 @@ int Application::run()
     QIcon::setFallbackSearchPaths(QIcon::fallbackSearchPaths() << QStringLiteral(":Icons"));
 
     QQmlApplicationEngine engine;
+    QuickInMemoryImageProvider::installOn(&engine);
     engine.addImportPath(QStringLiteral("qrc:/"));
     engine.addImportPath(QStringLiteral("qrc:/com.brannock"));
     m_engine = &engine;

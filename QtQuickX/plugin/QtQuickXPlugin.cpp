@@ -1,9 +1,16 @@
 #include "QtQuickXPlugin.h"
 
+#include "Clipboard.h"
+#include "ClipboardFileStorage.h"
+#include "ClipboardPictureData.h"
 #include "EngineSingleton.h"
 #include "LocalIO.h"
+#include "Picture.h"
+#include "QmlClipboard.h"
 #include "QmlObjectListModel.h"
 #include "QtQuickX.h"
+#include "QuickInMemoryImageProvider.h"
+#include "SharingUtility.h"
 #include "StandardPath.h"
 #include "StorageInfo.h"
 #include "Storages.h"
@@ -60,6 +67,7 @@ void QtQuickXPlugin::registerTypes(const char *uri)
     // 33 DebouncedValue
     // 34 ActionProgress
     // 35 SharingUtility
+    qmlRegisterType<SharingUtility>(uri, 1, 0, "SharingUtility");
     // 36 ObjectListModel
     qmlRegisterType<QmlObjectListModel>(uri, 1, 0, "ObjectListModel");
     // 37 StorageInfo
@@ -74,11 +82,20 @@ void QtQuickXPlugin::registerTypes(const char *uri)
     qmlRegisterSingletonType<StandardPath>(
         uri, 1, 0, "StandardPath", createEngineSingleton<StandardPath>);
     // 42 Clipboard
+    qmlRegisterSingletonType<Clipboard>(uri, 1, 0, "Clipboard", createEngineSingleton<Clipboard>);
     // 43 QmlClipboard
+    qmlRegisterSingletonType<QmlClipboard>(
+        uri, 1, 0, "QmlClipboard", createEngineSingleton<QmlClipboard>);
     // 44 ClipboardFileStorage
+    qmlRegisterSingletonType<ClipboardFileStorage>(
+        uri, 1, 0, "ClipboardFileStorage", createEngineSingleton<ClipboardFileStorage>);
     // 45 ClipboardPictureData
+    qmlRegisterType<ClipboardPictureData>(uri, 1, 0, "ClipboardPictureData");
     // 46 QuickInMemoryImageProvider
+    qmlRegisterSingletonType<QuickInMemoryImageProvider>(
+        uri, 1, 0, "QuickInMemoryImageProvider", createEngineSingleton<QuickInMemoryImageProvider>);
     // 47 Picture
+    qmlRegisterType<Picture>(uri, 1, 0, "Picture");
     // 48 Args
     // 49 ValueObserver
     // 50 Condition

@@ -5,6 +5,7 @@
 #include "OstrelModule.h"
 
 #include <QtQuickX.h>
+#include <QuickInMemoryImageProvider.h>
 
 #include <QCoreApplication>
 #include <QQmlContext>
@@ -23,6 +24,7 @@ void QmlTestSetup::applicationAvailable()
 
 void QmlTestSetup::qmlEngineAvailable(QQmlEngine *engine)
 {
+    QuickInMemoryImageProvider::installOn(engine);
     engine->addImportPath(QStringLiteral("qrc:/"));
     engine->addImportPath(QStringLiteral("qrc:/com.brannock"));
     QQmlContext *context = engine->rootContext();
