@@ -14,6 +14,7 @@
 #include "StandardPath.h"
 #include "StorageInfo.h"
 #include "Storages.h"
+#include "TextController.h"
 #include "UiSizes.h"
 #include "UriUtils.h"
 
@@ -101,6 +102,7 @@ void QtQuickXPlugin::registerTypes(const char *uri)
     // 50 Condition
     // 51 ConditionArgument
     // 52 TextController
+    qmlRegisterType<TextController>(uri, 1, 0, "TextController");
 
     // 53 QtQuickX
     qmlRegisterSingletonType<QtQuickX>(
