@@ -266,11 +266,12 @@ void TextController::applyCurrentStyleToEmptyDocument()
         m_currentFormat.fontUnderline(), m_currentFormat.fontStrikeOut(), int(alignment()));
 }
 
-void TextController::changeFormat(const QTextCharFormat &change)
+void TextController::changeFormat(const QTextCharFormat &change, void (TextController::*changed)())
 {
     if (isDocumentEmpty())
         applyCurrentStyleToEmptyDocument();
     applyFormat(change);
+    emit(this->*changed)();
 }
 
 void TextController::setBold(bool arg)
@@ -278,8 +279,7 @@ void TextController::setBold(bool arg)
     QTextCharFormat change;
     change.setFontWeight(arg ? boldWeight : normalWeight);
     m_currentFormat.merge(change);
-    changeFormat(change);
-    emit boldChanged();
+    changeFormat(change, &TextController::boldChanged);
 }
 
 void TextController::setItalic(bool arg)
@@ -287,8 +287,7 @@ void TextController::setItalic(bool arg)
     QTextCharFormat change;
     change.setFontItalic(arg);
     m_currentFormat.merge(change);
-    changeFormat(change);
-    emit italicChanged();
+    changeFormat(change, &TextController::italicChanged);
 }
 
 void TextController::setUnderline(bool arg)
@@ -296,8 +295,7 @@ void TextController::setUnderline(bool arg)
     QTextCharFormat change;
     change.setFontUnderline(arg);
     m_currentFormat.merge(change);
-    changeFormat(change);
-    emit underlineChanged();
+    changeFormat(change, &TextController::underlineChanged);
 }
 
 void TextController::setStrikeout(bool arg)
@@ -305,8 +303,7 @@ void TextController::setStrikeout(bool arg)
     QTextCharFormat change;
     change.setFontStrikeOut(arg);
     m_currentFormat.merge(change);
-    changeFormat(change);
-    emit strikeoutChanged();
+    changeFormat(change, &TextController::strikeoutChanged);
 }
 
 void TextController::setFontSize(int arg)
@@ -315,8 +312,7 @@ void TextController::setFontSize(int arg)
     change.setProperty(QTextFormat::FontPixelSize, arg);
     m_currentFormat = formatAtCursor();
     m_currentFormat.merge(change);
-    changeFormat(change);
-    emit fontSizeChanged();
+    changeFormat(change, &TextController::fontSizeChanged);
 }
 
 void TextController::setTextColor(const QColor &arg)
@@ -326,8 +322,7 @@ void TextController::setTextColor(const QColor &arg)
     QTextCharFormat change;
     change.setForeground(arg);
     m_currentFormat.merge(change);
-    changeFormat(change);
-    emit textColorChanged();
+    changeFormat(change, &TextController::textColorChanged);
 }
 
 void TextController::setFontFamily(const QString &arg)
@@ -335,8 +330,7 @@ void TextController::setFontFamily(const QString &arg)
     QTextCharFormat change;
     change.setFontFamily(arg);
     m_currentFormat.merge(change);
-    changeFormat(change);
-    emit fontFamilyChanged();
+    changeFormat(change, &TextController::fontFamilyChanged);
 }
 
 void TextController::undoRedoAvaible()

@@ -127,8 +127,8 @@ private:
     bool isDocumentEmpty() const;
     // Merges format into the selection, or the whole document when styling it all.
     void applyFormat(const QTextCharFormat &format);
-    // The common tail of every setter.
-    void changeFormat(const QTextCharFormat &change);
+    // The common tail of every setter, once the current format holds the change.
+    void changeFormat(const QTextCharFormat &change, void (TextController::*changed)());
     void applyCurrentStyleToEmptyDocument();
     void emitFormatSignals();
 
