@@ -6,6 +6,7 @@
 #include "QmlScriptedServer.h"
 
 #include <QtQuickX.h>
+#include <QuickInMemoryImageProvider.h>
 
 #include <QCoreApplication>
 #include <QQmlContext>
@@ -26,6 +27,7 @@ void QmlTestSetup::applicationAvailable()
 
 void QmlTestSetup::qmlEngineAvailable(QQmlEngine *engine)
 {
+    QuickInMemoryImageProvider::installOn(engine);
     engine->addImportPath(QStringLiteral("qrc:/"));
     engine->addImportPath(QStringLiteral("qrc:/com.brannock"));
     QQmlContext *context = engine->rootContext();
