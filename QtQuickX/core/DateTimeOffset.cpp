@@ -28,6 +28,19 @@ bool startsWithWirePrefix(const QChar *text)
         && text[5] == QLatin1Char('(');
 }
 
+// QVariant::toInt without the general conversion machinery for the types JSON numbers take.
+int toInt(const QVariant &number)
+{
+    switch (number.userType()) {
+    case QMetaType::Int:
+        return *static_cast<const int *>(number.constData());
+    case QMetaType::LongLong:
+        return int(*static_cast<const qlonglong *>(number.constData()));
+    default:
+        return number.toInt();
+    }
+}
+
 } // namespace
 
 QJsonValue DateTimeOffset::jsonValue() const
@@ -63,7 +76,7 @@ DateTimeOffset DateTimeOffset::fromJsonObject(const QVariantMap &object)
     if (dateTime == object.constEnd())
         return DateTimeOffset();
     const auto offset = object.constFind(offsetMinutesKey());
-    const int offsetMinutes = offset == object.constEnd() ? 0 : offset->toInt();
+    const int offsetMinutes = offset == object.constEnd() ? 0 : toInt(*offset);
     if (dateTime->userType() == QMetaType::QString)
         return fromWire(*static_cast<const QString *>(dateTime->constData()), offsetMinutes);
     return fromWire(dateTime->toString(), offsetMinutes);

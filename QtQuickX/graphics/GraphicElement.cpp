@@ -36,3 +36,18 @@ bool GraphicElement::hitTestPolygon(const PathData &, const QTransform &)
 {
     return false;
 }
+
+bool GraphicElement::hitTestPoint(const QPointF &point, double tolerance, const QMatrix4x4 &t)
+{
+    return hitTestPoint(point, tolerance, t.toTransform());
+}
+
+bool GraphicElement::hitTestRect(const QRectF &rect, const QMatrix4x4 &t)
+{
+    return hitTestRect(rect, t.toTransform());
+}
+
+bool GraphicElement::hitTestPolygon(const PathData &polygon, const QMatrix4x4 &t)
+{
+    return hitTestPolygon(polygon, t.toTransform());
+}

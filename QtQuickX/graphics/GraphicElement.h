@@ -34,6 +34,11 @@ public:
     Q_INVOKABLE virtual bool hitTestRect(const QRectF &rect, const QTransform &t);
     Q_INVOKABLE virtual bool hitTestPolygon(const PathData &polygon, const QTransform &t);
 
+    // The same with the transform as QML writes it (Qt.matrix4x4).
+    Q_INVOKABLE bool hitTestPoint(const QPointF &point, double tolerance, const QMatrix4x4 &t);
+    Q_INVOKABLE bool hitTestRect(const QRectF &rect, const QMatrix4x4 &t);
+    Q_INVOKABLE bool hitTestPolygon(const PathData &polygon, const QMatrix4x4 &t);
+
 signals:
     // Geometry, transform or visibility changed.
     void itemChanged();

@@ -28,6 +28,9 @@ public:
     QSGGeometry *geometry() override;
     void setMatrixTransform(const QMatrix4x4 &matrixTransform) override;
     QRectF bounds() override;
+    using GraphicElement::hitTestPoint;
+    using GraphicElement::hitTestPolygon;
+    using GraphicElement::hitTestRect;
     bool hitTestPoint(const QPointF &point, double tolerance, const QTransform &t) override;
     bool hitTestRect(const QRectF &rect, const QTransform &t) override;
     bool hitTestPolygon(const PathData &polygon, const QTransform &t) override;

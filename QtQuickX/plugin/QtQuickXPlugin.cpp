@@ -24,6 +24,7 @@
 #include "LocalIO.h"
 #include "Matrix.h"
 #include "OperationResult.h"
+#include "PainterPathCanvasPainter.h"
 #include "PainterPathElement.h"
 #include "PainterPathGraphics.h"
 #include "PathData.h"
@@ -32,6 +33,7 @@
 #include "QEnums.h"
 #include "QQmlObject.h"
 #include "QmlDateTimeOffsetFactory.h"
+#include "QmlHitTestHelper.h"
 #include "QmlObjectListModel.h"
 #include "QmlX.h"
 #include "QtQuickX.h"
@@ -105,6 +107,7 @@ void QtQuickXPlugin::registerTypes(const char *uri)
     // 17 SnapToPixelPath
     qmlRegisterType<SnapToPixelPath>(uri, 1, 0, "SnapToPixelPath");
     // 18 PainterPathCanvasPainter
+    qmlRegisterType<PainterPathCanvasPainter>(uri, 1, 0, "PainterPathCanvasPainter");
     // 19 SvgPath
     qmlRegisterType<SvgPath>(uri, 1, 0, "SvgPath");
     // 20 EmptyPath
@@ -120,6 +123,8 @@ void QtQuickXPlugin::registerTypes(const char *uri)
     qmlRegisterUncreatableType<OperationResult>(uri, 1, 0, "OperationResult",
         QCoreApplication::translate("QtQuickXPlugin", "Use QtX::operationXXX(...)"));
     // 26 HitTestHelper
+    qmlRegisterSingletonType<QmlHitTestHelper>(
+        uri, 1, 0, "HitTestHelper", createEngineSingleton<QmlHitTestHelper>);
     // 27 QtX
     qmlRegisterSingletonType<QtX>(uri, 1, 0, "QtX", createEngineSingleton<QtX>);
     // 28 Enums

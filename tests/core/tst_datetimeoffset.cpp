@@ -102,6 +102,14 @@ private slots:
 
     void ofOtherValues()
     {
+        // Script numbers arrive as doubles.
+        QVariantMap doubleOffset = wireObject("/Date(0)/", 0);
+        doubleOffset.insert("OffsetMinutes", 90.0);
+        QCOMPARE(factory.of(doubleOffset).value().offsetFromUtc(), 5400);
+        QVariantMap noOffset = wireObject("/Date(0)/", 0);
+        noOffset.remove("OffsetMinutes");
+        QCOMPARE(factory.of(noOffset).toString(), QStringLiteral("1970-01-01T00:00:00Z"));
+
         const QVariantMap isoInWire = wireObject("2020-01-01T00:00:00Z", 0);
         QVERIFY(!factory.of(isoInWire).isValid());
         QVERIFY(!factory.of(QVariantMap()).isValid());

@@ -1,0 +1,42 @@
+#include "PainterPathCanvasPainter.h"
+
+#include "CanvasPathEmitter.h"
+
+PainterPathCanvasPainter::PainterPathCanvasPainter(QObject *parent)
+    : QObject(parent)
+{ }
+
+void PainterPathCanvasPainter::setPath(PainterPathElement *path)
+{
+    if (m_path == path)
+        return;
+    if (m_path)
+        m_path->disconnect(this);
+    m_path = path;
+    if (m_path) {
+        connect(m_path, &PainterPathElement::invalidated, this,
+            &PainterPathCanvasPainter::pathInvalidated);
+        connect(m_path, &QObject::destroyed, this, &PainterPathCanvasPainter::pathInvalidated);
+    }
+    m_cache.markDirty();
+    emit pathChanged();
+}
+
+void PainterPathCanvasPainter::setFillRule(Qt::FillRule fillRule)
+{
+    if (m_cache.fillRule() == fillRule)
+        return;
+    m_cache.setFillRule(fillRule);
+    m_cache.markDirty();
+    emit fillRuleChanged();
+}
+
+void PainterPathCanvasPainter::paint(const QJSValue &context2d)
+{
+    CanvasPathEmitter(context2d).emitPath(m_cache.path(m_path));
+}
+
+void PainterPathCanvasPainter::pathInvalidated()
+{
+    m_cache.markDirty();
+}
