@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "BuildInfo.h"
 #include "OstrelModule.h"
+#include "QmlReferenceService.h"
 #include "QmlScriptedServer.h"
 
 #include <QtQuickX.h>
@@ -23,6 +24,7 @@ void QmlTestSetup::applicationAvailable()
     QtQuickX::instance()->createUiSizes();
     OstrelModule::registerTypes();
     qmlRegisterType<QmlScriptedServer>("KestrumTest", 1, 0, "ScriptedServer");
+    qmlRegisterType<QmlReferenceService>("KestrumTest", 1, 0, "ReferenceService");
 }
 
 void QmlTestSetup::qmlEngineAvailable(QQmlEngine *engine)
