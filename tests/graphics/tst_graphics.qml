@@ -189,6 +189,15 @@ TestCase {
         compare(svgSpy.count, 2)
     }
 
+    function test_paintSvgPath() {
+        var context = recorder()
+        QtX.paintSvgPath(context, "M1.5 2.5L-3.7 4")
+        compare(context.calls, ["M 1 2", "L -3 4"])
+        context = recorder()
+        QtX.paintSvgPath(context, "M1 1L3 3", Qt.matrix4x4(1.5, 0, 0, 0, 0, 1.5, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1))
+        compare(context.calls, ["M 1 1", "L 4 4"])
+    }
+
     function test_canvasPainterFillsARealCanvas() {
         canvas.requestPaint()
         tryVerify(function () { return canvas.inside.length === 4 })
