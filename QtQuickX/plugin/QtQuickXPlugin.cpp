@@ -41,6 +41,7 @@
 #include "Rect.h"
 #include "RectanglePath.h"
 #include "RefPath.h"
+#include "SimplifyPath.h"
 #include "SnapToPixelPath.h"
 #include "StandardPath.h"
 #include "StorageInfo.h"
@@ -115,6 +116,7 @@ void QtQuickXPlugin::registerTypes(const char *uri)
     // 21 BasicPath
     qmlRegisterType<BasicPath>(uri, 1, 0, "BasicPath");
     // 22 SimplifyPath
+    qmlRegisterType<SimplifyPath>(uri, 1, 0, "SimplifyPath");
     // 23 meta-type PathData
     qRegisterMetaType<PathData>("PathData");
     // 24 meta-type OperationResult

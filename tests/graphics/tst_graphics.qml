@@ -51,6 +51,21 @@ TestCase {
         }
     }
 
+    PainterPathGraphics {
+        id: simplified
+        SimplifyPath {
+            id: simplifier
+            algorithm: SimplifyPath.DouglasPeucker | SimplifyPath.OnFills
+            tolerance: 0.5
+            PolylinePath {
+                Knot { vertex: Qt.point(0, 0) }
+                Knot { vertex: Qt.point(5, 0.1) }
+                Knot { vertex: Qt.point(10, 0) }
+                Knot { vertex: Qt.point(10, 10) }
+            }
+        }
+    }
+
     EllipsePath { id: ellipse }
     SignalSpy { id: ellipseSpy; target: ellipse; signalName: "invalidated" }
 
@@ -106,6 +121,16 @@ TestCase {
         compare(Math.abs(built.pathData.area), 600)
         var moved = built.pathData.mapped(Qt.matrix4x4(1, 0, 0, 5, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1))
         compare(Math.abs(moved.area), 600)
+    }
+
+    function test_simplifyPathFromQml() {
+        compare(simplifier.algorithm, 4096 + 7)
+        // The near-straight knot goes; the triangle 0,0 - 10,0 - 10,10 remains.
+        compare(Math.abs(simplified.pathData.area), 50)
+        simplifier.algorithm = SimplifyPath.PerpendicularDistance
+        simplifier.tolerance = 0
+        // Nothing dropped: the knot slightly above the base line is back.
+        compare(Math.abs(simplified.pathData.area), 49.5)
     }
 
     function test_burstOfChangesInvalidatesOnce() {
