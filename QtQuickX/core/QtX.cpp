@@ -1,6 +1,7 @@
 #include "QtX.h"
 
 #include "Args.h"
+#include "CanvasPathEmitter.h"
 #include "Dye.h"
 #include "ItemStacking.h"
 #include "QmlX.h"
@@ -374,6 +375,17 @@ bool QtX::isFrontItem(QQuickItem *item) const
 bool QtX::isBackItem(QQuickItem *item) const
 {
     return ItemStacking::isBackItem(item);
+}
+
+void QtX::paintSvgPath(
+    const QJSValue &context2d, const QString &svg, const QMatrix4x4 &transform) const
+{
+    CanvasPathEmitter::paintSvgPath(context2d, svg, transform);
+}
+
+void QtX::paintSvgPath(const QJSValue &context2d, const QString &svg) const
+{
+    CanvasPathEmitter::paintSvgPath(context2d, svg);
 }
 
 QRectF QtX::mapRectFromItem(QQuickItem *toItem, QQuickItem *fromItem, const QRectF &value) const

@@ -107,6 +107,11 @@ public:
     Q_INVOKABLE bool intersects(const QRectF &rect, const QVariantList &pts) const;
     Q_INVOKABLE bool contains(const QRectF &rect, const QRectF &other) const;
 
+    // Adds an SVG path, mapped by transform, to a Canvas 2D context's current path.
+    Q_INVOKABLE void paintSvgPath(
+        const QJSValue &context2d, const QString &svg, const QMatrix4x4 &transform) const;
+    Q_INVOKABLE void paintSvgPath(const QJSValue &context2d, const QString &svg) const;
+
     Q_INVOKABLE bool isLocalFileUrl(const QUrl &value) const { return value.isLocalFile(); }
     Q_INVOKABLE void openUrl(const QUrl &url) const;
 

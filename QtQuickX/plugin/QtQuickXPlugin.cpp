@@ -48,6 +48,7 @@
 #include "RectanglePath.h"
 #include "RefPath.h"
 #include "SharingUtility.h"
+#include "SimplifyPath.h"
 #include "SnapToPixelPath.h"
 #include "StandardPath.h"
 #include "StorageInfo.h"
@@ -123,6 +124,7 @@ void QtQuickXPlugin::registerTypes(const char *uri)
     // 21 BasicPath
     qmlRegisterType<BasicPath>(uri, 1, 0, "BasicPath");
     // 22 SimplifyPath
+    qmlRegisterType<SimplifyPath>(uri, 1, 0, "SimplifyPath");
     // 23 meta-type PathData
     qRegisterMetaType<PathData>("PathData");
     // 24 meta-type OperationResult
