@@ -53,13 +53,9 @@ QtObject {
         MockupConfig.useMockupDatasets = false
         if (loginCreds.method === loginCreds.methodLoginPass) {
             lastUserName = loginCreds.login
-            loginInfo.status = LoginInfo.Loading
-            __sessionServiceUri = Endpoints.serviceUri
-            handler.runRequest(loginCreds)
+            __runOwnLogin(loginCreds)
         } else if (loginCreds.method === loginCreds.methodSessionToken) {
-            loginInfo.status = LoginInfo.Loading
-            __sessionServiceUri = Endpoints.serviceUri
-            handler.runRequest(loginCreds)
+            __runOwnLogin(loginCreds)
         } else {
             switchUserContext(loginCreds)
         }
@@ -94,6 +90,15 @@ QtObject {
 
     // Looks up the display names of a logged-in user; filled in by the users module.
     function updateInfo(userId) {
+    }
+
+    // The login view shows its busy indicator and its errors by currentLoginInfo's status, so
+    // that one moves to Loading with the own login.
+    function __runOwnLogin(loginCreds) {
+        loginInfo.status = LoginInfo.Loading
+        currentLoginInfo.status = LoginInfo.Loading
+        __sessionServiceUri = Endpoints.serviceUri
+        handler.runRequest(loginCreds)
     }
 
     function __logoffAt(logoffUri) {
