@@ -94,8 +94,14 @@ DateTimeOffset DateTimeOffset::fromJsonObject(const QJsonObject &object)
 
 DateTimeOffset DateTimeOffset::fromWire(const QString &dateTime, int offsetMinutes)
 {
+    // Beyond a script Date's range, or offsets no clock uses, the object is malformed; taking
+    // it would overflow the date arithmetic.
+    const qint64 scriptDateLimit = Q_INT64_C(8640000000000000);
+    const int offsetLimitMinutes = 18 * 60;
     qint64 milliseconds = 0;
-    if (!parseWireMilliseconds(dateTime, &milliseconds))
+    if (!parseWireMilliseconds(dateTime, &milliseconds) || milliseconds > scriptDateLimit
+        || milliseconds < -scriptDateLimit || offsetMinutes > offsetLimitMinutes
+        || offsetMinutes < -offsetLimitMinutes)
         return DateTimeOffset();
     return DateTimeOffset(
         QDateTime::fromMSecsSinceEpoch(milliseconds, Qt::OffsetFromUTC, offsetMinutes * 60));
