@@ -76,11 +76,21 @@ DateTimeOffset DateTimeOffset::fromJsonObject(const QVariant &object)
 
 DateTimeOffset DateTimeOffset::fromJsonObject(const QVariantMap &object)
 {
-    const auto dateTime = object.constFind(dateTimeKey());
-    if (dateTime == object.constEnd())
+    // One walk over the (two) entries touches each key once; lookups by key would compare
+    // against several, and every key of a parsed answer is a separate allocation to fetch.
+    const QVariant *dateTime = nullptr;
+    const QVariant *offset = nullptr;
+    for (auto entry = object.constBegin(); entry != object.constEnd(); ++entry) {
+        if (!dateTime && entry.key() == dateTimeKey())
+            dateTime = &entry.value();
+        else if (!offset && entry.key() == offsetMinutesKey())
+            offset = &entry.value();
+        if (dateTime && offset)
+            break;
+    }
+    if (!dateTime)
         return DateTimeOffset();
-    const auto offset = object.constFind(offsetMinutesKey());
-    const int offsetMinutes = offset == object.constEnd() ? 0 : toInt(*offset);
+    const int offsetMinutes = offset ? toInt(*offset) : 0;
     if (dateTime->userType() == QMetaType::QString)
         return fromWire(*static_cast<const QString *>(dateTime->constData()), offsetMinutes);
     return fromWire(dateTime->toString(), offsetMinutes);
