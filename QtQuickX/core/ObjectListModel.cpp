@@ -13,6 +13,8 @@ namespace {
 
 QObject *toObject(const QVariant &value)
 {
+    if (value.userType() == QMetaType::QObjectStar)
+        return *static_cast<QObject *const *>(value.constData());
     if (value.userType() == qMetaTypeId<QJSValue>())
         return value.value<QJSValue>().toQObject();
     return value.canConvert<QObject *>() ? value.value<QObject *>() : nullptr;
