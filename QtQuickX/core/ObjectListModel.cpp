@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <vector>
 
 namespace {
 
@@ -161,14 +162,14 @@ void ObjectListModel::insertObjects(int index, const QObjectList &objects)
     if (added == 0)
         return;
     beginInsertRows(QModelIndex(), index, index + added - 1);
-    const auto position = m_rows.begin() + index;
-    std::deque<std::unique_ptr<ObjectListRow>> created;
+    std::vector<std::unique_ptr<ObjectListRow>> created;
+    created.reserve(size_t(added));
     for (int i = 0; i < added; ++i) {
         created.push_back(std::make_unique<ObjectListRow>(index + i, objects.at(i)));
         m_watcher->watch(*created.back());
     }
-    m_rows.insert(
-        position, std::make_move_iterator(created.begin()), std::make_move_iterator(created.end()));
+    m_rows.insert(m_rows.begin() + index, std::make_move_iterator(created.begin()),
+        std::make_move_iterator(created.end()));
     renumberRows(index + added, count() - 1);
     endInsertRows();
     emit countChanged();
