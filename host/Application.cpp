@@ -5,6 +5,7 @@
 #include "ServiceUriOption.h"
 
 #include <QtQuickX.h>
+#include <QuickInMemoryImageProvider.h>
 
 #include <QCommandLineParser>
 #include <QDebug>
@@ -43,6 +44,7 @@ int Application::run()
     QIcon::setFallbackSearchPaths(QIcon::fallbackSearchPaths() << QStringLiteral(":Icons"));
 
     QQmlApplicationEngine engine;
+    QuickInMemoryImageProvider::installOn(&engine);
     engine.addImportPath(QStringLiteral("qrc:/"));
     engine.addImportPath(QStringLiteral("qrc:/com.brannock"));
     m_engine = &engine;

@@ -25,6 +25,9 @@ public:
     explicit DateTimeOffset(const QDateTime &value)
         : m_value(value)
     { }
+    explicit DateTimeOffset(QDateTime &&value)
+        : m_value(std::move(value))
+    { }
 
     // The wire form {"DateTime": "/Date(<ms>)/", "OffsetMinutes": <n>}; null for an invalid value.
     QJsonValue jsonValue() const;
@@ -70,7 +73,8 @@ public:
     Q_INVOKABLE QString toLocaleTimeString(const QLocale &locale) const;
     Q_INVOKABLE QString toLocaleTimeString(const QLocale &locale, const QString &format) const;
 
-    // A DateTimeOffset, or anything registered as convertible to one (such as ISO text).
+    // A DateTimeOffset, a QDateTime, or anything registered as convertible to one (such as
+    // ISO text).
     static bool fromVariant(const QVariant &variant, DateTimeOffset *result);
     static void registerStringConverters();
 

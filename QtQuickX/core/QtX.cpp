@@ -1,6 +1,7 @@
 #include "QtX.h"
 
 #include "Args.h"
+#include "CanvasPathEmitter.h"
 #include "Dye.h"
 #include "ItemStacking.h"
 #include "QmlX.h"
@@ -291,14 +292,11 @@ OperationResult QtX::operationWarning(const QVariantMap &result, const QString &
     return OperationResult(OperationResult::Warning, result, message);
 }
 
-OperationResult QtX::operationWarning(const QVariantMap &result) const
+OperationResult QtX::operationWarning(const QVariant &resultOrMessage) const
 {
-    return operationWarning(result, QString());
-}
-
-OperationResult QtX::operationWarning(const QString &message) const
-{
-    return operationWarning(QVariantMap(), message);
+    if (resultOrMessage.userType() == QMetaType::QString)
+        return operationWarning(QVariantMap(), resultOrMessage.toString());
+    return operationWarning(resultOrMessage.toMap(), QString());
 }
 
 OperationResult QtX::operationFailure(const QString &message, const QVariantMap &result) const
@@ -377,6 +375,17 @@ bool QtX::isFrontItem(QQuickItem *item) const
 bool QtX::isBackItem(QQuickItem *item) const
 {
     return ItemStacking::isBackItem(item);
+}
+
+void QtX::paintSvgPath(
+    const QJSValue &context2d, const QString &svg, const QMatrix4x4 &transform) const
+{
+    CanvasPathEmitter::paintSvgPath(context2d, svg, transform);
+}
+
+void QtX::paintSvgPath(const QJSValue &context2d, const QString &svg) const
+{
+    CanvasPathEmitter::paintSvgPath(context2d, svg);
 }
 
 QRectF QtX::mapRectFromItem(QQuickItem *toItem, QQuickItem *fromItem, const QRectF &value) const

@@ -28,7 +28,7 @@ class QtX : public QObject
     Q_PROPERTY(OS os READ os CONSTANT)
     Q_PROPERTY(bool isDesktop READ isDesktop CONSTANT)
 public:
-    enum UuidFormat {
+    enum UuidFormat : int {
         FullUiid = 0,
         DashedNumbersUiid = 1,
     };
@@ -107,6 +107,11 @@ public:
     Q_INVOKABLE bool intersects(const QRectF &rect, const QVariantList &pts) const;
     Q_INVOKABLE bool contains(const QRectF &rect, const QRectF &other) const;
 
+    // Adds an SVG path, mapped by transform, to a Canvas 2D context's current path.
+    Q_INVOKABLE void paintSvgPath(
+        const QJSValue &context2d, const QString &svg, const QMatrix4x4 &transform) const;
+    Q_INVOKABLE void paintSvgPath(const QJSValue &context2d, const QString &svg) const;
+
     Q_INVOKABLE bool isLocalFileUrl(const QUrl &value) const { return value.isLocalFile(); }
     Q_INVOKABLE void openUrl(const QUrl &url) const;
 
@@ -116,8 +121,8 @@ public:
     Q_INVOKABLE OperationResult operationSuccess() const;
     Q_INVOKABLE OperationResult operationWarning(
         const QVariantMap &result, const QString &message) const;
-    Q_INVOKABLE OperationResult operationWarning(const QVariantMap &result) const;
-    Q_INVOKABLE OperationResult operationWarning(const QString &message) const;
+    // A payload or, given a string, a message: one overload, as scripts cannot tell two apart.
+    Q_INVOKABLE OperationResult operationWarning(const QVariant &resultOrMessage) const;
     Q_INVOKABLE OperationResult operationFailure(
         const QString &message, const QVariantMap &result) const;
     Q_INVOKABLE OperationResult operationFailure(const QString &message) const;

@@ -8,16 +8,8 @@ PainterPathCanvasPainter::PainterPathCanvasPainter(QObject *parent)
 
 void PainterPathCanvasPainter::setPath(PainterPathElement *path)
 {
-    if (m_path == path)
+    if (!m_path.reset(path, this, &PainterPathCanvasPainter::pathInvalidated))
         return;
-    if (m_path)
-        m_path->disconnect(this);
-    m_path = path;
-    if (m_path) {
-        connect(m_path, &PainterPathElement::invalidated, this,
-            &PainterPathCanvasPainter::pathInvalidated);
-        connect(m_path, &QObject::destroyed, this, &PainterPathCanvasPainter::pathInvalidated);
-    }
     m_cache.markDirty();
     emit pathChanged();
 }

@@ -3,9 +3,9 @@
 #include "PainterPathElement.h"
 #include "PathCache.h"
 
+#include "WatchedPathElement.h"
 #include <QJSValue>
 #include <QObject>
-#include <QPointer>
 
 // Paints a path element tree onto a QML Canvas 2D context instead of the scene graph.
 class PainterPathCanvasPainter : public QObject
@@ -33,6 +33,6 @@ private slots:
     void pathInvalidated();
 
 private:
-    QPointer<PainterPathElement> m_path;
+    WatchedPathElement m_path;
     PathCache m_cache;
 };

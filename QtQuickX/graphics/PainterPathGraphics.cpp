@@ -12,16 +12,8 @@ PainterPathGraphics::PainterPathGraphics(QObject *parent)
 
 void PainterPathGraphics::setPath(PainterPathElement *path)
 {
-    if (m_path == path)
+    if (!m_path.reset(path, this, &PainterPathGraphics::pathInvalidated))
         return;
-    if (m_path)
-        m_path->disconnect(this);
-    m_path = path;
-    if (m_path) {
-        connect(
-            m_path, &PainterPathElement::invalidated, this, &PainterPathGraphics::pathInvalidated);
-        connect(m_path, &QObject::destroyed, this, &PainterPathGraphics::pathInvalidated);
-    }
     emit pathChanged();
     pathInvalidated();
 }

@@ -3,7 +3,7 @@
 #include "GraphicElement.h"
 #include "PathCache.h"
 
-#include <QPointer>
+#include "WatchedPathElement.h"
 
 #include "PainterPathElement.h"
 
@@ -46,6 +46,6 @@ private slots:
     void pathInvalidated();
 
 private:
-    QPointer<PainterPathElement> m_path;
+    WatchedPathElement m_path;
     PathCache m_cache;
 };

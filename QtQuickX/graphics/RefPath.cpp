@@ -6,15 +6,8 @@ RefPath::RefPath(QObject *parent)
 
 void RefPath::setPath(PainterPathElement *path)
 {
-    if (m_path == path)
+    if (!m_path.reset(path, this, &RefPath::pathInvalidated))
         return;
-    if (m_path)
-        m_path->disconnect(this);
-    m_path = path;
-    if (m_path) {
-        connect(m_path, &PainterPathElement::invalidated, this, &RefPath::pathInvalidated);
-        connect(m_path, &QObject::destroyed, this, &RefPath::pathInvalidated);
-    }
     invalidate();
     emit pathChanged();
 }

@@ -2,7 +2,7 @@
 
 #include "PainterPathElement.h"
 
-#include <QPointer>
+#include "WatchedPathElement.h"
 
 // Reuses another element (with its transformation) without owning it.
 class RefPath : public PainterPathElement
@@ -26,7 +26,7 @@ private slots:
     void pathInvalidated();
 
 private:
-    QPointer<PainterPathElement> m_path;
+    WatchedPathElement m_path;
     // Guards against a reference to one of its own ancestors.
     bool m_busy = false;
 };

@@ -1,6 +1,7 @@
 #include "DateTimeOffset.h"
 #include "QmlDateTimeOffsetFactory.h"
 
+#include <QJSEngine>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QtTest>
@@ -110,6 +111,12 @@ private slots:
         noOffset.remove("OffsetMinutes");
         QCOMPARE(factory.of(noOffset).toString(), QStringLiteral("1970-01-01T00:00:00Z"));
 
+        QJSEngine engine;
+        const QJSValue script
+            = engine.evaluate("({DateTime: '/Date(60000)/', OffsetMinutes: -60})");
+        QCOMPARE(factory.of(QVariant::fromValue(script)).toString(),
+            QStringLiteral("1969-12-31T23:01:00-01:00"));
+
         const QVariantMap isoInWire = wireObject("2020-01-01T00:00:00Z", 0);
         QVERIFY(!factory.of(isoInWire).isValid());
         QVERIFY(!factory.of(QVariantMap()).isValid());
@@ -125,6 +132,27 @@ private slots:
 
         const DateTimeOffset copy = factory.of(QVariant::fromValue(local));
         QCOMPARE(copy, local);
+    }
+
+    void outOfRangeWireObjectsAreInvalid_data()
+    {
+        QTest::addColumn<QString>("dateTime");
+        QTest::addColumn<int>("offsetMinutes");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("script date max") << "/Date(8640000000000000)/" << 0 << true;
+        QTest::newRow("script date min") << "/Date(-8640000000000000)/" << 0 << true;
+        QTest::newRow("beyond script dates") << "/Date(8640000000000001)/" << 0 << false;
+        QTest::newRow("int64 max") << "/Date(9223372036854775807)/" << 0 << false;
+        QTest::newRow("offset +18:00") << "/Date(0)/" << 18 * 60 << true;
+        QTest::newRow("offset beyond") << "/Date(0)/" << 18 * 60 + 1 << false;
+        QTest::newRow("offset overflowing seconds") << "/Date(0)/" << INT_MIN << false;
+    }
+    void outOfRangeWireObjectsAreInvalid()
+    {
+        QFETCH(QString, dateTime);
+        QFETCH(int, offsetMinutes);
+        QFETCH(bool, valid);
+        QCOMPARE(factory.of(wireObject(dateTime, offsetMinutes)).isValid(), valid);
     }
 
     void invalidValueHasNoWireForm() { QVERIFY(DateTimeOffset().jsonValue().isNull()); }
@@ -195,6 +223,8 @@ private slots:
         QTest::newRow("same instant other offset")
             << QVariant::fromValue(DateTimeOffset::fromIsoString("2021-01-01T14:00:00+02:00")) << 0;
         QTest::newRow("iso text") << QVariant("2021-01-01T13:00:00Z") << -1;
+        QTest::newRow("date-time")
+            << QVariant(QDateTime(QDate(2021, 1, 1), QTime(11, 0), Qt::UTC)) << 1;
         QTest::newRow("number") << QVariant(5) << 0;
         QTest::newRow("invalid variant") << QVariant() << 0;
         QTest::newRow("point") << QVariant(QPointF(1, 2)) << 0;

@@ -51,6 +51,21 @@ TestCase {
         }
     }
 
+    PainterPathGraphics {
+        id: simplified
+        SimplifyPath {
+            id: simplifier
+            algorithm: SimplifyPath.DouglasPeucker | SimplifyPath.OnFills
+            tolerance: 0.5
+            PolylinePath {
+                Knot { vertex: Qt.point(0, 0) }
+                Knot { vertex: Qt.point(5, 0.1) }
+                Knot { vertex: Qt.point(10, 0) }
+                Knot { vertex: Qt.point(10, 10) }
+            }
+        }
+    }
+
     EllipsePath { id: ellipse }
     SignalSpy { id: ellipseSpy; target: ellipse; signalName: "invalidated" }
 
@@ -106,6 +121,16 @@ TestCase {
         compare(Math.abs(built.pathData.area), 600)
         var moved = built.pathData.mapped(Qt.matrix4x4(1, 0, 0, 5, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1))
         compare(Math.abs(moved.area), 600)
+    }
+
+    function test_simplifyPathFromQml() {
+        compare(simplifier.algorithm, 4096 + 7)
+        // The near-straight knot goes; the triangle 0,0 - 10,0 - 10,10 remains.
+        compare(Math.abs(simplified.pathData.area), 50)
+        simplifier.algorithm = SimplifyPath.PerpendicularDistance
+        simplifier.tolerance = 0
+        // Nothing dropped: the knot slightly above the base line is back.
+        compare(Math.abs(simplified.pathData.area), 49.5)
     }
 
     function test_burstOfChangesInvalidatesOnce() {
@@ -187,6 +212,15 @@ TestCase {
         // The rebuild re-armed the tree: the next change is reported again.
         svg.pathData = "M0 0L1 0"
         compare(svgSpy.count, 2)
+    }
+
+    function test_paintSvgPath() {
+        var context = recorder()
+        QtX.paintSvgPath(context, "M1.5 2.5L-3.7 4")
+        compare(context.calls, ["M 1 2", "L -3 4"])
+        context = recorder()
+        QtX.paintSvgPath(context, "M1 1L3 3", Qt.matrix4x4(1.5, 0, 0, 0, 0, 1.5, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1))
+        compare(context.calls, ["M 1 1", "L 4 4"])
     }
 
     function test_canvasPainterFillsARealCanvas() {

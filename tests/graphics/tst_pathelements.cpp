@@ -1,4 +1,4 @@
-#include "PathDescription.h"
+#include "PathTestHelpers.h"
 
 #include <BasicPath.h>
 #include <BuildContext.h>
@@ -28,16 +28,6 @@
 Q_IMPORT_PLUGIN(QtQuickXPlugin)
 
 namespace {
-// Builds a tree the way its consumers do: add, then re-arm the invalidation flags.
-QPainterPath build(PainterPathElement &element)
-{
-    BuildContext context;
-    QPainterPath path = context.emptyPath();
-    element.addToPath(path, context);
-    element.validate();
-    return path;
-}
-
 RectanglePath *rectangle(QObject *parent, const QRectF &rect)
 {
     auto *element = new RectanglePath(parent);
@@ -45,13 +35,6 @@ RectanglePath *rectangle(QObject *parent, const QRectF &rect)
     return element;
 }
 
-int subpathCount(const QPainterPath &path)
-{
-    int count = 0;
-    for (int i = 0; i < path.elementCount(); ++i)
-        count += path.elementAt(i).isMoveTo() ? 1 : 0;
-    return count;
-}
 } // namespace
 
 class TestPathElements : public QObject
@@ -89,7 +72,7 @@ void TestPathElements::burstOfChangesInvalidatesOnce()
     ellipse.setRect(QRectF(0, 0, 20, 10));
     ellipse.setRect(QRectF(0, 0, 30, 10));
     QCOMPARE(invalidated.count(), 1);
-    QCOMPARE(build(ellipse).boundingRect(), QRectF(0, 0, 30, 10));
+    QCOMPARE(buildTree(ellipse).boundingRect(), QRectF(0, 0, 30, 10));
     ellipse.setRotation(1.0);
     QCOMPARE(invalidated.count(), 2);
 }
@@ -101,13 +84,13 @@ void TestPathElements::groupForwardsOneInvalidationPerRebuild()
     auto *second = rectangle(&group, QRectF(5, 5, 1, 1));
     group.appendPath(first);
     group.appendPath(second);
-    build(group);
+    buildTree(group);
     QSignalSpy invalidated(&group, &PainterPathElement::invalidated);
     first->setRadius(0.1);
     second->setRect(QRectF(6, 6, 1, 1));
     first->setVisible(false);
     QCOMPARE(invalidated.count(), 1);
-    QCOMPARE(build(group).boundingRect(), QRectF(6, 6, 1, 1));
+    QCOMPARE(buildTree(group).boundingRect(), QRectF(6, 6, 1, 1));
     second->setRect(QRectF(7, 7, 1, 1));
     QCOMPARE(invalidated.count(), 2);
 }
@@ -117,20 +100,20 @@ void TestPathElements::hiddenChildShownAgainAfterRebuild()
     GroupPath group;
     auto *child = rectangle(&group, QRectF(0, 0, 4, 4));
     group.appendPath(child);
-    build(group);
+    buildTree(group);
     child->setVisible(false);
-    QVERIFY(build(group).isEmpty());
+    QVERIFY(buildTree(group).isEmpty());
     QSignalSpy invalidated(&group, &PainterPathElement::invalidated);
     child->setVisible(true);
     QCOMPARE(invalidated.count(), 1);
-    QCOMPARE(build(group).boundingRect(), QRectF(0, 0, 4, 4));
+    QCOMPARE(buildTree(group).boundingRect(), QRectF(0, 0, 4, 4));
 }
 
 void TestPathElements::unchangedValuesDoNotInvalidate()
 {
     RectanglePath rect;
     rect.setRect(QRectF(0, 1e-13, 100, 100));
-    build(rect);
+    buildTree(rect);
     QSignalSpy invalidated(&rect, &PainterPathElement::invalidated);
     QSignalSpy rectChanged(&rect, &BoxedPathBase::rectChanged);
     rect.setRect(QRectF(0, 0, 100 * (1 + 1e-13), 100));
@@ -180,7 +163,7 @@ void TestPathElements::setOperations()
     hidden->setVisible(false);
     group->appendPath(hidden);
 
-    const QPainterPath path = build(*group);
+    const QPainterPath path = buildTree(*group);
     QCOMPARE(path.boundingRect(), bounds);
     QCOMPARE(subpathCount(path), subpaths);
     QVERIFY(path.contains(inside));
@@ -193,10 +176,10 @@ void TestPathElements::setOperationWithOneChildPassesItThrough()
     auto *ellipse = new EllipsePath(&single);
     ellipse->setRect(QRectF(0, 0, 10, 10));
     single.appendPath(ellipse);
-    QCOMPARE(describePath(build(single)), describePath(build(*ellipse)));
+    QCOMPARE(describePath(buildTree(single)), describePath(buildTree(*ellipse)));
 
     UnionPath empty;
-    QVERIFY(build(empty).isEmpty());
+    QVERIFY(buildTree(empty).isEmpty());
 }
 
 void TestPathElements::boxedShapes_data()
@@ -221,11 +204,11 @@ void TestPathElements::boxedShapes()
     RectanglePath element;
     element.setRect(rect);
     element.setRotation(rotation);
-    const QRectF actual = build(element).boundingRect();
+    const QRectF actual = buildTree(element).boundingRect();
     QVERIFY2(qAbs(actual.left() - bounds.left()) < 1e-9 && qAbs(actual.top() - bounds.top()) < 1e-9
             && qAbs(actual.width() - bounds.width()) < 1e-9
             && qAbs(actual.height() - bounds.height()) < 1e-9,
-        qPrintable(describePath(build(element))));
+        qPrintable(describePath(buildTree(element))));
 }
 
 void TestPathElements::pieIsAQuarterDisc()
@@ -233,7 +216,7 @@ void TestPathElements::pieIsAQuarterDisc()
     PiePath pie;
     pie.setRect(QRectF(0, 0, 100, 100));
     pie.setEndAngle(90);
-    const QPainterPath path = build(pie);
+    const QPainterPath path = buildTree(pie);
     QCOMPARE(path.boundingRect(), QRectF(50, 0, 50, 50));
     QVERIFY(path.contains(QPointF(70, 30)));
     QVERIFY(!path.contains(QPointF(30, 30)));
@@ -276,7 +259,7 @@ void TestPathElements::polyline()
         polyline.appendKnot(knot);
     }
     polyline.setClosed(closed);
-    QCOMPARE(describePath(build(polyline)), expected);
+    QCOMPARE(describePath(buildTree(polyline)), expected);
 
     QSignalSpy invalidated(&polyline, &PainterPathElement::invalidated);
     polyline.knotAt(1)->setVertex(QPointF(20, 0));
@@ -285,7 +268,7 @@ void TestPathElements::polyline()
 
     PolylinePath single;
     single.appendKnot(new Knot(&single));
-    QVERIFY(build(single).isEmpty());
+    QVERIFY(buildTree(single).isEmpty());
 }
 
 void TestPathElements::snapToPixel()
@@ -295,7 +278,8 @@ void TestPathElements::snapToPixel()
     svg->setPathData(QStringLiteral("M0.4 0.6L10.5 -2.5C10.7 -2.3 3.2 3.2 3.4 3.6"));
     snap.appendPath(svg);
     // The curve's first control point moves with (10.5,-2.5)->(11,-3), its second with the end.
-    QCOMPARE(describePath(build(snap)), QStringLiteral("M 0 1 L 11 -3 C 11.2 -2.8 2.8 3.6 3 4"));
+    QCOMPARE(
+        describePath(buildTree(snap)), QStringLiteral("M 0 1 L 11 -3 C 11.2 -2.8 2.8 3.6 3 4"));
 }
 
 void TestPathElements::stroke_data()
@@ -325,7 +309,7 @@ void TestPathElements::stroke()
     auto *line = new SvgPath(&stroke);
     line->setPathData(QStringLiteral("M0 0H100"));
     stroke.appendPath(line);
-    QCOMPARE(build(stroke).boundingRect(), bounds);
+    QCOMPARE(buildTree(stroke).boundingRect(), bounds);
 }
 
 void TestPathElements::transformationAppliesToOwnContribution()
@@ -339,7 +323,7 @@ void TestPathElements::transformationAppliesToOwnContribution()
     QMatrix4x4 scale;
     scale.scale(2);
     group.setTransformation(scale);
-    QCOMPARE(build(group).boundingRect(), QRectF(10, 14, 20, 20));
+    QCOMPARE(buildTree(group).boundingRect(), QRectF(10, 14, 20, 20));
 }
 
 void TestPathElements::refPath()
@@ -351,17 +335,17 @@ void TestPathElements::refPath()
     translation.translate(2, 0);
     target->setTransformation(translation);
     ref.setPath(target.get());
-    QCOMPARE(build(ref).boundingRect(), QRectF(2, 0, 8, 8));
+    QCOMPARE(buildTree(ref).boundingRect(), QRectF(2, 0, 8, 8));
 
     QSignalSpy invalidated(&ref, &PainterPathElement::invalidated);
     target->setRect(QRectF(0, 0, 4, 4));
     target->setRect(QRectF(0, 0, 5, 5));
     QCOMPARE(invalidated.count(), 1);
-    build(ref);
+    buildTree(ref);
     target.reset();
     QCOMPARE(invalidated.count(), 2);
     QVERIFY(!ref.path());
-    QVERIFY(build(ref).isEmpty());
+    QVERIFY(buildTree(ref).isEmpty());
 }
 
 void TestPathElements::refPathToAncestorTerminates()
@@ -371,7 +355,7 @@ void TestPathElements::refPathToAncestorTerminates()
     auto *ref = new RefPath(&group);
     ref->setPath(&group);
     group.appendPath(ref);
-    QCOMPARE(build(group).boundingRect(), QRectF(0, 0, 1, 1));
+    QCOMPARE(buildTree(group).boundingRect(), QRectF(0, 0, 1, 1));
 }
 
 void TestPathElements::pathDataArea_data()
@@ -392,7 +376,7 @@ void TestPathElements::pathDataArea()
 
     SvgPath path;
     path.setPathData(svg);
-    const PathData data(build(path));
+    const PathData data(buildTree(path));
     QCOMPARE(data.area(), area);
     QMatrix4x4 scale;
     scale.scale(3, 2);
@@ -439,7 +423,7 @@ void TestPathElements::instantiatorSpans()
         return result;
     };
     QCOMPARE(lefts(), (QList<double> { 0, 10, 11, 20, 30 }));
-    build(*group);
+    buildTree(*group);
 
     QSignalSpy invalidated(group, &PainterPathElement::invalidated);
     group->setProperty("firstModel", 3);
@@ -447,10 +431,10 @@ void TestPathElements::instantiatorSpans()
     QCOMPARE(invalidated.count(), 1);
     group->setProperty("firstModel", 1);
     QCOMPARE(lefts(), (QList<double> { 0, 10, 20, 30 }));
-    build(*group);
+    buildTree(*group);
     group->setProperty("secondModel", 2);
     QCOMPARE(lefts(), (QList<double> { 0, 10, 20, 21, 30 }));
-    QCOMPARE(build(*group).boundingRect(), QRectF(0, 0, 31, 1));
+    QCOMPARE(buildTree(*group).boundingRect(), QRectF(0, 0, 31, 1));
 }
 
 QTEST_MAIN(TestPathElements)

@@ -1,4 +1,4 @@
-#include "PathDescription.h"
+#include "PathTestHelpers.h"
 
 #include <SvgPathParser.h>
 

@@ -3,9 +3,11 @@
 #include "Application.h"
 #include "BuildInfo.h"
 #include "OstrelModule.h"
+#include "QmlReferenceService.h"
 #include "QmlScriptedServer.h"
 
 #include <QtQuickX.h>
+#include <QuickInMemoryImageProvider.h>
 
 #include <QCoreApplication>
 #include <QQmlContext>
@@ -22,10 +24,12 @@ void QmlTestSetup::applicationAvailable()
     QtQuickX::instance()->createUiSizes();
     OstrelModule::registerTypes();
     qmlRegisterType<QmlScriptedServer>("KestrumTest", 1, 0, "ScriptedServer");
+    qmlRegisterType<QmlReferenceService>("KestrumTest", 1, 0, "ReferenceService");
 }
 
 void QmlTestSetup::qmlEngineAvailable(QQmlEngine *engine)
 {
+    QuickInMemoryImageProvider::installOn(engine);
     engine->addImportPath(QStringLiteral("qrc:/"));
     engine->addImportPath(QStringLiteral("qrc:/com.brannock"));
     QQmlContext *context = engine->rootContext();

@@ -5,4 +5,10 @@ import QtQuick 2.15
 QtObject {
     property bool useMockupDatasets: false
     readonly property int devicesCountLimit: 500
+
+    // The window title tells the operator that the data are not the service's.
+    onUseMockupDatasetsChanged: {
+        if (typeof appCore !== "undefined" && appCore && appCore.mainWindow)
+            appCore.mainWindow.mockups = useMockupDatasets
+    }
 }

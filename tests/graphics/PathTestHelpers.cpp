@@ -1,4 +1,7 @@
-#include "PathDescription.h"
+#include "PathTestHelpers.h"
+
+#include <BuildContext.h>
+#include <PainterPathElement.h>
 
 #include <QPainterPath>
 #include <QStringList>
@@ -27,4 +30,23 @@ QString describePath(const QPainterPath &path)
         parts << number(e.x) << number(e.y);
     }
     return parts.join(QLatin1Char(' '));
+}
+
+QPainterPath buildTree(PainterPathElement &element)
+{
+    BuildContext context;
+    QPainterPath path = context.emptyPath();
+    element.addToPath(path, context);
+    element.validate();
+    return path;
+}
+
+int subpathCount(const QPainterPath &path)
+{
+    if (path.isEmpty())
+        return 0;
+    int count = 0;
+    for (int i = 0; i < path.elementCount(); ++i)
+        count += path.elementAt(i).isMoveTo() ? 1 : 0;
+    return count;
 }
