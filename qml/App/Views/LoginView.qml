@@ -4,6 +4,7 @@ import QtQuick.Layouts 1.15
 import Ostrel 1.0
 import App.Constants 1.0
 import App.Managers 1.0
+import App.Controls 1.0
 
 // The first page: sign in with login name and password, or with the session kept by
 // "Remember me".

@@ -4,6 +4,7 @@ import QtQuick.Layouts 1.15
 import Ostrel 1.0
 import App.Managers 1.0
 import App.Navigation 1.0
+import App.Controls 1.0
 
 // The page stack every screen is shown in, under the main tool bar that the current screen
 // fills with its buttons and title.

@@ -4,6 +4,7 @@ import QtQuick.Controls.Material 2.15
 import QtQuick.Layouts 1.15
 import App.Constants 1.0
 import App.Managers 1.0
+import App.Controls 1.0
 
 // The start page after login: one button per objective, in three columns.
 Pane {

@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import App.Constants 1.0
+import App.Controls 1.0
 
 // The program's version and the maker's notice.
 Pane {

@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import QtQuickX 1.0
+import App.Controls 1.0
 
 // One endpoint of the settings page: the URIs offered (persisted as a JSON list) in an editable
 // combo box whose edit text shows the endpoint in use. A typed URI is added to the list and

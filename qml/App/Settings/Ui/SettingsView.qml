@@ -4,6 +4,7 @@ import QtQuick.Layouts 1.15
 import Qt.labs.settings 1.1
 import App.Constants 1.0
 import App.DataProviders 1.0
+import App.Controls 1.0
 
 // Which service, update server and software store the console talks to; URIs typed here are
 // offered again in later runs.
