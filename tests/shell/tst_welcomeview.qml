@@ -88,6 +88,17 @@ TestCase {
         compare(view.navigator, null)
     }
 
+    function test_keyboardStartsAtTheFirstObjective() {
+        Navigator.replace(null, "qrc:///App/WelcomeView/WelcomeView.qml")
+        settle()
+        view = Navigator.currentItem
+        tryVerify(function () { return objective("locations").activeFocus })
+        keyClick(Qt.Key_Tab)
+        verify(objective("users").activeFocus)
+        keyClick(Qt.Key_Space)
+        tryCompare(Navigator, "depth", 2)
+    }
+
     function test_missingScreenShowsThePlaceholderWithItsTitle() {
         view.openObjective({ "enabled": true, "text": "Somewhere", "screen": "/App/Nowhere/Ui/MissingView.qml" })
         compare(Navigator.depth, 2)

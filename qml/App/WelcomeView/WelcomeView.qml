@@ -67,6 +67,9 @@ Pane {
         navigator.replace(null, "/App/Views/LoginView.qml")
     }
 
+    // The keyboard starts at the first objective.
+    StackView.onActivated: forceActiveFocus()
+
     RowLayout {
         anchors.centerIn: parent
         spacing: 24
@@ -107,6 +110,7 @@ Pane {
                             text: modelData.text
                             icon.source: modelData.icon
                             enabled: modelData.enabled
+                            focus: column.name === "organization" && index === 0
 
                             onClicked: welcomeView.openObjective(modelData)
                         }
