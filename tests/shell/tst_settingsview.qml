@@ -47,10 +47,12 @@ TestCase {
     function typeAndConfirm(field, text) {
         var editor = field.comboBox.contentItem
         editor.forceActiveFocus()
+        tryVerify(function () { return editor.activeFocus })
         editor.selectAll()
         keyClick(Qt.Key_Delete)
         if (text)
             typeText(text)
+        compare(field.comboBox.editText, text)
         keyClick(Qt.Key_Return)
     }
 

@@ -103,8 +103,8 @@ Pane {
         function onPushed(item, properties, operation) {
             stack.push(item, properties || {}, operation)
         }
-        // A null target replaces the whole stack, as after login and log-off; without one the
-        // top page is replaced.
+        // A null target replaces the whole stack, as after login and log-off; any other target
+        // replaces the top page.
         function onReplaced(target, item, properties, operation) {
             if (target === null)
                 stack.replace(null, item, properties || {}, operation)
