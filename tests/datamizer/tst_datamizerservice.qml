@@ -345,7 +345,7 @@ TestCase {
         service.position = 10
         wait(100)
         service.position = 20
-        wait(150)
+        wait(20)
         compare(server.requestCount, before)
         tryCompare(server, "requestCount", before + 1, 1000)
         server.setDefaultResponse(200, "")
