@@ -76,11 +76,21 @@ DateTimeOffset DateTimeOffset::fromJsonObject(const QVariant &object)
 
 DateTimeOffset DateTimeOffset::fromJsonObject(const QVariantMap &object)
 {
-    const auto dateTime = object.constFind(dateTimeKey());
-    if (dateTime == object.constEnd())
+    // One walk over the (two) entries touches each key once; lookups by key would compare
+    // against several, and every key of a parsed answer is a separate allocation to fetch.
+    const QVariant *dateTime = nullptr;
+    const QVariant *offset = nullptr;
+    for (auto entry = object.constBegin(); entry != object.constEnd(); ++entry) {
+        if (!dateTime && entry.key() == dateTimeKey())
+            dateTime = &entry.value();
+        else if (!offset && entry.key() == offsetMinutesKey())
+            offset = &entry.value();
+        if (dateTime && offset)
+            break;
+    }
+    if (!dateTime)
         return DateTimeOffset();
-    const auto offset = object.constFind(offsetMinutesKey());
-    const int offsetMinutes = offset == object.constEnd() ? 0 : toInt(*offset);
+    const int offsetMinutes = offset ? toInt(*offset) : 0;
     if (dateTime->userType() == QMetaType::QString)
         return fromWire(*static_cast<const QString *>(dateTime->constData()), offsetMinutes);
     return fromWire(dateTime->toString(), offsetMinutes);
@@ -94,8 +104,14 @@ DateTimeOffset DateTimeOffset::fromJsonObject(const QJsonObject &object)
 
 DateTimeOffset DateTimeOffset::fromWire(const QString &dateTime, int offsetMinutes)
 {
+    // Beyond a script Date's range, or offsets no clock uses, the object is malformed; taking
+    // it would overflow the date arithmetic.
+    const qint64 scriptDateLimit = Q_INT64_C(8640000000000000);
+    const int offsetLimitMinutes = 18 * 60;
     qint64 milliseconds = 0;
-    if (!parseWireMilliseconds(dateTime, &milliseconds))
+    if (!parseWireMilliseconds(dateTime, &milliseconds) || milliseconds > scriptDateLimit
+        || milliseconds < -scriptDateLimit || offsetMinutes > offsetLimitMinutes
+        || offsetMinutes < -offsetLimitMinutes)
         return DateTimeOffset();
     return DateTimeOffset(
         QDateTime::fromMSecsSinceEpoch(milliseconds, Qt::OffsetFromUTC, offsetMinutes * 60));

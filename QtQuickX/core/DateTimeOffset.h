@@ -25,6 +25,9 @@ public:
     explicit DateTimeOffset(const QDateTime &value)
         : m_value(value)
     { }
+    explicit DateTimeOffset(QDateTime &&value)
+        : m_value(std::move(value))
+    { }
 
     // The wire form {"DateTime": "/Date(<ms>)/", "OffsetMinutes": <n>}; null for an invalid value.
     QJsonValue jsonValue() const;

@@ -26,8 +26,21 @@ QUrl folderOf(const QUrl &filePath)
 const QString LinuxSharingPlatform::fileManagerService
     = QStringLiteral("org.freedesktop.FileManager1");
 
+namespace {
+
+// A desktop session names its bus; without one, asking for the session bus would make
+// libdbus launch a bus daemon of its own that outlives the program.
+QDBusConnection desktopSessionBus()
+{
+    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+        return QDBusConnection(QStringLiteral("no desktop session"));
+    return QDBusConnection::sessionBus();
+}
+
+} // namespace
+
 LinuxSharingPlatform::LinuxSharingPlatform()
-    : LinuxSharingPlatform(QDBusConnection::sessionBus())
+    : LinuxSharingPlatform(desktopSessionBus())
 { }
 
 LinuxSharingPlatform::LinuxSharingPlatform(const QDBusConnection &bus)

@@ -27,6 +27,7 @@ private:
     bool askFileManager(const QString &method, const QUrl &item);
 
     QDBusConnection m_bus;
+    mutable int m_capabilities = -1;
 };
 
 #endif

@@ -8,11 +8,14 @@
 
 #include <algorithm>
 #include <numeric>
+#include <vector>
 
 namespace {
 
 QObject *toObject(const QVariant &value)
 {
+    if (value.userType() == QMetaType::QObjectStar)
+        return *static_cast<QObject *const *>(value.constData());
     if (value.userType() == qMetaTypeId<QJSValue>())
         return value.value<QJSValue>().toQObject();
     return value.canConvert<QObject *>() ? value.value<QObject *>() : nullptr;
@@ -159,14 +162,14 @@ void ObjectListModel::insertObjects(int index, const QObjectList &objects)
     if (added == 0)
         return;
     beginInsertRows(QModelIndex(), index, index + added - 1);
-    const auto position = m_rows.begin() + index;
-    std::deque<std::unique_ptr<ObjectListRow>> created;
+    std::vector<std::unique_ptr<ObjectListRow>> created;
+    created.reserve(size_t(added));
     for (int i = 0; i < added; ++i) {
         created.push_back(std::make_unique<ObjectListRow>(index + i, objects.at(i)));
         m_watcher->watch(*created.back());
     }
-    m_rows.insert(
-        position, std::make_move_iterator(created.begin()), std::make_move_iterator(created.end()));
+    m_rows.insert(m_rows.begin() + index, std::make_move_iterator(created.begin()),
+        std::make_move_iterator(created.end()));
     renumberRows(index + added, count() - 1);
     endInsertRows();
     emit countChanged();

@@ -268,6 +268,7 @@ void TextController::applyCurrentStyleToEmptyDocument()
 
 void TextController::changeFormat(const QTextCharFormat &change, void (TextController::*changed)())
 {
+    m_currentFormat.merge(change);
     if (isDocumentEmpty())
         applyCurrentStyleToEmptyDocument();
     applyFormat(change);
@@ -278,7 +279,6 @@ void TextController::setBold(bool arg)
 {
     QTextCharFormat change;
     change.setFontWeight(arg ? boldWeight : normalWeight);
-    m_currentFormat.merge(change);
     changeFormat(change, &TextController::boldChanged);
 }
 
@@ -286,7 +286,6 @@ void TextController::setItalic(bool arg)
 {
     QTextCharFormat change;
     change.setFontItalic(arg);
-    m_currentFormat.merge(change);
     changeFormat(change, &TextController::italicChanged);
 }
 
@@ -294,7 +293,6 @@ void TextController::setUnderline(bool arg)
 {
     QTextCharFormat change;
     change.setFontUnderline(arg);
-    m_currentFormat.merge(change);
     changeFormat(change, &TextController::underlineChanged);
 }
 
@@ -302,7 +300,6 @@ void TextController::setStrikeout(bool arg)
 {
     QTextCharFormat change;
     change.setFontStrikeOut(arg);
-    m_currentFormat.merge(change);
     changeFormat(change, &TextController::strikeoutChanged);
 }
 
@@ -311,7 +308,6 @@ void TextController::setFontSize(int arg)
     QTextCharFormat change;
     change.setProperty(QTextFormat::FontPixelSize, arg);
     m_currentFormat = formatAtCursor();
-    m_currentFormat.merge(change);
     changeFormat(change, &TextController::fontSizeChanged);
 }
 
@@ -321,7 +317,6 @@ void TextController::setTextColor(const QColor &arg)
         return;
     QTextCharFormat change;
     change.setForeground(arg);
-    m_currentFormat.merge(change);
     changeFormat(change, &TextController::textColorChanged);
 }
 
@@ -329,7 +324,6 @@ void TextController::setFontFamily(const QString &arg)
 {
     QTextCharFormat change;
     change.setFontFamily(arg);
-    m_currentFormat.merge(change);
     changeFormat(change, &TextController::fontFamilyChanged);
 }
 

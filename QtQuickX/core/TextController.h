@@ -127,7 +127,7 @@ private:
     bool isDocumentEmpty() const;
     // Merges format into the selection, or the whole document when styling it all.
     void applyFormat(const QTextCharFormat &format);
-    // The common tail of every setter, once the current format holds the change.
+    // The common tail of every setter: the change goes into the current format and the text.
     void changeFormat(const QTextCharFormat &change, void (TextController::*changed)());
     void applyCurrentStyleToEmptyDocument();
     void emitFormatSignals();

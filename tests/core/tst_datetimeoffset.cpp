@@ -134,6 +134,27 @@ private slots:
         QCOMPARE(copy, local);
     }
 
+    void outOfRangeWireObjectsAreInvalid_data()
+    {
+        QTest::addColumn<QString>("dateTime");
+        QTest::addColumn<int>("offsetMinutes");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("script date max") << "/Date(8640000000000000)/" << 0 << true;
+        QTest::newRow("script date min") << "/Date(-8640000000000000)/" << 0 << true;
+        QTest::newRow("beyond script dates") << "/Date(8640000000000001)/" << 0 << false;
+        QTest::newRow("int64 max") << "/Date(9223372036854775807)/" << 0 << false;
+        QTest::newRow("offset +18:00") << "/Date(0)/" << 18 * 60 << true;
+        QTest::newRow("offset beyond") << "/Date(0)/" << 18 * 60 + 1 << false;
+        QTest::newRow("offset overflowing seconds") << "/Date(0)/" << INT_MIN << false;
+    }
+    void outOfRangeWireObjectsAreInvalid()
+    {
+        QFETCH(QString, dateTime);
+        QFETCH(int, offsetMinutes);
+        QFETCH(bool, valid);
+        QCOMPARE(factory.of(wireObject(dateTime, offsetMinutes)).isValid(), valid);
+    }
+
     void invalidValueHasNoWireForm() { QVERIFY(DateTimeOffset().jsonValue().isNull()); }
 
     void beginOf_data()

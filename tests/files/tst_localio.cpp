@@ -194,6 +194,16 @@ private slots:
         QCOMPARE(io.ensureDirectory(QVariantList {}), QUrl());
     }
 
+    void createDirectory()
+    {
+        LocalIO io;
+        const QUrl base = QUrl::fromLocalFile(m_dir.filePath("create"));
+        QVERIFY(io.createDirectory(base));
+        QVERIFY(io.createDirectory(base, "a/b/c"));
+        QVERIFY(QFileInfo(m_dir.filePath("create/a/b/c")).isDir());
+        QVERIFY(!io.createDirectory(QUrl("http://h/x"), "a"));
+    }
+
     void writableProbeLeavesNothingBehind()
     {
         QTemporaryDir folder;

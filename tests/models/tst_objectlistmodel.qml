@@ -56,6 +56,15 @@ TestCase {
         compare(declared.items[0].value, 10)
     }
 
+    function test_assigningItemsReplacesRows() {
+        model.items = [second, first]
+        compare(model.count, 2)
+        compare(model.get(0), second)
+        compare(texts(), "second=2,first=1")
+        model.items = []
+        compare(model.count, 0)
+    }
+
     function test_appendArrayAndRowsInsertedSignal() {
         model.append([first, second])
         compare(insertedSpy.count, 1)
