@@ -297,6 +297,12 @@ Item {
             keyClick(Qt.Key_Escape)
             tryCompare(confirmDialog, "visible", false)
             compare(confirmAccepted.count, 0)
+            // Enter presses the focused button rather than the default one.
+            openDialog(confirmDialog)
+            button(confirmDialog, "cancelButton").forceActiveFocus()
+            keyClick(Qt.Key_Return)
+            tryCompare(confirmDialog, "visible", false)
+            compare(confirmAccepted.count, 0)
             openDialog(confirmDialog)
             keyClick(Qt.Key_Enter)
             tryCompare(confirmDialog, "visible", false)
