@@ -25,11 +25,7 @@ EntityDialog {
 
     onAccepted: d.call("accept")
     onApplied: d.call("apply")
-    onOpened: {
-        d.call("opened")
-        if (contentItem)
-            contentItem.forceActiveFocus()
-    }
+    onOpened: d.call("opened")
     onClosed: {
         d.call("closed")
         d.call("reset")

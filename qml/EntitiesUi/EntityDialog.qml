@@ -10,7 +10,8 @@ import App.Controls 1.0 as Controls
 QQC2.Dialog {
     id: dialog
 
-    // The standard button Enter presses while it is shown and enabled; NoButton: none.
+    // The standard button Enter presses while it is shown and enabled; NoButton: none. A button
+    // of the dialog that has the focus takes Enter itself.
     property int enterButton: QQC2.Dialog.Ok
 
     function pressEnterButton() {
@@ -18,7 +19,9 @@ QQC2.Dialog {
         // A multi-line text keeps its Enter for new lines.
         if (focused && QmlX.instanceOf(focused, "QQuickTextEdit", true))
             return
-        var button = enterButton !== QQC2.Dialog.NoButton ? standardButton(enterButton) : null
+        var button = d.isDialogButton(focused) ? focused
+                                               : enterButton !== QQC2.Dialog.NoButton ? standardButton(enterButton)
+                                                                                      : null
         if (button && button.visible && button.enabled)
             button.clicked()
     }
@@ -55,6 +58,8 @@ QQC2.Dialog {
         }
     }
 
+    // Each opening starts at the content, not at the button pressed last time.
+    onOpened: contentItem.forceActiveFocus()
     onStandardButtonsChanged: d.nameButtons()
     Component.onCompleted: d.nameButtons()
 
@@ -66,6 +71,14 @@ QQC2.Dialog {
             [QQC2.Dialog.Apply, "applyButton"], [QQC2.Dialog.Discard, "discardButton"],
             [QQC2.Dialog.Close, "closeButton"]
         ]
+
+        function isDialogButton(item) {
+            for (var ancestor = item ? item.parent : null; ancestor; ancestor = ancestor.parent) {
+                if (ancestor === buttonBox)
+                    return true
+            }
+            return false
+        }
 
         function nameButtons() {
             buttonNames.forEach(function (entry) {

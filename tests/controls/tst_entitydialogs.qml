@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15 as QQC2
+import QtQuick.Window 2.15
 import QtTest 1.15
 import Ostrel 1.0
 import EntitiesUi 1.0
@@ -7,6 +8,11 @@ import App.Controls 1.0 as Controls
 
 Item {
     id: root
+
+    // Shortcuts such as Escape and Enter reach only the active window, and tests that run side by
+    // side on one display take the focus from each other.
+    readonly property bool windowActive: Window.active
+    readonly property var ownWindow: Window.window
 
     width: 800
     height: 600
@@ -107,6 +113,19 @@ Item {
         name: "EntityDialogs"
         when: windowShown
 
+        function pressKey(key) {
+            activateWindow()
+            keyClick(key)
+        }
+
+        function activateWindow() {
+            tryVerify(function () {
+                if (!root.windowActive)
+                    root.ownWindow.requestActivate()
+                return root.windowActive
+            }, 5000, "the window is not active")
+        }
+
         function button(dialog, name) {
             return findChild(dialog.footer, name)
         }
@@ -126,6 +145,10 @@ Item {
         function closeDialog(dialog) {
             dialog.close()
             tryCompare(dialog, "visible", false)
+        }
+
+        function init() {
+            activateWindow()
         }
 
         function cleanup() {
@@ -173,11 +196,11 @@ Item {
             nameField.text = "Lyon"
             openDialog(editDialog)
             tryCompare(nameField, "activeFocus", true)
-            keyClick(Qt.Key_Tab)
+            pressKey(Qt.Key_Tab)
             tryCompare(button(editDialog, "okButton"), "activeFocus", true)
-            keyClick(Qt.Key_Tab)
+            pressKey(Qt.Key_Tab)
             tryCompare(button(editDialog, "cancelButton"), "activeFocus", true)
-            keyClick(Qt.Key_Tab)
+            pressKey(Qt.Key_Tab)
             tryCompare(nameField, "activeFocus", true)
         }
 
@@ -185,11 +208,11 @@ Item {
             openDialog(editDialog)
             editor.accepts = 0
             tryCompare(nameField, "activeFocus", true)
-            keyClick(Qt.Key_Return)
+            pressKey(Qt.Key_Return)
             compare(editor.accepts, 0)
             verify(editDialog.visible)
             nameField.text = "Lyon"
-            keyClick(Qt.Key_Return)
+            pressKey(Qt.Key_Return)
             compare(editor.accepts, 1)
             tryCompare(editDialog, "visible", false)
         }
@@ -210,7 +233,7 @@ Item {
             editor.entity = customer
             openDialog(editDialog)
             nameField.text = "Lyon"
-            keyClick(Qt.Key_Escape)
+            pressKey(Qt.Key_Escape)
             tryCompare(editDialog, "visible", false)
             compare(editor.accepts, 0)
             compare(editor.entity, null)
@@ -294,11 +317,17 @@ Item {
             confirmDialog.entity = customer
             confirmAccepted.clear()
             openDialog(confirmDialog)
-            keyClick(Qt.Key_Escape)
+            pressKey(Qt.Key_Escape)
+            tryCompare(confirmDialog, "visible", false)
+            compare(confirmAccepted.count, 0)
+            // Enter presses the focused button rather than the default one.
+            openDialog(confirmDialog)
+            button(confirmDialog, "cancelButton").forceActiveFocus()
+            pressKey(Qt.Key_Return)
             tryCompare(confirmDialog, "visible", false)
             compare(confirmAccepted.count, 0)
             openDialog(confirmDialog)
-            keyClick(Qt.Key_Enter)
+            pressKey(Qt.Key_Enter)
             tryCompare(confirmDialog, "visible", false)
             compare(confirmAccepted.count, 1)
         }
@@ -339,7 +368,7 @@ Item {
             compare(errorDialog.reason, "Request failed!")
             openDialog(errorDialog)
             verify(button(errorDialog, "okButton"))
-            keyClick(Qt.Key_Return)
+            pressKey(Qt.Key_Return)
             tryCompare(errorDialog, "visible", false)
             compare(errorDialog.reason, "")
         }
@@ -350,8 +379,8 @@ Item {
                     "There are unsaved changes. Do you want to discard them?")
             unsavedDiscarded.clear()
             openDialog(unsavedDialog)
-            keyClick(Qt.Key_Escape)
-            keyClick(Qt.Key_Return)
+            pressKey(Qt.Key_Escape)
+            pressKey(Qt.Key_Return)
             mouseClick(root, 5, 5)
             wait(50)
             verify(unsavedDialog.visible)

@@ -1,10 +1,16 @@
 import QtQuick 2.15
+import QtQuick.Window 2.15
 import QtTest 1.15
 import QtQuickX 1.0
 import App.Controls 1.0
 
 Item {
     id: root
+
+    // Shortcuts such as Escape and Enter reach only the active window, and tests that run side by
+    // side on one display take the focus from each other.
+    readonly property bool windowActive: Window.active
+    readonly property var ownWindow: Window.window
 
     width: 400
     height: 600
@@ -35,7 +41,21 @@ Item {
         name: "MultiSelectComboBox"
         when: windowShown
 
+        function pressKey(key) {
+            activateWindow()
+            keyClick(key)
+        }
+
+        function activateWindow() {
+            tryVerify(function () {
+                if (!root.windowActive)
+                    root.ownWindow.requestActivate()
+                return root.windowActive
+            }, 5000, "the window is not active")
+        }
+
         function init() {
+            activateWindow()
             combo.model = [{ name: "Alpha" }, { name: "Bravo" }, { name: "Charlie" }, { name: "Delta" }]
             combo.nameRole = "name"
             root.chosen = []
@@ -141,11 +161,11 @@ Item {
 
             list.forceActiveFocus()
             list.currentIndex = 2
-            keyClick(Qt.Key_Space)
+            pressKey(Qt.Key_Space)
             compare(combo.selectedIndexes, [1])
             compare(list.itemAtIndex(2).checked, false)
 
-            keyClick(Qt.Key_Escape)
+            pressKey(Qt.Key_Escape)
             tryCompare(popup, "visible", false)
         }
     }

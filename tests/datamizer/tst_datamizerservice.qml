@@ -343,9 +343,9 @@ TestCase {
         server.setDefaultResponse(200, '{"status":0,"result":{"skipped":0,"total":0,"items":[]}}')
         var before = server.requestCount
         service.position = 10
-        wait(100)
+        wait(50)
         service.position = 20
-        wait(150)
+        wait(20)
         compare(server.requestCount, before)
         tryCompare(server, "requestCount", before + 1, 1000)
         server.setDefaultResponse(200, "")

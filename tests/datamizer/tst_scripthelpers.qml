@@ -106,8 +106,8 @@ TestCase {
         process.active = true
         verify(process.running)
         verify(process.item !== null)
+        // Back to back, so that a slow machine cannot let the first one complete alone.
         process.completeLater("first")
-        wait(50)
         process.completeLater("second")
         tryCompare(spy, "count", 1, 1000)
         wait(150)
