@@ -49,6 +49,10 @@ class FirstRun : public QObject
 {
     Q_OBJECT
 public:
+    explicit FirstRun(const QString &serviceUri)
+        : m_serviceUri(serviceUri)
+    { }
+
     QString sessionToken;
 
 private slots:
@@ -80,6 +84,13 @@ private slots:
         QVERIFY(m_console.click(button));
         QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(page), uiTimeout);
         QCOMPARE(m_console.read(QStringLiteral("titleLabel"), "text").toString(), title);
+        if (page == QLatin1String("settingsView")) {
+            // The service given on the command line is the one in use.
+            auto *server
+                = m_console.read(QStringLiteral("serverField"), "comboBox").value<QObject *>();
+            QVERIFY(server);
+            QCOMPARE(server->property("editText").toString(), m_serviceUri);
+        }
         QVERIFY(m_console.click(QStringLiteral("backButton")));
         QTRY_VERIFY_WITH_TIMEOUT(
             !m_console.isShown(page) && m_console.isShown(QStringLiteral("loginView")), uiTimeout);
@@ -129,6 +140,7 @@ private slots:
     void cleanupTestCase() { ConsoleRun::releaseConsoleLog(); }
 
 private:
+    QString m_serviceUri;
     OperatorWindow m_console;
 };
 
@@ -239,7 +251,7 @@ int main(int argc, char **argv)
         QString::fromStdString(service.serviceUri()), QStringLiteral("--log") };
 
     int failures = 0;
-    FirstRun first;
+    FirstRun first(QString::fromStdString(service.serviceUri()));
     failures += ConsoleRun::run(&first, consoleArguments);
     SecondRun second(service);
     failures += ConsoleRun::run(&second, consoleArguments);
