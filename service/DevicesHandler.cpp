@@ -59,12 +59,12 @@ QJsonValue DevicesHandler::listDevices(const Call &call)
         = DeviceFilter::fromJson(JsonArgs::optionalObject(call.body, "filter"));
     const Paging paging = Paging::fromRequest(call.body, defaultDevicePage);
     const FieldSelection what = FieldSelection::fromRequest(call.body);
-    const SqlWhere where
-        = filter.where(m_context.policy.reach(call.caller, filter.includeServants()));
+    const DeviceSelection selection
+        = filter.selection(m_context.policy.reach(call.caller, filter.includeServants()));
 
     QJsonObject result
-        = ListResult::items(m_devices.page(where, paging.skip(), paging.take(), what));
-    paging.addTo(result, paging.calcTotal() ? m_devices.count(where) : 0);
+        = ListResult::items(m_devices.page(selection, paging.skip(), paging.take(), what));
+    paging.addTo(result, paging.calcTotal() ? m_devices.count(selection) : 0);
     return result;
 }
 
