@@ -37,12 +37,12 @@ CustomersHandler::CustomersHandler(ServiceContext context)
 void CustomersHandler::registerMethods(ServiceDispatcher &dispatcher)
 {
     using Access = ServiceDispatcher::Access;
-    dispatcher.addMethod(QStringLiteral("listCustomers"), Access::Console,
-        [this](const Call &c) { return listCustomers(c); });
-    dispatcher.addMethod(QStringLiteral("addCustomer"), Access::Console,
-        [this](const Call &c) { return addCustomer(c); });
-    dispatcher.addMethod(QStringLiteral("updateCustomer"), Access::Console,
-        [this](const Call &c) { return updateCustomer(c); });
+    dispatcher.addMethod(
+        QStringLiteral("listCustomers"), Access::Console, this, &CustomersHandler::listCustomers);
+    dispatcher.addMethod(
+        QStringLiteral("addCustomer"), Access::Console, this, &CustomersHandler::addCustomer);
+    dispatcher.addMethod(
+        QStringLiteral("updateCustomer"), Access::Console, this, &CustomersHandler::updateCustomer);
 }
 
 QString CustomersHandler::validName(const QJsonObject &customer)

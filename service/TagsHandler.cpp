@@ -19,14 +19,12 @@ TagsHandler::TagsHandler(ServiceContext context)
 void TagsHandler::registerMethods(ServiceDispatcher &dispatcher)
 {
     using Access = ServiceDispatcher::Access;
+    dispatcher.addMethod(QStringLiteral("listTags"), Access::Console, this, &TagsHandler::listTags);
+    dispatcher.addMethod(QStringLiteral("addTag"), Access::Console, this, &TagsHandler::addTag);
     dispatcher.addMethod(
-        QStringLiteral("listTags"), Access::Console, [this](const Call &c) { return listTags(c); });
+        QStringLiteral("updateTag"), Access::Console, this, &TagsHandler::updateTag);
     dispatcher.addMethod(
-        QStringLiteral("addTag"), Access::Console, [this](const Call &c) { return addTag(c); });
-    dispatcher.addMethod(QStringLiteral("updateTag"), Access::Console,
-        [this](const Call &c) { return updateTag(c); });
-    dispatcher.addMethod(QStringLiteral("deleteTag"), Access::Console,
-        [this](const Call &c) { return deleteTag(c); });
+        QStringLiteral("deleteTag"), Access::Console, this, &TagsHandler::deleteTag);
 }
 
 QString TagsHandler::visibleCondition(ServiceContext &context, const Caller &caller)

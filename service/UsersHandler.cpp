@@ -27,14 +27,13 @@ UsersHandler::UsersHandler(ServiceContext context)
 void UsersHandler::registerMethods(ServiceDispatcher &dispatcher)
 {
     using Access = ServiceDispatcher::Access;
-    dispatcher.addMethod(QStringLiteral("listUsers"), Access::Console,
-        [this](const Call &c) { return listUsers(c); });
     dispatcher.addMethod(
-        QStringLiteral("addUser"), Access::Console, [this](const Call &c) { return addUser(c); });
-    dispatcher.addMethod(QStringLiteral("updateUser"), Access::Console,
-        [this](const Call &c) { return updateUser(c); });
-    dispatcher.addMethod(QStringLiteral("listRolesAllowedToCreate"), Access::Console,
-        [this](const Call &c) { return listRolesAllowedToCreate(c); });
+        QStringLiteral("listUsers"), Access::Console, this, &UsersHandler::listUsers);
+    dispatcher.addMethod(QStringLiteral("addUser"), Access::Console, this, &UsersHandler::addUser);
+    dispatcher.addMethod(
+        QStringLiteral("updateUser"), Access::Console, this, &UsersHandler::updateUser);
+    dispatcher.addMethod(QStringLiteral("listRolesAllowedToCreate"), Access::Console, this,
+        &UsersHandler::listRolesAllowedToCreate);
 }
 
 QString UsersHandler::validName(const QJsonObject &user)
@@ -71,23 +70,12 @@ QJsonValue UsersHandler::listUsers(const Call &call)
         where.add(QStringLiteral("archived = ?"), { *archived ? 1 : 0 });
 
     QSqlQuery query = m_context.database.prepare(
-        QStringLiteral(
-            "SELECT id, name, customer_id, role, built_in, disabled, archived FROM users")
-        + where.clause() + QStringLiteral(" ORDER BY id"));
+        UserRecord::selectColumns() + where.clause() + QStringLiteral(" ORDER BY id"));
     where.bind(query);
     Database::exec(query);
     QVector<UserRecord> users;
-    while (query.next()) {
-        UserRecord user;
-        user.id = query.value(0).toLongLong();
-        user.name = query.value(1).toString();
-        user.customerId = query.value(2).toLongLong();
-        user.role = query.value(3).toInt();
-        user.builtIn = query.value(4).toBool();
-        user.disabled = query.value(5).toBool();
-        user.archived = query.value(6).toBool();
-        users.append(user);
-    }
+    while (query.next())
+        users.append(UserRecord::fromRow(query));
     QJsonObject logins;
     if (what.wants(QStringLiteral("l"))) {
         QVector<qint64> ids;

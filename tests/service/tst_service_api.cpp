@@ -24,6 +24,7 @@ private slots:
     void localAdministratorSeesOnlyHisLocations();
     void archivedUsersAndLocations();
     void addTaskCreatesOneTicketPerDevice();
+    void restartReopensAnEndedWindow();
     void addTaskWithoutTargets_data();
     void addTaskWithoutTargets();
     void tagsLifecycle();
@@ -359,6 +360,32 @@ void ServiceApiTest::addTaskCreatesOneTicketPerDevice()
             QJsonObject { { QStringLiteral("statuses"), QJsonArray { 3 } } } } });
     for (const QJsonValue &item : itemsOf(byStatus))
         QCOMPARE(item.toObject().value(QLatin1String("s")).toInt(), 3);
+}
+
+void ServiceApiTest::restartReopensAnEndedWindow()
+{
+    // Demo task 2 (a firmware update) ended a day ago with some tickets failed.
+    const QJsonObject before
+        = itemsOf(call(QStringLiteral("listTasks"),
+                      { { QStringLiteral("filter"),
+                          QJsonObject { { QStringLiteral("ids"), QJsonArray { 2 } } } } }))
+              .first()
+              .toObject();
+    QCOMPARE(before.value(QLatin1String("s")).toInt(), 4);
+    const int failed = before.value(QLatin1String("fc")).toInt();
+    QVERIFY(failed > 0);
+    const QJsonObject restarted
+        = resultOf(call(QStringLiteral("restartTask"), { { QStringLiteral("taskId"), 2 } }));
+    QCOMPARE(restarted.value(QLatin1String("fc")).toInt(), 0);
+    QCOMPARE(restarted.value(QLatin1String("pc")).toInt(), failed);
+    QCOMPARE(
+        restarted.value(QLatin1String("sc")).toInt(), before.value(QLatin1String("sc")).toInt());
+    QCOMPARE(restarted.value(QLatin1String("s")).toInt(), 1);
+    const QString validTo = restarted.value(QLatin1String("vt"))
+                                .toObject()
+                                .value(QLatin1String("DateTime"))
+                                .toString();
+    QVERIFY(validTo.mid(6).chopped(2).toLongLong() > QDateTime::currentMSecsSinceEpoch());
 }
 
 void ServiceApiTest::addTaskWithoutTargets_data()

@@ -70,6 +70,7 @@ void ServiceBadInputTest::transportErrors_data()
     QTest::newRow("empty body") << "listTags" << QByteArray() << 400;
     QTest::newRow("JSON array") << "listTags" << QByteArray("[1, 2]") << 400;
     QTest::newRow("JSON text") << "listTags" << QByteArray("\"hello\"") << 400;
+    QTest::newRow("deeply nested") << "listTags" << QByteArray(200000, '[') << 400;
     QTest::newRow("unknown method") << "dropDatabase" << QByteArray("{}") << 404;
     QTest::newRow("method with a path") << "listTags/../../x" << QByteArray("{}") << 404;
     QByteArray huge = "{\"tag\":{\"n\":\"" + QByteArray(1536 * 1024, 'x') + "\"}}";
