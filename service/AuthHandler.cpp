@@ -39,8 +39,9 @@ void AuthHandler::registerMethods(ServiceDispatcher &dispatcher)
 QJsonObject AuthHandler::describe(const Session &session, bool withToken) const
 {
     QJsonObject result {
-        { QStringLiteral("ca"), WireDate::toJson(session.createdMs) },
-        { QStringLiteral("uea"), WireDate::toJson(m_context.sessions.unusedExpiresAtMs(session)) },
+        { QStringLiteral("ca"), WireDate::toIsoText(session.createdMs) },
+        { QStringLiteral("uea"),
+            WireDate::toIsoText(m_context.sessions.unusedExpiresAtMs(session)) },
         { QStringLiteral("r"), session.role },
         { QStringLiteral("uId"), session.userId },
     };
