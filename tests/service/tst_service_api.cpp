@@ -33,6 +33,7 @@ private slots:
     void settings();
     void updateAndUnbindDevice();
     void catalogues();
+    void simulatedFleetMoves();
 
 private:
     QJsonObject call(const QString &method, const QJsonObject &body, const QString &token = {})
@@ -663,6 +664,38 @@ void ServiceApiTest::catalogues()
     QVERIFY(m_oracle->number(QStringLiteral(
                 "SELECT count(*) FROM devices WHERE firmware_id IN ('fw-G31040', 'fw-G31050')"))
         > 0);
+}
+
+void ServiceApiTest::simulatedFleetMoves()
+{
+    ServiceProcess living;
+    QVERIFY2(living.start({ QStringLiteral("--simulate"), QStringLiteral("--simulate-interval"),
+                 QStringLiteral("100") }),
+        qPrintable(living.errorOutput()));
+    ServiceClient client(living.port());
+    const QString token = client.login(demo::god, demo::passwordOf(demo::god));
+    const auto snapshot = [&] {
+        QStringList states;
+        const QJsonArray devices = itemsOf(client.call(QStringLiteral("listDevices"),
+            { { QStringLiteral("paging"), QJsonObject { { QStringLiteral("take"), 1000 } } },
+                { QStringLiteral("what"), QStringLiteral("id,io") } },
+            token));
+        for (const QJsonValue &device : devices)
+            states.append(QString::number(device.toObject().value(QLatin1String("io")).toBool()));
+        return states.join(QString());
+    };
+    const auto running = [&] {
+        return itemsOf(client.call(QStringLiteral("listTickets"),
+                           { { QStringLiteral("filter"),
+                               QJsonObject { { QStringLiteral("statuses"), QJsonArray { 1 } } } } },
+                           token))
+            .size();
+    };
+    const QString before = snapshot();
+    const int runningBefore = running();
+    // Devices flip and pending tickets of online devices start, step after step.
+    QTRY_VERIFY_WITH_TIMEOUT(snapshot() != before, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(running() > runningBefore, 10000);
 }
 
 QTEST_GUILESS_MAIN(ServiceApiTest)
