@@ -203,6 +203,8 @@ void ServiceBadInputTest::unusedSessionsExpire()
     ServiceClient client(shortLived.port());
     const QString token = client.login(demo::god, demo::passwordOf(demo::god));
     QVERIFY(!token.isEmpty());
+    // A session nobody uses again must not stay stored either.
+    QVERIFY(!client.login(demo::technician, demo::passwordOf(demo::technician)).isEmpty());
     const QJsonObject info = client.call(QStringLiteral("getSessionInfo"), {}, token);
     QCOMPARE(statusOf(info), 0);
     // "uea" is the idle expiry: one second after the last use. Both are ISO texts, which
@@ -219,6 +221,11 @@ void ServiceBadInputTest::unusedSessionsExpire()
     QCOMPARE(statusOf(client.call(QStringLiteral("listTags"), {}, token)), 2);
     // Once refused, it stays refused.
     QCOMPARE(statusOf(client.call(QStringLiteral("listTags"), {}, token)), 2);
+    // Expired sessions are not kept: after a new login only the new one is stored.
+    QThread::msleep(400);
+    QVERIFY(!client.login(demo::admin, demo::passwordOf(demo::admin)).isEmpty());
+    DatabaseOracle oracle(shortLived.databasePath());
+    QCOMPARE(oracle.number(QStringLiteral("SELECT count(*) FROM sessions")), qint64(1));
 }
 
 void ServiceBadInputTest::wrongPasswordIsRefused()
