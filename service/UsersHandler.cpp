@@ -145,36 +145,39 @@ QJsonValue UsersHandler::updateUser(const Call &call)
 {
     const QJsonObject changes = JsonArgs::requiredObject(call.body, "user");
     const qint64 id = JsonArgs::requiredId(changes, "id");
-    UserRecord user = m_users.requireManageable(call.caller, id);
-    const UserRecord before = user;
-
-    if (changes.contains(QLatin1String("n")))
-        user.name = validName(changes);
-    if (const auto customerId = JsonArgs::optionalId(changes, "cId");
-        customerId && *customerId != user.customerId) {
-        if (!m_context.tree.exists(*customerId))
-            throw ServiceError::invalid(QStringLiteral("no such location"));
-        m_context.policy.requireInReach(call.caller, *customerId);
-        user.customerId = *customerId;
-    }
-    if (const auto role = JsonArgs::optionalInt(changes, "r"); role && *role != user.role) {
-        if (!isValidRole(*role))
-            throw ServiceError::invalid(QStringLiteral("\"r\" must be a role"));
-        if (!AccessPolicy::mayGrantRole(call.caller.role, *role))
-            throw ServiceError::noRights(QStringLiteral("may not grant this role"));
-        user.role = *role;
-    }
-    user.disabled = JsonArgs::optionalBool(changes, "d").value_or(user.disabled);
-    user.archived = JsonArgs::optionalBool(changes, "a").value_or(user.archived);
-
-    const bool lockedOut
-        = (user.disabled && !before.disabled) || (user.archived && !before.archived);
-    if (before.builtIn && (lockedOut || user.role != before.role))
-        throw ServiceError::noRights(QStringLiteral("built-in users keep their role and access"));
-    if (user.id == call.caller.userId && (lockedOut || user.role != before.role))
-        throw ServiceError::invalid(QStringLiteral("users cannot lock out or demote themselves"));
-
+    // Read, check and write in one transaction, so that concurrent partial updates all land.
     m_context.database.write([&] {
+        UserRecord user = m_users.requireManageable(call.caller, id);
+        const UserRecord before = user;
+
+        if (changes.contains(QLatin1String("n")))
+            user.name = validName(changes);
+        if (const auto customerId = JsonArgs::optionalId(changes, "cId");
+            customerId && *customerId != user.customerId) {
+            if (!m_context.tree.exists(*customerId))
+                throw ServiceError::invalid(QStringLiteral("no such location"));
+            m_context.policy.requireInReach(call.caller, *customerId);
+            user.customerId = *customerId;
+        }
+        if (const auto role = JsonArgs::optionalInt(changes, "r"); role && *role != user.role) {
+            if (!isValidRole(*role))
+                throw ServiceError::invalid(QStringLiteral("\"r\" must be a role"));
+            if (!AccessPolicy::mayGrantRole(call.caller.role, *role))
+                throw ServiceError::noRights(QStringLiteral("may not grant this role"));
+            user.role = *role;
+        }
+        user.disabled = JsonArgs::optionalBool(changes, "d").value_or(user.disabled);
+        user.archived = JsonArgs::optionalBool(changes, "a").value_or(user.archived);
+
+        const bool lockedOut
+            = (user.disabled && !before.disabled) || (user.archived && !before.archived);
+        if (before.builtIn && (lockedOut || user.role != before.role))
+            throw ServiceError::noRights(
+                QStringLiteral("built-in users keep their role and access"));
+        if (user.id == call.caller.userId && (lockedOut || user.role != before.role))
+            throw ServiceError::invalid(
+                QStringLiteral("users cannot lock out or demote themselves"));
+
         QSqlQuery update = m_context.database.prepare(
             QStringLiteral("UPDATE users SET name = ?, customer_id = ?, role = ?, disabled = ?, "
                            "archived = ? WHERE id = ?"));
