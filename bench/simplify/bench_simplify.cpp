@@ -1,6 +1,8 @@
 // Simplifies a seeded noisy random walk of 1,000,000 points with our DouglasPeucker (tolerance 1)
 // and with simplify-js (highQuality false: radial pre-pass, then Douglas-Peucker) in Node, both
 // reading the same file in the same run. Also times our other algorithms on the same points.
+#include "../common/BenchTiming.h"
+
 #include <PolylineSimplifier.h>
 
 #include <QCoreApplication>
@@ -83,39 +85,11 @@ QPolygonF readWalk(const QString &fileName)
     return points;
 }
 
-// Wall-clock and processor time of one run. The machine may be shared, so the processor time
-// is the cost compared: it does not grow while the process waits for a core.
-struct Timing
-{
-    double wall = 0;
-    double cpu = 0;
-    int points = 0;
-};
-
-double cpuMilliseconds()
-{
-    return 1000.0 * double(std::clock()) / CLOCKS_PER_SEC;
-}
+using Timing = BenchTiming;
 
 Timing timed(const std::function<QPolygonF()> &run)
 {
-    QElapsedTimer timer;
-    const double cpuStart = cpuMilliseconds();
-    timer.start();
-    const int points = run().size();
-    return { timer.nsecsElapsed() / 1e6, cpuMilliseconds() - cpuStart, points };
-}
-
-Timing medianOf(const std::vector<Timing> &timings)
-{
-    std::vector<double> wall, cpu;
-    for (const Timing &timing : timings) {
-        wall.push_back(timing.wall);
-        cpu.push_back(timing.cpu);
-    }
-    std::sort(wall.begin(), wall.end());
-    std::sort(cpu.begin(), cpu.end());
-    return { wall[wall.size() / 2], cpu[cpu.size() / 2], timings.back().points };
+    return BenchTiming::of([&] { return run().size(); });
 }
 
 Timing medianOf(const std::function<QPolygonF()> &run)
@@ -124,7 +98,7 @@ Timing medianOf(const std::function<QPolygonF()> &run)
     std::vector<Timing> timings;
     for (int i = 0; i < runs; ++i)
         timings.push_back(timed(run));
-    return medianOf(timings);
+    return BenchTiming::median(timings);
 }
 
 // simplify-js in Node, kept running and asked for one timed run per round.
@@ -247,8 +221,8 @@ int main(int argc, char *argv[])
             return 1;
         peerTimings.push_back(theirs);
     }
-    const Timing ours = medianOf(ourTimings);
-    const Timing theirs = medianOf(peerTimings);
+    const Timing ours = BenchTiming::median(ourTimings);
+    const Timing theirs = BenchTiming::median(peerTimings);
     print("ours", "DouglasPeucker", ours);
     print("peer", "simplify-js (highQuality false)", theirs);
     const double difference = 100.0 * std::abs(ours.points - theirs.points) / theirs.points;

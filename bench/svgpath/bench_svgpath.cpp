@@ -2,6 +2,8 @@
 // one path with our parser, and as an SVG document holding the same bytes loaded by QSvgRenderer.
 // QtSvg drops whatever follows the 32,767th element of a path, so its document splits the data
 // into several path elements before M commands; the run fails if QtSvg still loses geometry.
+#include "../common/BenchTiming.h"
+
 #include <SvgPathParser.h>
 
 #include <QCoreApplication>
@@ -146,34 +148,6 @@ QByteArray svgDocument(const QByteArray &data, std::vector<QRectF> &chunkBounds)
     return document;
 }
 
-struct Timing
-{
-    double wall = 0;
-    double cpu = 0;
-};
-
-Timing timed(const std::function<void()> &run)
-{
-    QElapsedTimer timer;
-    const std::clock_t cpuStart = std::clock();
-    timer.start();
-    run();
-    return { timer.nsecsElapsed() / 1e6,
-        1000.0 * double(std::clock() - cpuStart) / CLOCKS_PER_SEC };
-}
-
-Timing medianOf(std::vector<Timing> timings)
-{
-    std::vector<double> wall, cpu;
-    for (const Timing &timing : timings) {
-        wall.push_back(timing.wall);
-        cpu.push_back(timing.cpu);
-    }
-    std::sort(wall.begin(), wall.end());
-    std::sort(cpu.begin(), cpu.end());
-    return { wall[wall.size() / 2], cpu[cpu.size() / 2] };
-}
-
 bool sameBounds(const QRectF &a, const QRectF &b)
 {
     const double tolerance = 1e-3 * std::max(1.0, std::max(a.width(), a.height()));
@@ -213,10 +187,10 @@ int main(int argc, char *argv[])
 
     ours();
     peer();
-    std::vector<Timing> ourTimings, peerTimings;
+    std::vector<BenchTiming> ourTimings, peerTimings;
     for (int round = 0; round < rounds; ++round) {
-        ourTimings.push_back(timed(ours));
-        peerTimings.push_back(timed(peer));
+        ourTimings.push_back(BenchTiming::of([&] { return ours(), 0; }));
+        peerTimings.push_back(BenchTiming::of([&] { return peer(), 0; }));
     }
 
     // QtSvg's paths must hold all of their geometry: compare each element's bounds with ours.
@@ -228,8 +202,8 @@ int main(int argc, char *argv[])
             ++truncated;
     }
 
-    const Timing our = medianOf(ourTimings);
-    const Timing their = medianOf(peerTimings);
+    const BenchTiming our = BenchTiming::median(ourTimings);
+    const BenchTiming their = BenchTiming::median(peerTimings);
     std::printf("path data: %d bytes, our path: %d elements in one path%s\n", int(data.size()),
         ourElements, complete ? "" : " (INCOMPLETE)");
     std::printf("peer document: %d path elements of at most %d elements each\n",
