@@ -423,15 +423,16 @@ QPolygonF PolylineSimplifier::douglasPeuckerN(const QPolygonF &points, int count
     const int n = points.size();
     if (count >= n || count < 2)
         return points;
-    struct Span
+    // A span between kept points, ranked by the distance of its farthest inner point.
+    struct Candidate
     {
         double distance;
         int first;
         int last;
         int farthest;
-        bool operator<(const Span &other) const { return distance < other.distance; }
+        bool operator<(const Candidate &other) const { return distance < other.distance; }
     };
-    std::priority_queue<Span> spans;
+    std::priority_queue<Candidate> spans;
     auto push = [&](int first, int last) {
         if (last - first < 2)
             return;
@@ -443,7 +444,7 @@ QPolygonF PolylineSimplifier::douglasPeuckerN(const QPolygonF &points, int count
     int retained = 2;
     push(0, n - 1);
     while (retained < count && !spans.empty()) {
-        const Span best = spans.top();
+        const Candidate best = spans.top();
         spans.pop();
         kept[size_t(best.farthest)] = 1;
         ++retained;
