@@ -14,10 +14,10 @@
 
 #include <functional>
 
-Q_DECLARE_METATYPE(std::function<QPolygonF(const QPolygonF &)>)
+using Simplify = std::function<QPolygonF(const QPolygonF &)>;
+Q_DECLARE_METATYPE(Simplify)
 
 namespace {
-using Simplify = std::function<QPolygonF(const QPolygonF &)>;
 
 QPolygonF points(std::initializer_list<QPointF> list)
 {
