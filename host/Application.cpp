@@ -2,8 +2,10 @@
 
 #include "BuildInfo.h"
 #include "OstrelModule.h"
+#include "ServiceUriOption.h"
 
 #include <QtQuickX.h>
+#include <QuickInMemoryImageProvider.h>
 
 #include <QCommandLineParser>
 #include <QDebug>
@@ -42,6 +44,7 @@ int Application::run()
     QIcon::setFallbackSearchPaths(QIcon::fallbackSearchPaths() << QStringLiteral(":Icons"));
 
     QQmlApplicationEngine engine;
+    QuickInMemoryImageProvider::installOn(&engine);
     engine.addImportPath(QStringLiteral("qrc:/"));
     engine.addImportPath(QStringLiteral("qrc:/com.brannock"));
     m_engine = &engine;
@@ -66,12 +69,25 @@ bool Application::processCommandLine(int &exitCode)
     parser.addOption(QCommandLineOption(QStringLiteral("log"),
         QStringLiteral("Enable log output to file.\nFile name will be: "
                        "<Documents>\\ostrel_<yyMMdd-hhmmss>.txt.")));
+    const QCommandLineOption serviceUriOption(QStringLiteral("service-uri"),
+        QStringLiteral("Use the management service at <uri> (kept in the settings)."),
+        QStringLiteral("uri"));
+    parser.addOption(serviceUriOption);
     parser.parse(QCoreApplication::arguments());
 
     if (parser.isSet(helpOption)) {
         QMessageBox::information(nullptr, QString(), parser.helpText(), QMessageBox::Ok);
         exitCode = 0;
         return true;
+    }
+    if (parser.isSet(serviceUriOption)) {
+        const QString serviceUri = parser.value(serviceUriOption);
+        if (!ServiceUriOption::apply(serviceUri)) {
+            qCritical() << "Unusable service URI:" << serviceUri;
+            exitCode = 1;
+            return true;
+        }
+        qDebug() << "Service URI set to" << serviceUri;
     }
     return false;
 }

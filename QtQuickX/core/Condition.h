@@ -15,7 +15,8 @@ class Condition : public QObject
     Q_PROPERTY(bool delayed READ delayed WRITE setDelayed NOTIFY delayedChanged)
     Q_PROPERTY(bool value READ value NOTIFY valueChanged)
 public:
-    enum Operation {
+    // Fixed underlying type: any number written from a script is a defined value.
+    enum Operation : int {
         AnyOf = 0,
         AllOf = 1,
     };

@@ -1,5 +1,6 @@
 #include "DateTimeOffset.h"
 
+#include <QJSValue>
 #include <QJsonObject>
 #include <QTimeZone>
 
@@ -28,6 +29,19 @@ bool startsWithWirePrefix(const QChar *text)
         && text[5] == QLatin1Char('(');
 }
 
+// QVariant::toInt without the general conversion machinery for the types JSON numbers take.
+int toInt(const QVariant &number)
+{
+    switch (number.userType()) {
+    case QMetaType::Int:
+        return *static_cast<const int *>(number.constData());
+    case QMetaType::LongLong:
+        return int(*static_cast<const qlonglong *>(number.constData()));
+    default:
+        return number.toInt();
+    }
+}
+
 } // namespace
 
 QJsonValue DateTimeOffset::jsonValue() const
@@ -53,6 +67,9 @@ DateTimeOffset DateTimeOffset::fromJsonObject(const QVariant &object)
     case QMetaType::QJsonValue:
         return fromJsonObject(static_cast<const QJsonValue *>(object.constData())->toObject());
     default:
+        // A script object kept in a var property arrives wrapped.
+        if (object.userType() == qMetaTypeId<QJSValue>())
+            return fromJsonObject(object.value<QJSValue>().toVariant().toMap());
         return fromJsonObject(object.toMap());
     }
 }
@@ -63,7 +80,7 @@ DateTimeOffset DateTimeOffset::fromJsonObject(const QVariantMap &object)
     if (dateTime == object.constEnd())
         return DateTimeOffset();
     const auto offset = object.constFind(offsetMinutesKey());
-    const int offsetMinutes = offset == object.constEnd() ? 0 : offset->toInt();
+    const int offsetMinutes = offset == object.constEnd() ? 0 : toInt(*offset);
     if (dateTime->userType() == QMetaType::QString)
         return fromWire(*static_cast<const QString *>(dateTime->constData()), offsetMinutes);
     return fromWire(dateTime->toString(), offsetMinutes);
@@ -283,6 +300,11 @@ bool DateTimeOffset::fromVariant(const QVariant &variant, DateTimeOffset *result
     const int type = qMetaTypeId<DateTimeOffset>();
     if (variant.userType() == type) {
         *result = *static_cast<const DateTimeOffset *>(variant.constData());
+        return true;
+    }
+    // A script Date is a date-time too: comparing with one must not report "equal".
+    if (variant.userType() == QMetaType::QDateTime) {
+        *result = DateTimeOffset(variant.toDateTime());
         return true;
     }
     if (!variant.canConvert(type))

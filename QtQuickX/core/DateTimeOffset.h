@@ -70,7 +70,8 @@ public:
     Q_INVOKABLE QString toLocaleTimeString(const QLocale &locale) const;
     Q_INVOKABLE QString toLocaleTimeString(const QLocale &locale, const QString &format) const;
 
-    // A DateTimeOffset, or anything registered as convertible to one (such as ISO text).
+    // A DateTimeOffset, a QDateTime, or anything registered as convertible to one (such as
+    // ISO text).
     static bool fromVariant(const QVariant &variant, DateTimeOffset *result);
     static void registerStringConverters();
 

@@ -13,7 +13,7 @@ class DebouncedValue : public Debounce
     Q_PROPERTY(Strategy strategy READ strategy WRITE setStrategy)
     Q_PROPERTY(bool useStrictCompare READ useStrictCompare WRITE setUseStrictCompare)
 public:
-    enum Strategy {
+    enum Strategy : int {
         Reschedule = 0,
         Schedule = 1,
     };

@@ -50,6 +50,14 @@ QMatrix4x4 Matrix::of() const
 
 QMatrix4x4 Matrix::of(const QVariant &transform) const
 {
+    switch (transform.userType()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::Int:
+        return of(transform.toFloat());
+    default:
+        break;
+    }
     QMatrix4x4 matrix;
     if (transform.canConvert<QVariantList>() && transform.userType() != QMetaType::QObjectStar) {
         const QVariantList transforms = transform.toList();

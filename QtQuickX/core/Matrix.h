@@ -12,7 +12,8 @@ class Matrix : public QObject
 public:
     using QObject::QObject;
 
-    // The product of Qt Quick Transform objects (one, or a list applied in order).
+    // The product of Qt Quick Transform objects (one, or a list applied in order); a number
+    // is the anchor's x, as of(ax). One overload takes both, so scripts reach it either way.
     Q_INVOKABLE QMatrix4x4 of(const QVariant &transform) const;
     // Scale and rotate about the anchor (ax, ay), then move by (tx, ty).
     Q_INVOKABLE QMatrix4x4 of(
@@ -22,7 +23,7 @@ public:
     Q_INVOKABLE QMatrix4x4 of(float ax, float ay, float tx, float ty) const;
     Q_INVOKABLE QMatrix4x4 of(float ax, float ay, float tx) const;
     Q_INVOKABLE QMatrix4x4 of(float ax, float ay) const;
-    Q_INVOKABLE QMatrix4x4 of(float ax) const;
+    QMatrix4x4 of(float ax) const;
     Q_INVOKABLE QMatrix4x4 of() const;
 
     Q_INVOKABLE QPointF map(const QMatrix4x4 &matrix, const QPointF &point) const;

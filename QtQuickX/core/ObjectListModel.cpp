@@ -1,6 +1,7 @@
 #include "ObjectListModel.h"
 
 #include "ObjectListRow.h"
+#include "ObjectSignalWatcher.h"
 
 #include <QJSValue>
 #include <QQmlInfo>
@@ -43,9 +44,15 @@ QObjectList toObjects(const QVariant &args)
 
 ObjectListModel::ObjectListModel(QObject *parent)
     : QAbstractListModel(parent)
+    , m_watcher(std::make_unique<ObjectSignalWatcher>([this](const ObjectListRow &row, int role) {
+        notifyRowChanged(row.row(), m_singleRoles.at(role));
+    }))
 { }
 
-ObjectListModel::~ObjectListModel() = default;
+ObjectListModel::~ObjectListModel()
+{
+    m_rows.clear(); // disconnects the rows while the watcher still receives
+}
 
 QStringList ObjectListModel::knownRoles() const
 {
@@ -62,10 +69,10 @@ void ObjectListModel::setKnownRoles(const QStringList &roles)
         return;
     m_roles.clear();
     m_roleIndex.clear();
+    m_singleRoles.clear();
     for (const QString &role : roles)
         appendRole(role.toUtf8());
-    for (const auto &row : m_rows)
-        row->reconnect(m_roles);
+    remapRows();
     emit knownRolesChanged();
 }
 
@@ -152,11 +159,14 @@ void ObjectListModel::insertObjects(int index, const QObjectList &objects)
     if (added == 0)
         return;
     beginInsertRows(QModelIndex(), index, index + added - 1);
+    const auto position = m_rows.begin() + index;
+    std::deque<std::unique_ptr<ObjectListRow>> created;
     for (int i = 0; i < added; ++i) {
-        auto row = std::make_unique<ObjectListRow>(this, index + i, nullptr);
-        row->setObject(objects.at(i), m_roles);
-        m_rows.insert(m_rows.begin() + index + i, std::move(row));
+        created.push_back(std::make_unique<ObjectListRow>(index + i, objects.at(i)));
+        m_watcher->watch(*created.back());
     }
+    m_rows.insert(
+        position, std::make_move_iterator(created.begin()), std::make_move_iterator(created.end()));
     renumberRows(index + added, count() - 1);
     endInsertRows();
     emit countChanged();
@@ -182,7 +192,8 @@ void ObjectListModel::set(int index, QObject *object)
     ObjectListRow &row = *m_rows[size_t(index)];
     if (row.object() == object)
         return;
-    row.setObject(object, m_roles);
+    row.setObject(object);
+    m_watcher->watch(row);
     if (m_roles.isEmpty())
         return;
     QVector<int> allRoles(m_roles.size());
@@ -198,8 +209,10 @@ void ObjectListModel::setProperty(int index, const QString &property, const QVar
     }
     const QByteArray name = property.toUtf8();
     int role = roleNumber(name);
-    if (role < 0)
+    if (role < 0) {
         role = appendRole(name);
+        remapRows();
+    }
     writeProperty(index, role, value);
 }
 
@@ -213,7 +226,7 @@ bool ObjectListModel::writeProperty(int row, int role, const QVariant &value)
     const bool written = object->setProperty(m_roles.at(role).constData(), value);
     target.endUpdate();
     if (written)
-        notifyRowChanged(row, { role });
+        notifyRowChanged(row, m_singleRoles.at(role));
     return written;
 }
 
@@ -258,6 +271,7 @@ int ObjectListModel::appendRole(const QByteArray &name)
     m_roles.append(name);
     const int role = m_roles.size() - 1;
     m_roleIndex.insert(name, role);
+    m_singleRoles.append(QVector<int> { role });
     return role;
 }
 
@@ -265,4 +279,11 @@ void ObjectListModel::renumberRows(int first, int last)
 {
     for (int row = first; row <= last; ++row)
         m_rows[size_t(row)]->setRow(row);
+}
+
+void ObjectListModel::remapRows()
+{
+    m_watcher->setRoles(m_roles);
+    for (const auto &row : m_rows)
+        m_watcher->remap(*row);
 }

@@ -8,6 +8,7 @@
 #include <memory>
 
 class ObjectListRow;
+class ObjectSignalWatcher;
 
 // A list model whose rows are existing objects and whose roles are their property names.
 // A change of a role property (its notify signal) is a data change of that row and role.
@@ -42,9 +43,6 @@ public:
     Q_INVOKABLE void move(int from, int to, int count);
     Q_INVOKABLE void sync();
 
-    // Called by a row when a watched property of its object changed.
-    void notifyRowChanged(int row, const QVector<int> &roles);
-
 signals:
     void countChanged();
     void knownRolesChanged();
@@ -56,8 +54,13 @@ private:
     int roleNumber(const QByteArray &name) const;
     int appendRole(const QByteArray &name);
     void renumberRows(int first, int last);
+    void remapRows();
+    void notifyRowChanged(int row, const QVector<int> &roles);
 
     QList<QByteArray> m_roles;
     QHash<QByteArray, int> m_roleIndex;
+    // One shared vector per role, so a change notification allocates nothing.
+    QVector<QVector<int>> m_singleRoles;
     std::deque<std::unique_ptr<ObjectListRow>> m_rows;
+    std::unique_ptr<ObjectSignalWatcher> m_watcher;
 };

@@ -1,42 +1,48 @@
 #pragma once
 
+#include <QMetaObject>
 #include <QObject>
 #include <QPointer>
-#include <QVarLengthArray>
+#include <QVector>
 
-class ObjectListModel;
-
-// One row of an ObjectListModel: watches the notify signals of its object's role properties.
-class ObjectListRow : public QObject
+// One row of an ObjectListModel: its position, the object it shows (not owned) and which
+// of the object's notify signals stand for which role.
+class ObjectListRow
 {
-    Q_OBJECT
 public:
-    ObjectListRow(ObjectListModel *model, int row, QObject *object);
+    struct SignalRole
+    {
+        int signalIndex; // counted among the class's signals only
+        int role;
+    };
+    using SignalRoles = QVector<SignalRole>;
+
+    ObjectListRow(int row, QObject *object);
+    ~ObjectListRow();
+    ObjectListRow(const ObjectListRow &) = delete;
+    ObjectListRow &operator=(const ObjectListRow &) = delete;
 
     int row() const { return m_row; }
     void setRow(int row) { m_row = row; }
+    // Null once the object has been destroyed.
     QObject *object() const { return m_object.data(); }
-    // Takes the object and connects the notify signals of the roles' properties.
-    void setObject(QObject *object, const QList<QByteArray> &roles);
-    void reconnect(const QList<QByteArray> &roles);
+    void setObject(QObject *object);
 
-    // Changes made by the model itself are notified by the model, once.
+    const SignalRoles &signalRoles() const { return m_signalRoles; }
+    void setSignalRoles(const SignalRoles &signalRoles) { m_signalRoles = signalRoles; }
+    int roleOfSignal(int signalIndex) const;
+    // Drops the previous connection.
+    void setConnection(const QMetaObject::Connection &connection);
+
+    // Changes the model makes itself are notified by the model, once.
+    bool isUpdating() const { return m_updateDepth > 0; }
     void beginUpdate() { ++m_updateDepth; }
     void endUpdate() { --m_updateDepth; }
 
-private slots:
-    void propertyChanged();
-
 private:
-    struct SignalRole
-    {
-        int signalIndex;
-        int role;
-    };
-
     int m_updateDepth = 0;
-    ObjectListModel *m_model;
     int m_row;
     QPointer<QObject> m_object;
-    QVarLengthArray<SignalRole, 2> m_signalRoles;
+    SignalRoles m_signalRoles;
+    QMetaObject::Connection m_connection;
 };

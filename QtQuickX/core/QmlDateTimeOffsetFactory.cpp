@@ -15,14 +15,19 @@ DateTimeOffset QmlDateTimeOffsetFactory::now() const
 DateTimeOffset QmlDateTimeOffsetFactory::of(const QVariant &value) const
 {
     const int type = value.userType();
-    if (type == QMetaType::QVariantMap || type == QMetaType::QJsonObject
-        || type == QMetaType::QJsonValue || type >= QMetaType::User) {
+    if (type >= QMetaType::User) {
         DateTimeOffset converted;
         if (DateTimeOffset::fromVariant(value, &converted))
             return converted;
         return DateTimeOffset::fromJsonObject(value);
     }
     switch (type) {
+    // Wire dates of every list answer come this way: no converter from a map is registered,
+    // so the converter registry is not asked.
+    case QMetaType::QVariantMap:
+    case QMetaType::QJsonObject:
+    case QMetaType::QJsonValue:
+        return DateTimeOffset::fromJsonObject(value);
     case QMetaType::QString:
         return DateTimeOffset::fromIsoString(value.toString());
     case QMetaType::QDate:

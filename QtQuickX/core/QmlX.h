@@ -10,7 +10,7 @@ class QmlX : public QObject
     Q_OBJECT
 public:
     // The engine's own property-write flags.
-    enum WriteFlag {
+    enum WriteFlag : int {
         BypassInterceptor = 1,
         DontRemoveBinding = 2,
         RemoveBindingOnAliasWrite = 4,

@@ -292,14 +292,11 @@ OperationResult QtX::operationWarning(const QVariantMap &result, const QString &
     return OperationResult(OperationResult::Warning, result, message);
 }
 
-OperationResult QtX::operationWarning(const QVariantMap &result) const
+OperationResult QtX::operationWarning(const QVariant &resultOrMessage) const
 {
-    return operationWarning(result, QString());
-}
-
-OperationResult QtX::operationWarning(const QString &message) const
-{
-    return operationWarning(QVariantMap(), message);
+    if (resultOrMessage.userType() == QMetaType::QString)
+        return operationWarning(QVariantMap(), resultOrMessage.toString());
+    return operationWarning(resultOrMessage.toMap(), QString());
 }
 
 OperationResult QtX::operationFailure(const QString &message, const QVariantMap &result) const

@@ -28,7 +28,7 @@ class QtX : public QObject
     Q_PROPERTY(OS os READ os CONSTANT)
     Q_PROPERTY(bool isDesktop READ isDesktop CONSTANT)
 public:
-    enum UuidFormat {
+    enum UuidFormat : int {
         FullUiid = 0,
         DashedNumbersUiid = 1,
     };
@@ -121,8 +121,8 @@ public:
     Q_INVOKABLE OperationResult operationSuccess() const;
     Q_INVOKABLE OperationResult operationWarning(
         const QVariantMap &result, const QString &message) const;
-    Q_INVOKABLE OperationResult operationWarning(const QVariantMap &result) const;
-    Q_INVOKABLE OperationResult operationWarning(const QString &message) const;
+    // A payload or, given a string, a message: one overload, as scripts cannot tell two apart.
+    Q_INVOKABLE OperationResult operationWarning(const QVariant &resultOrMessage) const;
     Q_INVOKABLE OperationResult operationFailure(
         const QString &message, const QVariantMap &result) const;
     Q_INVOKABLE OperationResult operationFailure(const QString &message) const;

@@ -6,6 +6,9 @@
 #include "Args.h"
 #include "BasicPath.h"
 #include "BoxedPathBase.h"
+#include "Clipboard.h"
+#include "ClipboardFileStorage.h"
+#include "ClipboardPictureData.h"
 #include "Condition.h"
 #include "ConditionArgument.h"
 #include "DateTimeOffset.h"
@@ -28,19 +31,23 @@
 #include "PainterPathElement.h"
 #include "PainterPathGraphics.h"
 #include "PathData.h"
+#include "Picture.h"
 #include "PiePath.h"
 #include "PolylinePath.h"
 #include "QEnums.h"
 #include "QQmlObject.h"
+#include "QmlClipboard.h"
 #include "QmlDateTimeOffsetFactory.h"
 #include "QmlHitTestHelper.h"
 #include "QmlObjectListModel.h"
 #include "QmlX.h"
 #include "QtQuickX.h"
 #include "QtX.h"
+#include "QuickInMemoryImageProvider.h"
 #include "Rect.h"
 #include "RectanglePath.h"
 #include "RefPath.h"
+#include "SharingUtility.h"
 #include "SimplifyPath.h"
 #include "SnapToPixelPath.h"
 #include "StandardPath.h"
@@ -49,6 +56,7 @@
 #include "StrokePathElem.h"
 #include "SubtractionPath.h"
 #include "SvgPath.h"
+#include "TextController.h"
 #include "UiSizes.h"
 #include "UnionPath.h"
 #include "UriUtils.h"
@@ -144,6 +152,7 @@ void QtQuickXPlugin::registerTypes(const char *uri)
     // 34 ActionProgress
     qmlRegisterType<ActionProgress>(uri, 1, 0, "ActionProgress");
     // 35 SharingUtility
+    qmlRegisterType<SharingUtility>(uri, 1, 0, "SharingUtility");
     // 36 ObjectListModel
     qmlRegisterType<QmlObjectListModel>(uri, 1, 0, "ObjectListModel");
     // 37 StorageInfo
@@ -158,11 +167,20 @@ void QtQuickXPlugin::registerTypes(const char *uri)
     qmlRegisterSingletonType<StandardPath>(
         uri, 1, 0, "StandardPath", createEngineSingleton<StandardPath>);
     // 42 Clipboard
+    qmlRegisterSingletonType<Clipboard>(uri, 1, 0, "Clipboard", createEngineSingleton<Clipboard>);
     // 43 QmlClipboard
+    qmlRegisterSingletonType<QmlClipboard>(
+        uri, 1, 0, "QmlClipboard", createEngineSingleton<QmlClipboard>);
     // 44 ClipboardFileStorage
+    qmlRegisterSingletonType<ClipboardFileStorage>(
+        uri, 1, 0, "ClipboardFileStorage", createEngineSingleton<ClipboardFileStorage>);
     // 45 ClipboardPictureData
+    qmlRegisterType<ClipboardPictureData>(uri, 1, 0, "ClipboardPictureData");
     // 46 QuickInMemoryImageProvider
+    qmlRegisterSingletonType<QuickInMemoryImageProvider>(
+        uri, 1, 0, "QuickInMemoryImageProvider", createEngineSingleton<QuickInMemoryImageProvider>);
     // 47 Picture
+    qmlRegisterType<Picture>(uri, 1, 0, "Picture");
     // 48 Args
     qmlRegisterType<Args>(uri, 1, 0, "Args");
     // 49 ValueObserver
@@ -172,6 +190,7 @@ void QtQuickXPlugin::registerTypes(const char *uri)
     // 51 ConditionArgument
     qmlRegisterType<ConditionArgument>(uri, 1, 0, "ConditionArgument");
     // 52 TextController
+    qmlRegisterType<TextController>(uri, 1, 0, "TextController");
 
     // 53 QtQuickX
     qmlRegisterSingletonType<QtQuickX>(

@@ -1,6 +1,7 @@
 #include "DateTimeOffset.h"
 #include "QmlDateTimeOffsetFactory.h"
 
+#include <QJSEngine>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QtTest>
@@ -102,6 +103,20 @@ private slots:
 
     void ofOtherValues()
     {
+        // Script numbers arrive as doubles.
+        QVariantMap doubleOffset = wireObject("/Date(0)/", 0);
+        doubleOffset.insert("OffsetMinutes", 90.0);
+        QCOMPARE(factory.of(doubleOffset).value().offsetFromUtc(), 5400);
+        QVariantMap noOffset = wireObject("/Date(0)/", 0);
+        noOffset.remove("OffsetMinutes");
+        QCOMPARE(factory.of(noOffset).toString(), QStringLiteral("1970-01-01T00:00:00Z"));
+
+        QJSEngine engine;
+        const QJSValue script
+            = engine.evaluate("({DateTime: '/Date(60000)/', OffsetMinutes: -60})");
+        QCOMPARE(factory.of(QVariant::fromValue(script)).toString(),
+            QStringLiteral("1969-12-31T23:01:00-01:00"));
+
         const QVariantMap isoInWire = wireObject("2020-01-01T00:00:00Z", 0);
         QVERIFY(!factory.of(isoInWire).isValid());
         QVERIFY(!factory.of(QVariantMap()).isValid());
@@ -187,6 +202,8 @@ private slots:
         QTest::newRow("same instant other offset")
             << QVariant::fromValue(DateTimeOffset::fromIsoString("2021-01-01T14:00:00+02:00")) << 0;
         QTest::newRow("iso text") << QVariant("2021-01-01T13:00:00Z") << -1;
+        QTest::newRow("date-time")
+            << QVariant(QDateTime(QDate(2021, 1, 1), QTime(11, 0), Qt::UTC)) << 1;
         QTest::newRow("number") << QVariant(5) << 0;
         QTest::newRow("invalid variant") << QVariant() << 0;
         QTest::newRow("point") << QVariant(QPointF(1, 2)) << 0;

@@ -37,19 +37,22 @@ private slots:
     {
         QFETCH(bool, restart);
         Debounce debounce;
-        debounce.setInterval(400);
+        debounce.setInterval(600);
         QSignalSpy timeouts(&debounce, &Debounce::timeout);
         QElapsedTimer clock;
         clock.start();
         debounce.schedule();
-        QTest::qWait(200);
+        QTest::qWait(300);
+        const qint64 secondCallAt = clock.elapsed();
         restart ? debounce.reschedule() : debounce.schedule();
-        QTRY_COMPARE_WITH_TIMEOUT(timeouts.count(), 1, 2000);
+        QTRY_COMPARE_WITH_TIMEOUT(timeouts.count(), 1, 3000);
         const qint64 firedAt = clock.elapsed();
+        // Coarse timers may fire up to 5% early.
         if (restart)
-            QVERIFY2(firedAt >= 580, qPrintable(QString::number(firedAt)));
+            QVERIFY2(firedAt >= secondCallAt + 570, qPrintable(QString::number(firedAt)));
         else
-            QVERIFY2(firedAt >= 380 && firedAt < 600, qPrintable(QString::number(firedAt)));
+            QVERIFY2(firedAt >= 570 && firedAt < secondCallAt + 570,
+                qPrintable(QString::number(firedAt)));
         QTest::qWait(100);
         QCOMPARE(timeouts.count(), 1);
     }
@@ -92,18 +95,19 @@ private slots:
         QFETCH(bool, allow);
         Debounce debounce;
         debounce.setAllowRecursiveSchedule(allow);
-        debounce.setInterval(50);
         int runs = 0;
+        bool scheduledInHandler = false;
         connect(&debounce, &Debounce::timeout, &debounce, [&] {
-            if (++runs == 1) {
-                debounce.schedule();
-                debounce.setScheduled(true);
-            }
+            if (++runs > 1)
+                return;
+            debounce.schedule();
+            debounce.setScheduled(true);
+            scheduledInHandler = debounce.scheduled();
         });
         debounce.schedule();
-        QTRY_COMPARE(runs, 1);
-        QCOMPARE(debounce.scheduled(), allow);
-        QTest::qWait(150);
+        QTRY_VERIFY(runs >= 1);
+        QCOMPARE(scheduledInHandler, allow);
+        QTest::qWait(100);
         QCOMPARE(runs, allow ? 2 : 1);
     }
 

@@ -21,6 +21,17 @@ TestCase {
         }
     }
 
+    Item {
+        id: derivedOwner
+        SelectionAdmixDecoy {}
+        SelectionAdmix {
+            id: selection
+        }
+    }
+
+    property url unsetUrl
+    property url someUrl: "file:///tmp"
+
     QmlObject {
         id: container
         property QtObject first: QtObject {}
@@ -88,6 +99,8 @@ TestCase {
         verify(QmlX.isJsValueMeanful(0))
         verify(QmlX.isJsValueMeanful("text"))
         verify(QmlX.isJsValueMeanful({}))
+        verify(!QmlX.isJsValueMeanful(unsetUrl))
+        verify(QmlX.isJsValueMeanful(someUrl))
     }
 
     function test_qmlObject() {
@@ -104,6 +117,10 @@ TestCase {
         compare(AdmixedProperties.get(owner, "QQmlObject"), admixed)
         compare(AdmixedProperties.get(owner, "Nothing"), null)
         compare(AdmixedProperties.get(null, "AdmixedProperty"), null)
+        // A derived QML type is admixed under its own type name.
+        compare(AdmixedProperties.get(derivedOwner, "SelectionAdmix").marker, 42)
+        compare(AdmixedProperties.get(derivedOwner, "SelectionAdmix"), selection)
+        verify(QmlX.instanceOf(selection, "SelectionAdmix", false))
     }
 
     function test_operationResult() {
@@ -114,25 +131,55 @@ TestCase {
         compare(result.result.a, 1)
         compare(result.result.b, 3)
         verify(QtX.operationFailure().failed)
-    }
-
-    function test_uncreatable() {
-        try {
-            Qt.createQmlObject("import QtQuickX 1.0; OperationResult {}", testCase, "inline")
-            fail("OperationResult was created")
-        } catch (error) {
-            verify(error.qmlErrors[0].message.indexOf("Use QtX::operationXXX(...)") >= 0,
-                   error.qmlErrors[0].message)
-        }
+        compare(QtX.operationWarning("only a message").message, "only a message")
+        compare(QtX.operationWarning({"k": "v"}).result.k, "v")
+        compare(QtX.operationWarning({"k": "v"}).message, "")
+        compare(QtX.operationFailure("broken").message, "broken")
     }
 
     function test_enums() {
         compare(Enums.keyToValue("QtX", "OS", "Linux"), QtX.Linux)
         compare(Enums.valueToKey("QtX", "UuidFormat", QtX.DashedNumbersUiid), "DashedNumbersUiid")
         compare(QtX.qtCompileVersion.split(".").length, 3)
+        compare(QtX.os, QtX.Linux)
         compare(QtX.createUuid(QtX.DashedNumbersUiid).length, 36)
         compare(QtX.incrementNumberedName("Item9"), "Item10")
         compare(QtX.formatTimeInterval(61000), "1:01")
+    }
+
+    Rotation {
+        id: quarterTurn
+        angle: 90
+    }
+
+    Translate {
+        id: moveRight
+        x: 10
+    }
+
+    function test_matrixOfTransforms() {
+        var p = Matrix.map(Matrix.of(quarterTurn), Qt.point(1, 0))
+        fuzzyCompare(p.x, 0, 1e-5)
+        fuzzyCompare(p.y, 1, 1e-5)
+        // In list order: turn first, then move.
+        p = Matrix.map(Matrix.of([moveRight, quarterTurn]), Qt.point(1, 0))
+        fuzzyCompare(p.x, 10, 1e-5)
+        fuzzyCompare(p.y, 1, 1e-5)
+        p = Matrix.map(Matrix.of(0, 0, 5, 0, 2), Qt.point(1, 1))
+        compare(p.x, 7)
+        compare(p.y, 1)
+        // A lone number is the anchor: scale 1 about it changes nothing.
+        p = Matrix.map(Matrix.of(4), Qt.point(1, 1))
+        compare(p.x, 1)
+        compare(p.y, 1)
+    }
+
+    function test_args() {
+        var args = QtX.args({"a": 1, "b": "two"})
+        compare(args.value("a"), 1)
+        compare(args.value("b"), "two")
+        compare(args.value("c"), undefined)
+        args.destroy()
     }
 
     function test_matrixAndRect() {

@@ -2,6 +2,7 @@
 #include "Dye.h"
 #include "Matrix.h"
 #include "QEnums.h"
+#include "QmlX.h"
 #include "QtX.h"
 #include "TextFormatting.h"
 
@@ -199,6 +200,10 @@ private slots:
         QVERIFY(enums.valueToKey("QtX", "Nope", 1).isNull());
         QVERIFY(enums.valueToKey("QtX", "OS", 99).isNull());
         QCOMPARE(enums.keyToValue("QtX", "OS", "Beos"), -1);
+        qRegisterMetaType<QmlX *>("QmlX*");
+        QCOMPARE(enums.valueToKeys("QmlX", "WriteFlag", 3),
+            QByteArray("BypassInterceptor|DontRemoveBinding"));
+        QCOMPARE(enums.valueToKeys("QmlX", "WriteFlag", QVariant(QPointF())), QByteArray());
         QVERIFY(enums.testFlag(6, 2));
         QVERIFY(!enums.testFlag(6, 1));
         QVERIFY(!enums.testFlag(QVariant(QPointF()), 1));
@@ -232,6 +237,15 @@ private slots:
         QVERIFY(!qtx.eventSender(&receiver));
         sender.setObjectName("x");
         QCOMPARE(seen, &sender);
+    }
+
+    void queuedInvokeRunsLater()
+    {
+        QPointer<QObject> object = new QObject;
+        qtx.queuedInvoke(object, QStringLiteral("deleteLater"));
+        QVERIFY(object);
+        QTRY_VERIFY(!object);
+        qtx.queuedInvoke(nullptr, QStringLiteral("deleteLater"));
     }
 
     void toOffsetFromUtcKeepsTheInstant()

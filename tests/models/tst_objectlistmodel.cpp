@@ -331,6 +331,34 @@ private slots:
         m_model->setProperty(0, "name", "x"); // nothing to write to, no warning
     }
 
+    void sameObjectInTwoRows()
+    {
+        appendItems(1);
+        m_model->append(QVariant::fromValue<QObject *>(m_items[0].get()));
+        QSignalSpy changed(m_model.get(), &QAbstractItemModel::dataChanged);
+        m_items[0]->setValue(3);
+        QCOMPARE(changed.count(), 2);
+        QCOMPARE(
+            changed.at(0).at(0).toModelIndex().row() + changed.at(1).at(0).toModelIndex().row(), 1);
+        m_model->remove(0, 1);
+        m_items[0]->setValue(4);
+        QCOMPARE(changed.count(), 3);
+        QCOMPARE(changed.last().at(0).toModelIndex().row(), 0);
+    }
+
+    void receiverMayChangeModelDuringNotification()
+    {
+        appendItems(3);
+        connect(m_model.get(), &QAbstractItemModel::dataChanged, m_model.get(),
+            [this](const QModelIndex &index) {
+                if (m_model->count() > 1)
+                    m_model->remove(0, index.row() + 1);
+            });
+        m_items[1]->setValue(5);
+        QCOMPARE(names(), QString("C"));
+        verifyRowNumbers();
+    }
+
     void clear()
     {
         QSignalSpy countChanged(m_model.get(), &ObjectListModel::countChanged);

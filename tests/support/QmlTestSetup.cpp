@@ -3,13 +3,17 @@
 #include "Application.h"
 #include "BuildInfo.h"
 #include "OstrelModule.h"
+#include "QmlReferenceService.h"
+#include "QmlScriptedServer.h"
 
 #include <QtQuickX.h>
+#include <QuickInMemoryImageProvider.h>
 
 #include <QCoreApplication>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickStyle>
+#include <QtQml>
 
 void QmlTestSetup::applicationAvailable()
 {
@@ -19,10 +23,13 @@ void QmlTestSetup::applicationAvailable()
     QQuickStyle::setStyle(QStringLiteral("Material"));
     QtQuickX::instance()->createUiSizes();
     OstrelModule::registerTypes();
+    qmlRegisterType<QmlScriptedServer>("KestrumTest", 1, 0, "ScriptedServer");
+    qmlRegisterType<QmlReferenceService>("KestrumTest", 1, 0, "ReferenceService");
 }
 
 void QmlTestSetup::qmlEngineAvailable(QQmlEngine *engine)
 {
+    QuickInMemoryImageProvider::installOn(engine);
     engine->addImportPath(QStringLiteral("qrc:/"));
     engine->addImportPath(QStringLiteral("qrc:/com.brannock"));
     QQmlContext *context = engine->rootContext();

@@ -1,12 +1,128 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import Ostrel 1.0
+import App.Managers 1.0
+import App.Navigation 1.0
 
-// Stands in for the main view until the screens exist.
-Page {
-    objectName: "mainViewPlaceholder"
+// The page stack every screen is shown in, under the main tool bar that the current screen
+// fills with its buttons and title.
+Pane {
+    id: mainView
+    objectName: "mainView"
 
-    Label {
-        anchors.centerIn: parent
-        text: qsTr("Kestrum console")
+    padding: 0
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        ToolBar {
+            id: mainToolBar
+            objectName: "mainToolBar"
+
+            Layout.fillWidth: true
+            z: 1
+            visible: stack.depth > 1 || toolBarRow.children.length > 0
+
+            ColumnLayout {
+                anchors.fill: parent
+                spacing: 0
+
+                RowLayout {
+                    Layout.fillWidth: true
+
+                    ToolButton {
+                        objectName: "backButton"
+                        icon.source: "/Icons/arrow-back.svg"
+                        text: qsTr("Back")
+                        display: AbstractButton.IconOnly
+                        visible: stack.depth > 1
+                        onClicked: Navigator.pop()
+                    }
+
+                    Row {
+                        id: toolBarRow
+                        objectName: "toolBar"
+                        Layout.fillHeight: true
+                    }
+
+                    Label {
+                        objectName: "titleLabel"
+                        Layout.fillWidth: true
+                        text: Navigator.currentItemTitle
+                        visible: text !== ""
+                        font.pixelSize: 20
+                        horizontalAlignment: Text.AlignRight
+                        rightPadding: 16
+                        elide: Text.ElideLeft
+                    }
+                }
+
+                RowLayout {
+                    id: secondLine
+                    objectName: "secondToolBarLine"
+
+                    Layout.fillWidth: true
+                    visible: AuthManager.loginInfo.sessionToken !== ""
+
+                    Row {
+                        id: secondaryToolBarRow
+                        objectName: "secondaryToolBar"
+                        Layout.fillWidth: true
+                        Layout.fillHeight: true
+                    }
+
+                    Item {
+                        Layout.fillWidth: true
+                    }
+
+                    // The quick user switcher takes this place once the user context module exists.
+                    Item {
+                        objectName: "userSwitcherSlot"
+                        Layout.preferredWidth: secondLine.width / 3
+                        Layout.alignment: Qt.AlignRight
+                    }
+                }
+            }
+        }
+
+        StackView {
+            id: stack
+            objectName: "pageStack"
+
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+        }
+    }
+
+    Connections {
+        target: Navigator
+
+        function onPushed(item, properties, operation) {
+            stack.push(item, properties || {}, operation)
+        }
+        // A null target replaces the whole stack, as after login and log-off; without one the
+        // top page is replaced.
+        function onReplaced(target, item, properties, operation) {
+            if (target === null)
+                stack.replace(null, item, properties || {}, operation)
+            else
+                stack.replace(item, properties || {}, operation)
+        }
+        function onPopped(item, operation) {
+            if (item)
+                stack.pop(item, operation)
+            else
+                stack.pop(operation)
+        }
+    }
+
+    Component.onCompleted: {
+        Navigator.empty = Qt.binding(function () { return stack.empty })
+        Navigator.depth = Qt.binding(function () { return stack.depth })
+        Navigator.currentItem = Qt.binding(function () { return stack.currentItem })
+        Navigator.uiContext = { "toolBar": toolBarRow, "secondaryToolBar": secondaryToolBarRow }
+        Navigator.replace(null, "qrc:///App/Views/LoginView.qml", {}, StackView.Immediate)
     }
 }

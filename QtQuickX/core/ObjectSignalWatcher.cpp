@@ -1,0 +1,115 @@
+#include "ObjectSignalWatcher.h"
+
+#include <QMetaProperty>
+#include <private/qmetaobject_p.h>
+#include <private/qobject_p.h>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int allSignals = -1;
+
+// The receiving end of a row's connection.
+class RowSignalSlot : public QtPrivate::QSlotObjectBase
+{
+public:
+    explicit RowSignalSlot(const ObjectListRow &row)
+        : QSlotObjectBase(&RowSignalSlot::impl)
+        , m_row(row)
+    { }
+
+private:
+    static void impl(int which, QSlotObjectBase *self, QObject *receiver, void **, bool *)
+    {
+        auto *slot = static_cast<RowSignalSlot *>(self);
+        if (which == Destroy)
+            delete slot;
+        else if (which == Call)
+            static_cast<ObjectSignalWatcher *>(receiver)->signalled(slot->m_row);
+    }
+
+    const ObjectListRow &m_row;
+};
+
+// The signal being delivered to receiver, counted among signals only.
+int currentSignal(QObject *receiver)
+{
+    const QObjectPrivate::ConnectionData *connections
+        = QObjectPrivate::get(receiver)->connections.loadRelaxed();
+    const QObjectPrivate::Sender *current = connections ? connections->currentSender : nullptr;
+    return current ? current->signal : -1;
+}
+
+} // namespace
+
+ObjectSignalWatcher::ObjectSignalWatcher(RoleChanged roleChanged, QObject *parent)
+    : QObject(parent)
+    , m_roleChanged(std::move(roleChanged))
+{ }
+
+void ObjectSignalWatcher::setRoles(const QList<QByteArray> &roles)
+{
+    m_roles = roles;
+    m_staticMappings.clear();
+}
+
+void ObjectSignalWatcher::watch(ObjectListRow &row)
+{
+    QObject *object = row.object();
+    if (!object)
+        return;
+    row.setSignalRoles(signalRolesOf(object));
+    row.setConnection(QObjectPrivate::connect(
+        object, allSignals, this, new RowSignalSlot(row), Qt::AutoConnection));
+}
+
+void ObjectSignalWatcher::remap(ObjectListRow &row)
+{
+    if (const QObject *object = row.object())
+        row.setSignalRoles(signalRolesOf(object));
+}
+
+void ObjectSignalWatcher::signalled(const ObjectListRow &row)
+{
+    if (row.isUpdating())
+        return;
+    const int role = row.roleOfSignal(currentSignal(this));
+    if (role >= 0)
+        m_roleChanged(row, role);
+}
+
+ObjectListRow::SignalRoles ObjectSignalWatcher::signalRolesOf(const QObject *object)
+{
+    const QMetaObject *meta = object->metaObject();
+    if (QObjectPrivate::get(const_cast<QObject *>(object))->metaObject)
+        return mapSignals(meta); // a dynamic meta-object, owned by this object alone
+    auto known = m_staticMappings.constFind(meta);
+    if (known == m_staticMappings.cend())
+        known = m_staticMappings.insert(meta, mapSignals(meta));
+    return *known;
+}
+
+ObjectListRow::SignalRoles ObjectSignalWatcher::mapSignals(const QMetaObject *meta) const
+{
+    ObjectListRow::SignalRoles signalRoles;
+    for (int role = 0; role < m_roles.size(); ++role) {
+        const int propertyIndex = meta->indexOfProperty(m_roles.at(role).constData());
+        if (propertyIndex <= 0) // not found, or objectName
+            continue;
+        const QMetaProperty property = meta->property(propertyIndex);
+        if (!property.hasNotifySignal())
+            continue;
+        const int signalIndex = QMetaObjectPrivate::signalIndex(property.notifySignal());
+        // A later role with the same notify signal stands for it.
+        auto known = std::find_if(signalRoles.begin(), signalRoles.end(),
+            [signalIndex](const ObjectListRow::SignalRole &entry) {
+                return entry.signalIndex == signalIndex;
+            });
+        if (known != signalRoles.end())
+            known->role = role;
+        else
+            signalRoles.append({ signalIndex, role });
+    }
+    return signalRoles;
+}

@@ -1,0 +1,5 @@
+import QtQuick 2.15
+
+// Licences are not managed from the console yet.
+Item {
+}

@@ -1,0 +1,148 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Controls.Material 2.15
+import QtQuick.Layouts 1.15
+import App.Constants 1.0
+import App.Managers 1.0
+
+// The start page after login: one button per objective, in three columns.
+Pane {
+    id: welcomeView
+    objectName: "welcomeView"
+
+    property var navigator: null
+
+    readonly property var objectiveColumns: [
+        {
+            "name": "organization",
+            "heading": Strings.organization,
+            "objectives": [
+                __objective("locations", Strings.locationsTitle, "location", true, "/App/Customers/Ui/ManageCustomersView.qml"),
+                __objective("users", Strings.users, "users", true, "/App/Users/Ui/ManageUsersView.qml"),
+                __objective("licenses", Strings.licenses, "licenses", false, "/App/Licenses/Ui/ManageLicensesView.qml")
+            ]
+        },
+        {
+            "name": "deviceManagement",
+            "heading": Strings.deviceManagement,
+            "objectives": [
+                __objective("ifps", Strings.ifps, "device-ifp", true, "/App/Devices/Ui/ManageDevicesView.qml"),
+                __objective("tasks", Strings.tasks, "tasks", true, "/App/Tasks/Ui/ManageTasksView.qml"),
+                __objective("structure", Strings.structure, "tag-multiple", true, "/App/Tags/Ui/ManageTagsView.qml"),
+                __objective("createAdminFlash", Strings.createAdminFlash, "usb-flash-drive", true, "/App/UsbTokenCreator/Ui/UsbTokenCreatorView.qml")
+            ]
+        },
+        {
+            "name": "statistics",
+            "heading": Strings.statistics,
+            "objectives": [
+                __objective("deviceUsage", Strings.deviceUsage, "device-statistics", false, "/App/DevicesStatistics/Ui/DevicesStatisticsView.qml"),
+                __objective("softwareUsage", Strings.softwareUsage, "software-statistics", false, "/App/SoftwareStatistics/Ui/SoftwareStatisticsView.qml")
+            ]
+        }
+    ]
+
+    function __objective(name, text, icon, enabled, screen) {
+        return { "name": name, "text": text, "icon": "/Icons/" + icon + ".svg", "enabled": enabled, "screen": screen }
+    }
+
+    // Opens the objective's screen, or a placeholder while that screen is not built yet.
+    function openObjective(objective) {
+        if (!objective.enabled)
+            return
+        var component = Qt.createComponent(objective.screen)
+        var ready = component.status === Component.Ready
+        if (!ready)
+            console.warn("WelcomeView::openObjective:", objective.screen, component.errorString())
+        component.destroy()
+        if (ready)
+            navigator.push(objective.screen)
+        else
+            navigator.push("qrc:///App/WelcomeView/ObjectivePlaceholderView.qml", { "title": objective.text })
+    }
+
+    function logOff() {
+        AuthManager.logoff()
+        navigator.replace(null, "/App/Views/LoginView.qml")
+    }
+
+    RowLayout {
+        anchors.centerIn: parent
+        spacing: 24
+
+        Repeater {
+            model: welcomeView.objectiveColumns
+
+            delegate: RowLayout {
+                readonly property var column: modelData
+
+                spacing: 24
+                Layout.alignment: Qt.AlignTop
+
+                Rectangle {
+                    visible: index > 0
+                    Layout.fillHeight: true
+                    implicitWidth: 1
+                    color: Material.frameColor
+                }
+
+                ColumnLayout {
+                    Layout.alignment: Qt.AlignTop
+                    Layout.preferredWidth: 260
+
+                    Label {
+                        objectName: "heading_" + column.name
+                        text: column.heading
+                        textFormat: index === 2 ? Text.StyledText : Text.PlainText
+                        font.pixelSize: 20
+                    }
+
+                    Repeater {
+                        model: column.objectives
+
+                        delegate: ChooseObjectiveButton {
+                            objectName: "objective_" + modelData.name
+                            Layout.fillWidth: true
+                            text: modelData.text
+                            icon.source: modelData.icon
+                            enabled: modelData.enabled
+
+                            onClicked: welcomeView.openObjective(modelData)
+                        }
+                    }
+                }
+            }
+        }
+    }
+
+    RowLayout {
+        anchors.top: parent.top
+        anchors.right: parent.right
+        anchors.margins: 12
+
+        ColumnLayout {
+            spacing: 0
+
+            Label {
+                objectName: "userNameLabel"
+                Layout.alignment: Qt.AlignRight
+                text: AuthManager.currentLoginInfo.userName || Strings.notAvailable
+            }
+            Label {
+                objectName: "loginNameLabel"
+                Layout.alignment: Qt.AlignRight
+                text: AuthManager.currentLoginInfo.loginName || Strings.notAvailable
+            }
+        }
+
+        ToolButton {
+            objectName: "logOffButton"
+            icon.source: "/Icons/logoff.svg"
+            text: qsTr("Log off")
+            display: AbstractButton.IconOnly
+            flat: true
+
+            onPressed: welcomeView.logOff()
+        }
+    }
+}

@@ -1,0 +1,15 @@
+import QtQuick 2.15
+
+// A service method whose answer holds one entity under singleResultProperty.
+DatamizerService {
+    id: service
+
+    property Component delegate
+    property string singleResultProperty: "result"
+    readonly property var result: {
+        var payload = jsonResult ? jsonResult[singleResultProperty] : null
+        if (!payload || !delegate)
+            return null
+        return delegate.createObject(null, { "modelData": payload })
+    }
+}

@@ -1,0 +1,84 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15 as QQC2
+import QtQuick.Controls.Material 2.15
+import QtQuick.Window 2.15
+import QtQuickX 1.0
+import App.Controls 1.0 as Controls
+
+// What the entity dialogs share: modal and centred, buttons that keep their case and carry
+// object names, and Enter for the default button.
+QQC2.Dialog {
+    id: dialog
+
+    // The standard button Enter presses while it is shown and enabled; NoButton: none.
+    property int enterButton: QQC2.Dialog.Ok
+
+    function pressEnterButton() {
+        var focused = buttonBox.focusedItem
+        // A multi-line text keeps its Enter for new lines.
+        if (focused && QmlX.instanceOf(focused, "QQuickTextEdit", true))
+            return
+        var button = enterButton !== QQC2.Dialog.NoButton ? standardButton(enterButton) : null
+        if (button && button.visible && button.enabled)
+            button.clicked()
+    }
+
+    modal: true
+    focus: true
+    anchors.centerIn: parent
+
+    // The style's title elides, and an eliding text's implicit width feeds back into the
+    // dialog's: the dialog is made wide enough for the title instead.
+    header: Controls.Label {
+        objectName: "titleLabel"
+        text: dialog.title
+        visible: dialog.title
+        padding: 24
+        bottomPadding: 0
+        font.bold: true
+        font.pixelSize: 16
+        background: Rectangle {
+            radius: 2
+            color: dialog.Material.dialogColor
+        }
+    }
+
+    footer: QQC2.DialogButtonBox {
+        id: buttonBox
+
+        // Attached properties cannot be read through an id, so the box reads it for the dialog.
+        readonly property Item focusedItem: Window.activeFocusItem
+
+        visible: count > 0
+        delegate: Controls.Button {
+            flat: true
+        }
+    }
+
+    onStandardButtonsChanged: d.nameButtons()
+    Component.onCompleted: d.nameButtons()
+
+    QtObject {
+        id: d
+
+        readonly property var buttonNames: [
+            [QQC2.Dialog.Ok, "okButton"], [QQC2.Dialog.Cancel, "cancelButton"],
+            [QQC2.Dialog.Apply, "applyButton"], [QQC2.Dialog.Discard, "discardButton"],
+            [QQC2.Dialog.Close, "closeButton"]
+        ]
+
+        function nameButtons() {
+            buttonNames.forEach(function (entry) {
+                var button = dialog.standardButton(entry[0])
+                if (button)
+                    button.objectName = entry[1]
+            })
+        }
+    }
+
+    Shortcut {
+        sequences: ["Return", "Enter"]
+        enabled: dialog.opened && dialog.enterButton !== QQC2.Dialog.NoButton
+        onActivated: dialog.pressEnterButton()
+    }
+}

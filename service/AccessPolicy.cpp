@@ -1,0 +1,114 @@
+#include "AccessPolicy.h"
+
+#include "LocationTree.h"
+#include "Protocol.h"
+#include "ServiceError.h"
+
+namespace service {
+
+AccessPolicy::AccessPolicy(LocationTree &tree)
+    : m_tree(tree)
+{ }
+
+bool AccessPolicy::isConsoleRole(int role)
+{
+    switch (UserRole(role)) {
+    case UserRole::God:
+    case UserRole::Administrator:
+    case UserRole::LocalAdministrator:
+    case UserRole::Technician:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool AccessPolicy::isManagerRole(int role)
+{
+    return role == int(UserRole::God) || role == int(UserRole::Administrator)
+        || role == int(UserRole::LocalAdministrator);
+}
+
+void AccessPolicy::requireConsoleRole(const Caller &caller) const
+{
+    if (!isConsoleRole(caller.role))
+        throw ServiceError::noRights(QStringLiteral("role has no console access"));
+}
+
+void AccessPolicy::requireManager(const Caller &caller) const
+{
+    if (!isManagerRole(caller.role))
+        throw ServiceError::noRights(QStringLiteral("administrators only"));
+}
+
+void AccessPolicy::requireLocationCreator(const Caller &caller) const
+{
+    if (caller.role != int(UserRole::God) && caller.role != int(UserRole::Administrator))
+        throw ServiceError::noRights(QStringLiteral("may not create locations"));
+}
+
+void AccessPolicy::requireGod(const Caller &caller) const
+{
+    if (caller.role != int(UserRole::God))
+        throw ServiceError::noRights(QStringLiteral("reserved to God"));
+}
+
+LocationReach AccessPolicy::reach(const Caller &caller, bool includeServants) const
+{
+    if (!includeServants)
+        return LocationReach::of({ caller.customerId });
+    if (caller.role == int(UserRole::God))
+        return LocationReach::everything();
+    return LocationReach::of(m_tree.subtree(caller.customerId));
+}
+
+void AccessPolicy::requireInReach(const Caller &caller, qint64 customerId) const
+{
+    if (!reach(caller).contains(customerId))
+        throw ServiceError::noRights(QStringLiteral("location out of reach"));
+}
+
+LocationReach AccessPolicy::scopedReach(
+    const Caller &caller, std::optional<qint64> customerId, bool includeServants) const
+{
+    if (!customerId || *customerId <= 0)
+        return reach(caller, includeServants);
+    requireInReach(caller, *customerId);
+    if (!includeServants)
+        return LocationReach::of({ *customerId });
+    return LocationReach::of(m_tree.subtree(*customerId));
+}
+
+QVector<int> AccessPolicy::rolesAllowedToCreate(int callerRole)
+{
+    switch (UserRole(callerRole)) {
+    case UserRole::God:
+        return { 0, 1, 2, 3, 4, 5, 6, 7 };
+    case UserRole::Administrator:
+        return { int(UserRole::Administrator), int(UserRole::Technician), int(UserRole::Device),
+            int(UserRole::LocalAdministrator) };
+    case UserRole::LocalAdministrator:
+        return { int(UserRole::Technician), int(UserRole::Device),
+            int(UserRole::LocalAdministrator) };
+    default:
+        return {};
+    }
+}
+
+bool AccessPolicy::mayGrantRole(int callerRole, int role)
+{
+    return rolesAllowedToCreate(callerRole).contains(role);
+}
+
+bool AccessPolicy::outranksOrEquals(int callerRole, int targetRole)
+{
+    if (callerRole == int(UserRole::God))
+        return true;
+    if (targetRole == int(UserRole::God))
+        return false;
+    if (callerRole == int(UserRole::LocalAdministrator))
+        return targetRole != int(UserRole::Administrator);
+    return isManagerRole(callerRole);
+}
+
+} // namespace service

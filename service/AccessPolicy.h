@@ -1,0 +1,46 @@
+#pragma once
+
+#include "LocationReach.h"
+#include "Session.h"
+
+#include <QVector>
+#include <optional>
+
+namespace service {
+
+class LocationTree;
+
+// Who may do what. God sees everything; administrators manage their own location and its
+// sublocations (local administrators without creating locations); technicians read devices,
+// tasks and tickets and create tasks; device and service roles use none of the console's calls.
+class AccessPolicy
+{
+public:
+    explicit AccessPolicy(LocationTree &tree);
+
+    static bool isConsoleRole(int role);
+    static bool isManagerRole(int role);
+
+    void requireConsoleRole(const Caller &caller) const;
+    void requireManager(const Caller &caller) const;
+    void requireLocationCreator(const Caller &caller) const;
+    void requireGod(const Caller &caller) const;
+
+    // The caller's locations: with servants his location and its sublocations, else only his own.
+    LocationReach reach(const Caller &caller, bool includeServants = true) const;
+    void requireInReach(const Caller &caller, qint64 customerId) const;
+    // A list narrowed to one location of the caller's reach (and its sublocations), or the
+    // caller's own reach when no location is named (0 or -1).
+    LocationReach scopedReach(
+        const Caller &caller, std::optional<qint64> customerId, bool includeServants) const;
+
+    static QVector<int> rolesAllowedToCreate(int callerRole);
+    static bool mayGrantRole(int callerRole, int role);
+    // Whether the caller may act as (or manage) a user of this role.
+    static bool outranksOrEquals(int callerRole, int targetRole);
+
+private:
+    LocationTree &m_tree;
+};
+
+} // namespace service

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ServiceContext.h"
+#include "ServiceDispatcher.h"
+
+namespace service {
+
+struct Session;
+
+// "login" (by password or into another user's context), "getSessionInfo", "logoff" and
+// "createRoleSession".
+class AuthHandler
+{
+public:
+    explicit AuthHandler(ServiceContext context);
+    void registerMethods(ServiceDispatcher &dispatcher);
+
+private:
+    QJsonValue login(const Call &call);
+    QJsonValue loginWithPassword(const QJsonObject &data);
+    QJsonValue loginIntoUserContext(const QJsonObject &data);
+    QJsonValue sessionInfo(const Call &call);
+    QJsonValue logoff(const Call &call);
+    QJsonValue createRoleSession(const Call &call);
+
+    QJsonObject describe(const Session &session, bool withToken) const;
+
+    ServiceContext m_context;
+};
+
+} // namespace service

@@ -1,0 +1,79 @@
+#include "DeviceFilter.h"
+
+#include "JsonArgs.h"
+#include "ListResult.h"
+#include "ServiceError.h"
+
+namespace service {
+
+namespace {
+constexpr int maxListSize = 100000;
+
+template<typename List>
+std::optional<List> bounded(std::optional<List> list)
+{
+    if (list && list->size() > maxListSize)
+        throw ServiceError::invalid(QStringLiteral("filter list too long"));
+    return list;
+}
+
+QVariantList variants(const QStringList &texts)
+{
+    QVariantList values;
+    for (const QString &text : texts)
+        values.append(text);
+    return values;
+}
+} // namespace
+
+DeviceFilter DeviceFilter::fromJson(const std::optional<QJsonObject> &json)
+{
+    DeviceFilter filter;
+    if (!json)
+        return filter;
+    filter.m_ids = bounded(JsonArgs::optionalIdList(*json, "ids"));
+    filter.m_allOfTags = bounded(JsonArgs::optionalIdList(*json, "tagsIds"));
+    filter.m_anyOfTags = bounded(JsonArgs::optionalIdList(*json, "anyOfTagsIds"));
+    filter.m_firmwares = bounded(JsonArgs::optionalStringList(*json, "firmwaresIds"));
+    filter.m_models = bounded(JsonArgs::optionalStringList(*json, "modelsIds"));
+    filter.m_online = JsonArgs::optionalBool(*json, "isOnline");
+    filter.m_includeServants = JsonArgs::optionalBool(*json, "includeServants").value_or(true);
+    filter.m_unregistered = JsonArgs::optionalBool(*json, "unregistered").value_or(false);
+    filter.m_archivedCustomer = JsonArgs::optionalBool(*json, "archivedCustomer").value_or(false);
+    return filter;
+}
+
+SqlWhere DeviceFilter::where(const LocationReach &reach) const
+{
+    SqlWhere where;
+    if (!reach.isEverything())
+        where.add(reach.sqlCondition(QStringLiteral("d.customer_id")));
+    if (m_unregistered)
+        where.add(QStringLiteral("d.customer_id IS NULL"));
+    if (m_archivedCustomer)
+        where.add(QStringLiteral("d.customer_id IN (SELECT id FROM customers WHERE archived = 1)"));
+    if (m_online)
+        where.add(QStringLiteral("d.is_online = ?"), { *m_online ? 1 : 0 });
+    // An empty id list names no device: a task for "these devices" must never widen to all.
+    if (m_ids)
+        where.add(m_ids->isEmpty() ? QStringLiteral("0")
+                                   : QStringLiteral("d.id IN ") + SqlList::numbers(*m_ids));
+    if (m_firmwares && !m_firmwares->isEmpty())
+        where.add(QStringLiteral("d.firmware_id IN ") + SqlList::placeholders(m_firmwares->size()),
+            variants(*m_firmwares));
+    if (m_models && !m_models->isEmpty())
+        where.add(QStringLiteral("d.model_id IN ") + SqlList::placeholders(m_models->size()),
+            variants(*m_models));
+    if (m_allOfTags) {
+        for (qint64 tag : *m_allOfTags)
+            where.add(
+                QStringLiteral("d.id IN (SELECT device_id FROM device_tags WHERE tag_id = %1)")
+                    .arg(tag));
+    }
+    if (m_anyOfTags && !m_anyOfTags->isEmpty())
+        where.add(QStringLiteral("d.id IN (SELECT device_id FROM device_tags WHERE tag_id IN ")
+            + SqlList::numbers(*m_anyOfTags) + QLatin1Char(')'));
+    return where;
+}
+
+} // namespace service

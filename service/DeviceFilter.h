@@ -1,0 +1,36 @@
+#pragma once
+
+#include "LocationReach.h"
+#include "SqlWhere.h"
+
+#include <QJsonObject>
+#include <QStringList>
+#include <QVector>
+#include <optional>
+
+namespace service {
+
+// A device filter as the console sends it ("filter" of "listDevices", "devicesFilter" of
+// "addTask" and "writeSettings"): null criteria are unset, missing keys are ignored.
+class DeviceFilter
+{
+public:
+    static DeviceFilter fromJson(const std::optional<QJsonObject> &json);
+
+    bool includeServants() const { return m_includeServants; }
+    // The conditions on the devices table (alias d) inside the given reach.
+    SqlWhere where(const LocationReach &reach) const;
+
+private:
+    std::optional<QVector<qint64>> m_ids;
+    std::optional<QVector<qint64>> m_allOfTags;
+    std::optional<QVector<qint64>> m_anyOfTags;
+    std::optional<QStringList> m_firmwares;
+    std::optional<QStringList> m_models;
+    std::optional<bool> m_online;
+    bool m_includeServants = true;
+    bool m_unregistered = false;
+    bool m_archivedCustomer = false;
+};
+
+} // namespace service

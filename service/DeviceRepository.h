@@ -1,0 +1,36 @@
+#pragma once
+
+#include "SqlWhere.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QVector>
+#include <optional>
+
+namespace service {
+
+class Database;
+class FieldSelection;
+
+// Reads devices as the wire shows them: one page of rows, their tags, and the total.
+class DeviceRepository
+{
+public:
+    explicit DeviceRepository(Database &database);
+
+    // The statements a page is made of; public so that a benchmark can run them on their own.
+    static QString pageSql(const SqlWhere &where, bool limited);
+    static QString countSql(const SqlWhere &where);
+    static QString tagsSql(const QVector<qint64> &deviceIds);
+
+    // take 0 means no limit.
+    QJsonArray page(const SqlWhere &where, int skip, int take, const FieldSelection &what);
+    qint64 count(const SqlWhere &where);
+    std::optional<QJsonObject> find(qint64 id);
+    std::optional<qint64> customerOf(qint64 id, bool *exists);
+
+private:
+    Database &m_database;
+};
+
+} // namespace service

@@ -1,0 +1,182 @@
+#include "TagsHandler.h"
+
+#include "AccessPolicy.h"
+#include "Database.h"
+#include "JsonArgs.h"
+#include "ListResult.h"
+#include "LocationTree.h"
+#include "ServiceError.h"
+
+#include <QJsonArray>
+#include <QSqlQuery>
+
+namespace service {
+
+TagsHandler::TagsHandler(ServiceContext context)
+    : m_context(context)
+{ }
+
+void TagsHandler::registerMethods(ServiceDispatcher &dispatcher)
+{
+    using Access = ServiceDispatcher::Access;
+    dispatcher.addMethod(
+        QStringLiteral("listTags"), Access::Console, [this](const Call &c) { return listTags(c); });
+    dispatcher.addMethod(
+        QStringLiteral("addTag"), Access::Console, [this](const Call &c) { return addTag(c); });
+    dispatcher.addMethod(QStringLiteral("updateTag"), Access::Console,
+        [this](const Call &c) { return updateTag(c); });
+    dispatcher.addMethod(QStringLiteral("deleteTag"), Access::Console,
+        [this](const Call &c) { return deleteTag(c); });
+}
+
+QString TagsHandler::visibleCondition(ServiceContext &context, const Caller &caller)
+{
+    const LocationReach reach = context.policy.reach(caller);
+    if (reach.isEverything())
+        return QStringLiteral("1");
+    QVector<qint64> ids = reach.ids();
+    ids += context.tree.ancestors(caller.customerId);
+    return LocationReach::of(ids).sqlCondition(QStringLiteral("customer_id"));
+}
+
+void TagsHandler::requireVisible(
+    ServiceContext &context, const Caller &caller, const QVector<qint64> &tagIds)
+{
+    if (tagIds.isEmpty())
+        return;
+    QSqlQuery query = context.database.prepare(
+        QStringLiteral("SELECT count(*) FROM tags WHERE id IN ") + SqlList::numbers(tagIds)
+        + QStringLiteral(" AND ") + visibleCondition(context, caller));
+    Database::exec(query);
+    QVector<qint64> distinct = tagIds;
+    std::sort(distinct.begin(), distinct.end());
+    distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+    if (!query.next() || query.value(0).toInt() != distinct.size())
+        throw ServiceError::invalid(QStringLiteral("unknown tag"));
+}
+
+QString TagsHandler::validName(const QJsonObject &tag)
+{
+    const QString name = JsonArgs::requiredString(tag, "n").trimmed();
+    if (name.isEmpty() || name.size() > 200)
+        throw ServiceError::invalid(QStringLiteral("tag name must hold 1 to 200 characters"));
+    return name;
+}
+
+QJsonObject TagsHandler::load(qint64 id)
+{
+    QSqlQuery query = m_context.database.prepare(
+        QStringLiteral("SELECT id, parent_id, name FROM tags WHERE id = ?"));
+    query.addBindValue(id);
+    Database::exec(query);
+    if (!query.next())
+        throw ServiceError::notFound(QStringLiteral("no such tag"));
+    return QJsonObject { { QStringLiteral("id"), query.value(0).toLongLong() },
+        { QStringLiteral("pId"), query.value(1).toLongLong() },
+        { QStringLiteral("n"), query.value(2).toString() } };
+}
+
+void TagsHandler::requireManageable(const Caller &caller, qint64 id)
+{
+    m_context.policy.requireManager(caller);
+    QSqlQuery query
+        = m_context.database.prepare(QStringLiteral("SELECT customer_id FROM tags WHERE id = ?"));
+    query.addBindValue(id);
+    Database::exec(query);
+    if (!query.next())
+        throw ServiceError::notFound(QStringLiteral("no such tag"));
+    m_context.policy.requireInReach(caller, query.value(0).toLongLong());
+}
+
+QVector<qint64> TagsHandler::subtree(qint64 id)
+{
+    QSqlQuery query = m_context.database.prepare(
+        QStringLiteral("WITH RECURSIVE sub(id) AS (SELECT ? UNION SELECT t.id FROM tags t JOIN sub "
+                       "ON t.parent_id = sub.id) "
+                       "SELECT id FROM sub"));
+    query.addBindValue(id);
+    Database::exec(query);
+    QVector<qint64> ids;
+    while (query.next())
+        ids.append(query.value(0).toLongLong());
+    return ids;
+}
+
+QJsonValue TagsHandler::listTags(const Call &call)
+{
+    QSqlQuery query
+        = m_context.database.prepare(QStringLiteral("SELECT id, parent_id, name FROM tags WHERE ")
+            + visibleCondition(m_context, call.caller) + QStringLiteral(" ORDER BY id"));
+    Database::exec(query);
+    QJsonArray items;
+    while (query.next()) {
+        items.append(QJsonObject { { QStringLiteral("id"), query.value(0).toLongLong() },
+            { QStringLiteral("pId"), query.value(1).toLongLong() },
+            { QStringLiteral("n"), query.value(2).toString() } });
+    }
+    return ListResult::items(items);
+}
+
+QJsonValue TagsHandler::addTag(const Call &call)
+{
+    m_context.policy.requireManager(call.caller);
+    const QJsonObject tag = JsonArgs::requiredObject(call.body, "tag");
+    const QString name = validName(tag);
+    const qint64 parentId = JsonArgs::optionalId(tag, "pId").value_or(0);
+    if (parentId != 0)
+        requireVisible(m_context, call.caller, { parentId });
+    const qint64 id = m_context.database.write([&] {
+        QSqlQuery insert = m_context.database.prepare(
+            QStringLiteral("INSERT INTO tags (parent_id, name, customer_id) VALUES (?, ?, ?)"));
+        insert.addBindValue(parentId);
+        insert.addBindValue(name);
+        insert.addBindValue(call.caller.customerId);
+        Database::exec(insert);
+        return m_context.database.lastInsertId(insert);
+    });
+    return load(id);
+}
+
+QJsonValue TagsHandler::updateTag(const Call &call)
+{
+    const QJsonObject tag = JsonArgs::requiredObject(call.body, "tag");
+    const qint64 id = JsonArgs::requiredId(tag, "id");
+    requireManageable(call.caller, id);
+    QJsonObject stored = load(id);
+    const QString name = tag.contains(QLatin1String("n"))
+        ? validName(tag)
+        : stored.value(QLatin1String("n")).toString();
+    qint64 parentId = qint64(stored.value(QLatin1String("pId")).toDouble());
+    if (const auto parent = JsonArgs::optionalId(tag, "pId"); parent && *parent != parentId) {
+        if (*parent != 0) {
+            requireVisible(m_context, call.caller, { *parent });
+            if (subtree(id).contains(*parent))
+                throw ServiceError::invalid(QStringLiteral("a tag cannot move below itself"));
+        }
+        parentId = *parent;
+    }
+    m_context.database.write([&] {
+        QSqlQuery update = m_context.database.prepare(
+            QStringLiteral("UPDATE tags SET name = ?, parent_id = ? WHERE id = ?"));
+        update.addBindValue(name);
+        update.addBindValue(parentId);
+        update.addBindValue(id);
+        Database::exec(update);
+    });
+    return load(id);
+}
+
+QJsonValue TagsHandler::deleteTag(const Call &call)
+{
+    const qint64 id = JsonArgs::requiredId(call.body, "id");
+    requireManageable(call.caller, id);
+    // Child tags go with their parent, and so does every device's use of them.
+    const QString ids = SqlList::numbers(subtree(id));
+    m_context.database.write([&] {
+        m_context.database.run(QStringLiteral("DELETE FROM device_tags WHERE tag_id IN ") + ids);
+        m_context.database.run(QStringLiteral("DELETE FROM tags WHERE id IN ") + ids);
+    });
+    return QJsonObject { { QStringLiteral("id"), id } };
+}
+
+} // namespace service

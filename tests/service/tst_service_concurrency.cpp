@@ -1,0 +1,136 @@
+// Many clients writing at once: every write lands, none fails with a locked database.
+#include "ServiceProcess.h"
+#include "ServiceTestData.h"
+
+#include <QtTest>
+#include <atomic>
+#include <memory>
+#include <thread>
+#include <vector>
+
+class ServiceConcurrencyTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void concurrentWritesAreAllKept();
+    void concurrentTaggingLosesNoTag();
+
+private:
+    // Runs work(client index, client) on its own connection in each of the threads.
+    template<typename Work>
+    void inParallel(int clients, Work work)
+    {
+        std::vector<std::thread> threads;
+        for (int i = 0; i < clients; ++i) {
+            threads.emplace_back([this, i, work] {
+                ServiceClient client(m_service.port());
+                work(i, client);
+            });
+        }
+        for (auto &thread : threads)
+            thread.join();
+    }
+
+    ServiceProcess m_service;
+    std::unique_ptr<DatabaseOracle> m_oracle;
+    QString m_god;
+};
+
+void ServiceConcurrencyTest::initTestCase()
+{
+    QVERIFY2(m_service.start(), qPrintable(m_service.errorOutput()));
+    m_oracle = std::make_unique<DatabaseOracle>(m_service.databasePath());
+    m_god = ServiceClient(m_service.port()).login(demo::god, demo::passwordOf(demo::god));
+    QVERIFY(!m_god.isEmpty());
+}
+
+void ServiceConcurrencyTest::cleanupTestCase()
+{
+    m_oracle.reset();
+    m_service.stop();
+}
+
+void ServiceConcurrencyTest::concurrentWritesAreAllKept()
+{
+    constexpr int clients = 8;
+    constexpr int writesEach = 25;
+    std::atomic<int> failures { 0 };
+    const qint64 tagsBefore = m_oracle->number(QStringLiteral("SELECT count(*) FROM tags"));
+    inParallel(clients, [&](int index, ServiceClient &client) {
+        // Each client logs in on its own, writes, and reads in between.
+        const QString token = client.login(demo::admin, demo::passwordOf(demo::admin));
+        for (int n = 0; n < writesEach; ++n) {
+            const QJsonObject tag { { QStringLiteral("n"),
+                                        QStringLiteral("client %1 tag %2").arg(index).arg(n) },
+                { QStringLiteral("pId"), 400 } };
+            if (statusOf(client.call(
+                    QStringLiteral("addTag"), { { QStringLiteral("tag"), tag } }, token))
+                != 0)
+                ++failures;
+            const QJsonObject user { { QStringLiteral("n"),
+                                         QStringLiteral("client %1 user %2").arg(index).arg(n) },
+                { QStringLiteral("cId"), 3 }, { QStringLiteral("r"), 2 } };
+            if (statusOf(client.call(
+                    QStringLiteral("addUser"), { { QStringLiteral("user"), user } }, token))
+                != 0)
+                ++failures;
+            if (statusOf(client.call(QStringLiteral("listDevices"), {}, token)) != 0)
+                ++failures;
+        }
+    });
+    QCOMPARE(failures.load(), 0);
+    QCOMPARE(m_oracle->number(QStringLiteral("SELECT count(*) FROM tags")),
+        tagsBefore + clients * writesEach);
+    QCOMPARE(m_oracle->number(
+                 QStringLiteral("SELECT count(*) FROM users WHERE name LIKE 'client % user %'")),
+        qint64(clients * writesEach));
+}
+
+void ServiceConcurrencyTest::concurrentTaggingLosesNoTag()
+{
+    constexpr int clients = 8;
+    ServiceClient setup(m_service.port());
+    QVector<int> tags;
+    for (int i = 0; i < clients; ++i) {
+        const QJsonObject added = setup.call(QStringLiteral("addTag"),
+            { { QStringLiteral("tag"),
+                QJsonObject { { QStringLiteral("n"), QStringLiteral("Wave %1").arg(i) } } } },
+            m_god);
+        tags.append(resultOf(added).value(QLatin1String("id")).toInt());
+    }
+    std::atomic<int> failures { 0 };
+    const QJsonObject filter { { QStringLiteral("tagsIds"), QJsonArray { 310 } } };
+    inParallel(clients, [&](int index, ServiceClient &client) {
+        // Taggings of one device set by all clients at once, alternating with renames.
+        for (int round = 0; round < 5; ++round) {
+            if (statusOf(client.call(QStringLiteral("tagDevices"),
+                    { { QStringLiteral("tagId"), tags.at(index) },
+                        { QStringLiteral("filter"), filter } },
+                    m_god))
+                != 0)
+                ++failures;
+            const QJsonObject device { { QStringLiteral("id"), 70100 + index },
+                { QStringLiteral("n"), QStringLiteral("renamed %1").arg(round) } };
+            if (statusOf(client.call(QStringLiteral("updateDevice"),
+                    { { QStringLiteral("device"), device } }, m_god))
+                != 0)
+                ++failures;
+        }
+    });
+    QCOMPARE(failures.load(), 0);
+    const qint64 campus
+        = m_oracle->number(QStringLiteral("SELECT count(*) FROM device_tags WHERE tag_id = 310"));
+    for (int tag : qAsConst(tags))
+        QCOMPARE(m_oracle->number(
+                     QStringLiteral("SELECT count(*) FROM device_tags WHERE tag_id = %1").arg(tag)),
+            campus);
+    QCOMPARE(
+        m_oracle->number(QStringLiteral("SELECT count(*) FROM devices WHERE name = 'renamed 4'")),
+        qint64(clients));
+}
+
+QTEST_GUILESS_MAIN(ServiceConcurrencyTest)
+#include "tst_service_concurrency.moc"

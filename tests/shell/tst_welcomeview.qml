@@ -1,0 +1,120 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtTest 1.15
+import Ostrel 1.0
+import App.Managers 1.0
+import App.Navigation 1.0
+import App.Views 1.0
+
+// The welcome view's objectives, names and log-off inside the real main view.
+TestCase {
+    id: testCase
+    name: "WelcomeView"
+    when: windowShown
+    // Holds the views under test, so it must be shown itself.
+    visible: true
+    width: 1366
+    height: 768
+
+    MainView {
+        id: mainView
+        anchors.fill: parent
+    }
+
+    SignalSpy {
+        id: loggedOffSpy
+        target: AuthManager
+        signalName: "loggedOff"
+    }
+
+    property var view: null
+
+    function objective(name) {
+        return findChild(view, "objective_" + name)
+    }
+
+    // Input is blocked while the stack runs a transition.
+    function settle() {
+        tryCompare(findChild(mainView, "pageStack"), "busy", false, 2000)
+    }
+
+    function init() {
+        settle()
+        AuthManager.currentLoginInfo.logoff()
+        Navigator.replace(null, "qrc:///App/WelcomeView/WelcomeView.qml", {}, StackView.Immediate)
+        view = Navigator.currentItem
+        compare(view.objectName, "welcomeView")
+        compare(Navigator.depth, 1)
+        loggedOffSpy.clear()
+    }
+
+    function test_disabledObjectivesCannotBeTriggered_data() {
+        return [{ tag: "licenses" }, { tag: "deviceUsage" }, { tag: "softwareUsage" }]
+    }
+
+    function test_disabledObjectivesCannotBeTriggered(data) {
+        var button = objective(data.tag)
+        verify(button)
+        verify(button.visible)
+        verify(!button.enabled)
+        mouseClick(button)
+        button.forceActiveFocus()
+        keyClick(Qt.Key_Space)
+        keyClick(Qt.Key_Return)
+        // Even a direct request is refused.
+        for (var c = 0; c < view.objectiveColumns.length; ++c) {
+            var objectives = view.objectiveColumns[c].objectives
+            for (var i = 0; i < objectives.length; ++i) {
+                if (objectives[i].name === data.tag)
+                    view.openObjective(objectives[i])
+            }
+        }
+        wait(50)
+        compare(Navigator.depth, 1)
+        compare(Navigator.currentItem, view)
+    }
+
+    function test_enabledObjectivesOpenAScreen_data() {
+        return [{ tag: "locations" }, { tag: "users" }, { tag: "ifps" }, { tag: "tasks" },
+                { tag: "structure" }, { tag: "createAdminFlash" }]
+    }
+
+    function test_enabledObjectivesOpenAScreen(data) {
+        var button = objective(data.tag)
+        verify(button.enabled)
+        mouseClick(button)
+        tryCompare(Navigator, "depth", 2)
+        verify(Navigator.currentItem !== view)
+        compare(view.navigator, null)
+    }
+
+    function test_missingScreenShowsThePlaceholderWithItsTitle() {
+        view.openObjective({ "enabled": true, "text": "Somewhere", "screen": "/App/Nowhere/Ui/MissingView.qml" })
+        compare(Navigator.depth, 2)
+        compare(Navigator.currentItemTitle, "Somewhere")
+        Navigator.pop(undefined, StackView.Immediate)
+        view.openObjective({ "enabled": true, "text": "About", "screen": "/App/About/Ui/AboutView.qml" })
+        compare(Navigator.depth, 2)
+        compare(Navigator.currentItem.objectName, "aboutView")
+    }
+
+    function test_namesOfTheLogin() {
+        compare(findChild(view, "userNameLabel").text, "N/A")
+        compare(findChild(view, "loginNameLabel").text, "N/A")
+        AuthManager.currentLoginInfo.userName = "Ada Operator"
+        AuthManager.currentLoginInfo.loginName = "ada@example.com"
+        compare(findChild(view, "userNameLabel").text, "Ada Operator")
+        compare(findChild(view, "loginNameLabel").text, "ada@example.com")
+    }
+
+    function test_logOffActsOnPressAndShowsTheLoginView() {
+        AuthManager.currentLoginInfo.loginName = "ada@example.com"
+        var button = findChild(view, "logOffButton")
+        mousePress(button)
+        compare(loggedOffSpy.count, 1)
+        compare(AuthManager.currentLoginInfo.loginName, "")
+        compare(Navigator.depth, 1)
+        tryVerify(function () { return Navigator.currentItem.objectName === "loginView" })
+        mouseRelease(mainView)
+    }
+}

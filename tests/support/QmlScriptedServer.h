@@ -1,0 +1,37 @@
+#pragma once
+
+#include "ScriptedHttpServer.h"
+
+#include <QObject>
+#include <QString>
+#include <QVariantList>
+
+// ScriptedHttpServer for Qt Quick Tests: answers are scripted per test, requests are recorded.
+class QmlScriptedServer : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QString url READ url NOTIFY started)
+    Q_PROPERTY(QVariantList requests READ requests NOTIFY requestReceived)
+    Q_PROPERTY(int requestCount READ requestCount NOTIFY requestReceived)
+public:
+    explicit QmlScriptedServer(QObject *parent = nullptr);
+
+    QString url() const;
+    QVariantList requests() const;
+    int requestCount() const { return m_server.requests().size(); }
+
+    Q_INVOKABLE bool start();
+    // Queues the answer to the next request: status, body, delay before answering, or a drop.
+    Q_INVOKABLE void enqueue(
+        int status, const QString &body, int delayMs = 0, bool dropConnection = false);
+    // The answer used when nothing is queued.
+    Q_INVOKABLE void setDefaultResponse(
+        int status, const QString &body, int delayMs = 0, bool dropConnection = false);
+
+signals:
+    void started();
+    void requestReceived();
+
+private:
+    ScriptedHttpServer m_server;
+};
