@@ -28,21 +28,20 @@ AuthHandler::AuthHandler(ServiceContext context)
 void AuthHandler::registerMethods(ServiceDispatcher &dispatcher)
 {
     using Access = ServiceDispatcher::Access;
+    dispatcher.addMethod(QStringLiteral("login"), Access::Anyone, this, &AuthHandler::login);
     dispatcher.addMethod(
-        QStringLiteral("login"), Access::Anyone, [this](const Call &c) { return login(c); });
-    dispatcher.addMethod(QStringLiteral("getSessionInfo"), Access::AnySession,
-        [this](const Call &c) { return sessionInfo(c); });
-    dispatcher.addMethod(
-        QStringLiteral("logoff"), Access::AnySession, [this](const Call &c) { return logoff(c); });
-    dispatcher.addMethod(QStringLiteral("createRoleSession"), Access::Console,
-        [this](const Call &c) { return createRoleSession(c); });
+        QStringLiteral("getSessionInfo"), Access::AnySession, this, &AuthHandler::sessionInfo);
+    dispatcher.addMethod(QStringLiteral("logoff"), Access::AnySession, this, &AuthHandler::logoff);
+    dispatcher.addMethod(QStringLiteral("createRoleSession"), Access::Console, this,
+        &AuthHandler::createRoleSession);
 }
 
 QJsonObject AuthHandler::describe(const Session &session, bool withToken) const
 {
     QJsonObject result {
-        { QStringLiteral("ca"), WireDate::toJson(session.createdMs) },
-        { QStringLiteral("uea"), WireDate::toJson(m_context.sessions.unusedExpiresAtMs(session)) },
+        { QStringLiteral("ca"), WireDate::toIsoText(session.createdMs) },
+        { QStringLiteral("uea"),
+            WireDate::toIsoText(m_context.sessions.unusedExpiresAtMs(session)) },
         { QStringLiteral("r"), session.role },
         { QStringLiteral("uId"), session.userId },
     };

@@ -37,12 +37,12 @@ CustomersHandler::CustomersHandler(ServiceContext context)
 void CustomersHandler::registerMethods(ServiceDispatcher &dispatcher)
 {
     using Access = ServiceDispatcher::Access;
-    dispatcher.addMethod(QStringLiteral("listCustomers"), Access::Console,
-        [this](const Call &c) { return listCustomers(c); });
-    dispatcher.addMethod(QStringLiteral("addCustomer"), Access::Console,
-        [this](const Call &c) { return addCustomer(c); });
-    dispatcher.addMethod(QStringLiteral("updateCustomer"), Access::Console,
-        [this](const Call &c) { return updateCustomer(c); });
+    dispatcher.addMethod(
+        QStringLiteral("listCustomers"), Access::Console, this, &CustomersHandler::listCustomers);
+    dispatcher.addMethod(
+        QStringLiteral("addCustomer"), Access::Console, this, &CustomersHandler::addCustomer);
+    dispatcher.addMethod(
+        QStringLiteral("updateCustomer"), Access::Console, this, &CustomersHandler::updateCustomer);
 }
 
 QString CustomersHandler::validName(const QJsonObject &customer)
@@ -144,28 +144,31 @@ QJsonValue CustomersHandler::updateCustomer(const Call &call)
     m_context.policy.requireManager(call.caller);
     const QJsonObject changes = JsonArgs::requiredObject(call.body, "customer");
     const qint64 id = JsonArgs::requiredId(changes, "id");
-    auto location = find(id);
-    if (!location)
-        throw ServiceError::notFound(QStringLiteral("no such location"));
-    m_context.policy.requireInReach(call.caller, id);
-
-    if (changes.contains(QLatin1String("n")))
-        location->name = validName(changes);
-    location->domain = JsonArgs::optionalString(changes, "d").value_or(location->domain).trimmed();
-    location->archived = JsonArgs::optionalBool(changes, "a").value_or(location->archived);
-    if (const auto owner = ownerOf(changes); owner && *owner != location->ownerId) {
-        // An administrator's own location is the top of his reach: he cannot move it away.
-        if (id == call.caller.customerId)
-            m_context.policy.requireGod(call.caller);
-        requireValidOwner(call.caller, *owner);
-        if (m_context.tree.subtree(id).contains(*owner))
-            throw ServiceError::invalid(QStringLiteral("a location cannot move below itself"));
-        location->ownerId = *owner;
-    }
-    if (location->archived && id == call.caller.customerId)
-        throw ServiceError::invalid(QStringLiteral("the caller's own location cannot be archived"));
-
+    // Read, check and write in one transaction, so that concurrent partial updates all land.
     m_context.database.write([&] {
+        auto location = find(id);
+        if (!location)
+            throw ServiceError::notFound(QStringLiteral("no such location"));
+        m_context.policy.requireInReach(call.caller, id);
+
+        if (changes.contains(QLatin1String("n")))
+            location->name = validName(changes);
+        location->domain
+            = JsonArgs::optionalString(changes, "d").value_or(location->domain).trimmed();
+        location->archived = JsonArgs::optionalBool(changes, "a").value_or(location->archived);
+        if (const auto owner = ownerOf(changes); owner && *owner != location->ownerId) {
+            // An administrator's own location is the top of his reach: he cannot move it away.
+            if (id == call.caller.customerId)
+                m_context.policy.requireGod(call.caller);
+            requireValidOwner(call.caller, *owner);
+            if (m_context.tree.subtree(id).contains(*owner))
+                throw ServiceError::invalid(QStringLiteral("a location cannot move below itself"));
+            location->ownerId = *owner;
+        }
+        if (location->archived && id == call.caller.customerId)
+            throw ServiceError::invalid(
+                QStringLiteral("the caller's own location cannot be archived"));
+
         QSqlQuery update = m_context.database.prepare(QStringLiteral(
             "UPDATE customers SET name = ?, domain = ?, owner_id = ?, archived = ? WHERE id = ?"));
         update.addBindValue(location->name);

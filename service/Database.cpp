@@ -6,7 +6,6 @@
 #include <QDebug>
 #include <QHash>
 #include <QSqlError>
-#include <QThread>
 
 namespace service {
 
@@ -28,20 +27,18 @@ Database::Database(const QString &path)
 Database::~Database()
 {
     QMutexLocker locker(&m_namesMutex);
-    for (const QString &name : qAsConst(m_connectionNames)) {
-        {
-            QSqlDatabase db = QSqlDatabase::database(name, false);
-            db.close();
-        }
+    // The connections' threads have ended by now; removing closes each one.
+    for (const QString &name : qAsConst(m_connectionNames))
         QSqlDatabase::removeDatabase(name);
-    }
 }
 
 QSqlDatabase Database::connection()
 {
-    // Thread pool threads live as long as the server, so a per-thread name is enough.
-    const QString name = m_connectionPrefix
-        + QString::number(reinterpret_cast<quintptr>(QThread::currentThreadId()));
+    // Thread ids are reused once a thread ends, so each thread draws a serial of its own: a
+    // new thread never picks up a connection that belonged to a finished one.
+    static QAtomicInt threadSerials;
+    thread_local const int threadSerial = threadSerials.fetchAndAddOrdered(1);
+    const QString name = m_connectionPrefix + QString::number(threadSerial);
     if (QSqlDatabase::contains(name))
         return QSqlDatabase::database(name, false);
 

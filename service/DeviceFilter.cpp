@@ -45,6 +45,27 @@ DeviceFilter DeviceFilter::fromJson(const std::optional<QJsonObject> &json)
 
 SqlWhere DeviceFilter::where(const LocationReach &reach) const
 {
+    return conditions(reach, false);
+}
+
+DeviceSelection DeviceFilter::selection(const LocationReach &reach) const
+{
+    if (!m_allOfTags || m_allOfTags->isEmpty())
+        return { QStringLiteral("devices d"), conditions(reach, false), QStringLiteral("d.id") };
+    DeviceSelection selection { QStringLiteral(
+                                    "device_tags t0 CROSS JOIN devices d ON d.id = t0.device_id"),
+        SqlWhere(), QStringLiteral("t0.device_id") };
+    selection.where.add(QStringLiteral("t0.tag_id = %1").arg(m_allOfTags->first()));
+    const SqlWhere rest = conditions(reach, true);
+    if (rest.values().isEmpty() && rest.condition() == QLatin1String("1"))
+        selection.countFrom = QStringLiteral("device_tags t0");
+    else
+        selection.where.add(rest.condition(), rest.values());
+    return selection;
+}
+
+SqlWhere DeviceFilter::conditions(const LocationReach &reach, bool skipFirstTag) const
+{
     SqlWhere where;
     if (!reach.isEverything())
         where.add(reach.sqlCondition(QStringLiteral("d.customer_id")));
@@ -65,10 +86,10 @@ SqlWhere DeviceFilter::where(const LocationReach &reach) const
         where.add(QStringLiteral("d.model_id IN ") + SqlList::placeholders(m_models->size()),
             variants(*m_models));
     if (m_allOfTags) {
-        for (qint64 tag : *m_allOfTags)
+        for (int i = skipFirstTag ? 1 : 0; i < m_allOfTags->size(); ++i)
             where.add(
                 QStringLiteral("d.id IN (SELECT device_id FROM device_tags WHERE tag_id = %1)")
-                    .arg(tag));
+                    .arg(m_allOfTags->at(i)));
     }
     if (m_anyOfTags && !m_anyOfTags->isEmpty())
         where.add(QStringLiteral("d.id IN (SELECT device_id FROM device_tags WHERE tag_id IN ")

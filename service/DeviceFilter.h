@@ -10,6 +10,17 @@
 
 namespace service {
 
+// The rows of a device list: the tables to read, the conditions and the column that orders the
+// devices by id.
+struct DeviceSelection
+{
+    QString from;
+    SqlWhere where;
+    QString order;
+    // Set when the driving tag alone decides the count: every tag row names a stored device.
+    QString countFrom;
+};
+
 // A device filter as the console sends it ("filter" of "listDevices", "devicesFilter" of
 // "addTask" and "writeSettings"): null criteria are unset, missing keys are ignored.
 class DeviceFilter
@@ -20,8 +31,13 @@ public:
     bool includeServants() const { return m_includeServants; }
     // The conditions on the devices table (alias d) inside the given reach.
     SqlWhere where(const LocationReach &reach) const;
+    // The same devices for a list page: when the filter names a tag every device must carry,
+    // that tag's index drives the query, so a page costs its own rows and not a table scan.
+    DeviceSelection selection(const LocationReach &reach) const;
 
 private:
+    SqlWhere conditions(const LocationReach &reach, bool skipFirstTag) const;
+
     std::optional<QVector<qint64>> m_ids;
     std::optional<QVector<qint64>> m_allOfTags;
     std::optional<QVector<qint64>> m_anyOfTags;

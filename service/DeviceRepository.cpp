@@ -40,28 +40,31 @@ QJsonObject deviceFromRow(const QSqlQuery &row)
     };
 }
 
-const QString selectDevices
+const QString deviceColumns
     = QStringLiteral("SELECT d.id, d.name, d.type, d.model_id, coalesce(m.name, ''), "
                      "d.firmware_id, coalesce(f.name, ''), "
                      "coalesce(d.customer_id, 0), d.is_online, d.last_online_ms, d.registered_ms, "
-                     "d.description, d.ip, d.mac "
-                     "FROM devices d LEFT JOIN models m ON m.id = d.model_id LEFT JOIN firmwares f "
-                     "ON f.id = d.firmware_id");
+                     "d.description, d.ip, d.mac FROM ");
+const QString namesJoin = QStringLiteral(
+    " LEFT JOIN models m ON m.id = d.model_id LEFT JOIN firmwares f ON f.id = d.firmware_id");
 } // namespace
 
 DeviceRepository::DeviceRepository(Database &database)
     : m_database(database)
 { }
 
-QString DeviceRepository::pageSql(const SqlWhere &where, bool limited)
+QString DeviceRepository::pageSql(const DeviceSelection &selection, bool limited)
 {
-    return selectDevices + where.clause() + QStringLiteral(" ORDER BY d.id")
+    return deviceColumns + selection.from + namesJoin + selection.where.clause()
+        + QStringLiteral(" ORDER BY ") + selection.order
         + (limited ? QStringLiteral(" LIMIT ? OFFSET ?") : QString());
 }
 
-QString DeviceRepository::countSql(const SqlWhere &where)
+QString DeviceRepository::countSql(const DeviceSelection &selection)
 {
-    return QStringLiteral("SELECT count(*) FROM devices d") + where.clause();
+    return QStringLiteral("SELECT count(*) FROM ")
+        + (selection.countFrom.isEmpty() ? selection.from : selection.countFrom)
+        + selection.where.clause();
 }
 
 QString DeviceRepository::tagsSql(const QVector<qint64> &deviceIds)
@@ -72,10 +75,10 @@ QString DeviceRepository::tagsSql(const QVector<qint64> &deviceIds)
 }
 
 QJsonArray DeviceRepository::page(
-    const SqlWhere &where, int skip, int take, const FieldSelection &what)
+    const DeviceSelection &selection, int skip, int take, const FieldSelection &what)
 {
-    QSqlQuery query = m_database.prepare(pageSql(where, take > 0));
-    where.bind(query);
+    QSqlQuery query = m_database.prepare(pageSql(selection, take > 0));
+    selection.where.bind(query);
     if (take > 0) {
         query.addBindValue(take);
         query.addBindValue(skip);
@@ -109,19 +112,19 @@ QJsonArray DeviceRepository::page(
     return items;
 }
 
-qint64 DeviceRepository::count(const SqlWhere &where)
+qint64 DeviceRepository::count(const DeviceSelection &selection)
 {
-    QSqlQuery query = m_database.prepare(countSql(where));
-    where.bind(query);
+    QSqlQuery query = m_database.prepare(countSql(selection));
+    selection.where.bind(query);
     Database::exec(query);
     return query.next() ? query.value(0).toLongLong() : 0;
 }
 
 std::optional<QJsonObject> DeviceRepository::find(qint64 id)
 {
-    SqlWhere where;
-    where.add(QStringLiteral("d.id = ?"), { id });
-    const QJsonArray found = page(where, 0, 1, FieldSelection::all());
+    DeviceSelection one { QStringLiteral("devices d"), SqlWhere(), QStringLiteral("d.id") };
+    one.where.add(QStringLiteral("d.id = ?"), { id });
+    const QJsonArray found = page(one, 0, 1, FieldSelection::all());
     if (found.isEmpty())
         return std::nullopt;
     return found.first().toObject();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SqlWhere.h"
+#include "DeviceFilter.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -19,13 +19,14 @@ public:
     explicit DeviceRepository(Database &database);
 
     // The statements a page is made of; public so that a benchmark can run them on their own.
-    static QString pageSql(const SqlWhere &where, bool limited);
-    static QString countSql(const SqlWhere &where);
+    static QString pageSql(const DeviceSelection &selection, bool limited);
+    static QString countSql(const DeviceSelection &selection);
     static QString tagsSql(const QVector<qint64> &deviceIds);
 
     // take 0 means no limit.
-    QJsonArray page(const SqlWhere &where, int skip, int take, const FieldSelection &what);
-    qint64 count(const SqlWhere &where);
+    QJsonArray page(
+        const DeviceSelection &selection, int skip, int take, const FieldSelection &what);
+    qint64 count(const DeviceSelection &selection);
     std::optional<QJsonObject> find(qint64 id);
     std::optional<qint64> customerOf(qint64 id, bool *exists);
 

@@ -26,18 +26,18 @@ DevicesHandler::DevicesHandler(ServiceContext context)
 void DevicesHandler::registerMethods(ServiceDispatcher &dispatcher)
 {
     using Access = ServiceDispatcher::Access;
-    dispatcher.addMethod(QStringLiteral("listDevices"), Access::Console,
-        [this](const Call &c) { return listDevices(c); });
+    dispatcher.addMethod(
+        QStringLiteral("listDevices"), Access::Console, this, &DevicesHandler::listDevices);
     dispatcher.addMethod(QStringLiteral("listFirmwares"), Access::Console,
         [this](const Call &) { return listCatalogue(QStringLiteral("firmwares")); });
     dispatcher.addMethod(QStringLiteral("listModels"), Access::Console,
         [this](const Call &) { return listCatalogue(QStringLiteral("models")); });
-    dispatcher.addMethod(QStringLiteral("updateDevice"), Access::Console,
-        [this](const Call &c) { return updateDevice(c); });
-    dispatcher.addMethod(QStringLiteral("tagDevices"), Access::Console,
-        [this](const Call &c) { return tagDevices(c); });
-    dispatcher.addMethod(QStringLiteral("unbindDevice"), Access::Console,
-        [this](const Call &c) { return unbindDevice(c); });
+    dispatcher.addMethod(
+        QStringLiteral("updateDevice"), Access::Console, this, &DevicesHandler::updateDevice);
+    dispatcher.addMethod(
+        QStringLiteral("tagDevices"), Access::Console, this, &DevicesHandler::tagDevices);
+    dispatcher.addMethod(
+        QStringLiteral("unbindDevice"), Access::Console, this, &DevicesHandler::unbindDevice);
 }
 
 void DevicesHandler::requireDeviceInReach(
@@ -59,12 +59,12 @@ QJsonValue DevicesHandler::listDevices(const Call &call)
         = DeviceFilter::fromJson(JsonArgs::optionalObject(call.body, "filter"));
     const Paging paging = Paging::fromRequest(call.body, defaultDevicePage);
     const FieldSelection what = FieldSelection::fromRequest(call.body);
-    const SqlWhere where
-        = filter.where(m_context.policy.reach(call.caller, filter.includeServants()));
+    const DeviceSelection selection
+        = filter.selection(m_context.policy.reach(call.caller, filter.includeServants()));
 
     QJsonObject result
-        = ListResult::items(m_devices.page(where, paging.skip(), paging.take(), what));
-    paging.addTo(result, paging.calcTotal() ? m_devices.count(where) : 0);
+        = ListResult::items(m_devices.page(selection, paging.skip(), paging.take(), what));
+    paging.addTo(result, paging.calcTotal() ? m_devices.count(selection) : 0);
     return result;
 }
 

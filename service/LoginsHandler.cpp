@@ -26,9 +26,9 @@ void LoginsHandler::registerMethods(ServiceDispatcher &dispatcher)
 {
     using Access = ServiceDispatcher::Access;
     dispatcher.addMethod(
-        QStringLiteral("addLogin"), Access::Console, [this](const Call &c) { return addLogin(c); });
-    dispatcher.addMethod(QStringLiteral("listLogins"), Access::Console,
-        [this](const Call &c) { return listLogins(c); });
+        QStringLiteral("addLogin"), Access::Console, this, &LoginsHandler::addLogin);
+    dispatcher.addMethod(
+        QStringLiteral("listLogins"), Access::Console, this, &LoginsHandler::listLogins);
 }
 
 void LoginsHandler::requireAccessTo(const Caller &caller, qint64 userId)

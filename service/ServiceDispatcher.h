@@ -42,6 +42,13 @@ public:
     ServiceDispatcher(Database &database, SessionStore &sessions);
 
     void addMethod(const QString &name, Access access, Handler handler);
+    template<typename Owner>
+    void addMethod(
+        const QString &name, Access access, Owner *owner, QJsonValue (Owner::*member)(const Call &))
+    {
+        addMethod(
+            name, access, [owner, member](const Call &call) { return (owner->*member)(call); });
+    }
     bool hasMethod(const QString &name) const { return m_methods.contains(name); }
     HttpReply dispatch(const QString &method, const QByteArray &body) const;
 

@@ -52,10 +52,30 @@ Session SessionStore::store(Session session)
         insert.addBindValue(session.validToMs);
         insert.addBindValue(session.timeLimited ? 1 : 0);
         Database::exec(insert);
+        forgetExpired(session.createdMs);
     });
     std::lock_guard<std::mutex> lock(m_mutex);
     m_cache.insert(session.token, { session, session.lastUsedMs });
     return session;
+}
+
+void SessionStore::forgetExpired(qint64 nowMs)
+{
+    // The stored last use may lag behind by a tenth of the idle time; keep a margin beyond it.
+    QSqlQuery remove = m_database.prepare(QStringLiteral(
+        "DELETE FROM sessions WHERE (time_limited = 0 AND (last_used_ms < ? OR created_ms < ?)) "
+        "OR (time_limited = 1 AND valid_to_ms < ?)"));
+    remove.addBindValue(nowMs - m_idleMs - m_idleMs / 5);
+    remove.addBindValue(nowMs - m_lifetimeMs);
+    remove.addBindValue(nowMs);
+    Database::exec(remove);
+    std::lock_guard<std::mutex> lock(m_mutex);
+    for (auto it = m_cache.begin(); it != m_cache.end();) {
+        if (nowMs >= unusedExpiresAtMs(it->session))
+            it = m_cache.erase(it);
+        else
+            ++it;
+    }
 }
 
 std::optional<Session> SessionStore::use(const QString &token)

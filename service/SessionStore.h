@@ -40,6 +40,8 @@ private:
     std::optional<Session> load(const QString &token);
     void persistLastUse(const QString &token, qint64 lastUsedMs);
     void erase(const QString &token);
+    // Drops sessions that can no longer be used; runs inside the write of a new session.
+    void forgetExpired(qint64 nowMs);
 
     Database &m_database;
     qint64 m_idleMs;

@@ -49,12 +49,12 @@ SettingsHandler::SettingsHandler(ServiceContext context)
 void SettingsHandler::registerMethods(ServiceDispatcher &dispatcher)
 {
     using Access = ServiceDispatcher::Access;
-    dispatcher.addMethod(QStringLiteral("listSettings"), Access::Console,
-        [this](const Call &c) { return listSettings(c); });
-    dispatcher.addMethod(QStringLiteral("syncSetting"), Access::Console,
-        [this](const Call &c) { return syncSetting(c); });
-    dispatcher.addMethod(QStringLiteral("writeSettings"), Access::Console,
-        [this](const Call &c) { return writeSettings(c); });
+    dispatcher.addMethod(
+        QStringLiteral("listSettings"), Access::Console, this, &SettingsHandler::listSettings);
+    dispatcher.addMethod(
+        QStringLiteral("syncSetting"), Access::Console, this, &SettingsHandler::syncSetting);
+    dispatcher.addMethod(
+        QStringLiteral("writeSettings"), Access::Console, this, &SettingsHandler::writeSettings);
 }
 
 SettingsHandler::Incoming SettingsHandler::readSetting(const QJsonObject &setting)

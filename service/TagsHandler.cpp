@@ -19,14 +19,12 @@ TagsHandler::TagsHandler(ServiceContext context)
 void TagsHandler::registerMethods(ServiceDispatcher &dispatcher)
 {
     using Access = ServiceDispatcher::Access;
+    dispatcher.addMethod(QStringLiteral("listTags"), Access::Console, this, &TagsHandler::listTags);
+    dispatcher.addMethod(QStringLiteral("addTag"), Access::Console, this, &TagsHandler::addTag);
     dispatcher.addMethod(
-        QStringLiteral("listTags"), Access::Console, [this](const Call &c) { return listTags(c); });
+        QStringLiteral("updateTag"), Access::Console, this, &TagsHandler::updateTag);
     dispatcher.addMethod(
-        QStringLiteral("addTag"), Access::Console, [this](const Call &c) { return addTag(c); });
-    dispatcher.addMethod(QStringLiteral("updateTag"), Access::Console,
-        [this](const Call &c) { return updateTag(c); });
-    dispatcher.addMethod(QStringLiteral("deleteTag"), Access::Console,
-        [this](const Call &c) { return deleteTag(c); });
+        QStringLiteral("deleteTag"), Access::Console, this, &TagsHandler::deleteTag);
 }
 
 QString TagsHandler::visibleCondition(ServiceContext &context, const Caller &caller)
@@ -141,21 +139,23 @@ QJsonValue TagsHandler::updateTag(const Call &call)
 {
     const QJsonObject tag = JsonArgs::requiredObject(call.body, "tag");
     const qint64 id = JsonArgs::requiredId(tag, "id");
-    requireManageable(call.caller, id);
-    QJsonObject stored = load(id);
-    const QString name = tag.contains(QLatin1String("n"))
-        ? validName(tag)
-        : stored.value(QLatin1String("n")).toString();
-    qint64 parentId = qint64(stored.value(QLatin1String("pId")).toDouble());
-    if (const auto parent = JsonArgs::optionalId(tag, "pId"); parent && *parent != parentId) {
-        if (*parent != 0) {
-            requireVisible(m_context, call.caller, { *parent });
-            if (subtree(id).contains(*parent))
-                throw ServiceError::invalid(QStringLiteral("a tag cannot move below itself"));
-        }
-        parentId = *parent;
-    }
+    // Read, check and write in one transaction, so that concurrent partial updates all land.
     m_context.database.write([&] {
+        requireManageable(call.caller, id);
+        QJsonObject stored = load(id);
+        const QString name = tag.contains(QLatin1String("n"))
+            ? validName(tag)
+            : stored.value(QLatin1String("n")).toString();
+        qint64 parentId = qint64(stored.value(QLatin1String("pId")).toDouble());
+        if (const auto parent = JsonArgs::optionalId(tag, "pId"); parent && *parent != parentId) {
+            if (*parent != 0) {
+                requireVisible(m_context, call.caller, { *parent });
+                if (subtree(id).contains(*parent))
+                    throw ServiceError::invalid(QStringLiteral("a tag cannot move below itself"));
+            }
+            parentId = *parent;
+        }
+
         QSqlQuery update = m_context.database.prepare(
             QStringLiteral("UPDATE tags SET name = ?, parent_id = ? WHERE id = ?"));
         update.addBindValue(name);

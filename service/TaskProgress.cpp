@@ -41,6 +41,15 @@ void TaskProgress::moveTickets(const QString &condition, const QString &fromStat
     update.addBindValue(status);
     update.addBindValue(restart ? 0 : WireDate::nowMs());
     Database::exec(update);
+    if (restart && !taskIds.isEmpty()) {
+        // A restarted ticket needs an open window, or it would fail again at once.
+        const qint64 now = WireDate::nowMs();
+        m_database.run(
+            QStringLiteral("UPDATE tasks SET valid_to_ms = %1 WHERE valid_to_ms <= %2 AND id IN ")
+                .arg(now + 24LL * 3600 * 1000)
+                .arg(now)
+            + SqlList::numbers(taskIds));
+    }
     refresh(taskIds);
 }
 

@@ -4,6 +4,7 @@
 #include "Database.h"
 #include "DeviceFilter.h"
 #include "FieldSelection.h"
+#include "HistoryFilter.h"
 #include "JsonArgs.h"
 #include "ListResult.h"
 #include "Paging.h"
@@ -55,14 +56,13 @@ TasksHandler::TasksHandler(ServiceContext context)
 void TasksHandler::registerMethods(ServiceDispatcher &dispatcher)
 {
     using Access = ServiceDispatcher::Access;
-    dispatcher.addMethod(QStringLiteral("listTasks"), Access::Console,
-        [this](const Call &c) { return listTasks(c); });
     dispatcher.addMethod(
-        QStringLiteral("addTask"), Access::Console, [this](const Call &c) { return addTask(c); });
-    dispatcher.addMethod(QStringLiteral("cancelTask"), Access::Console,
-        [this](const Call &c) { return cancelTask(c); });
-    dispatcher.addMethod(QStringLiteral("restartTask"), Access::Console,
-        [this](const Call &c) { return restartTask(c); });
+        QStringLiteral("listTasks"), Access::Console, this, &TasksHandler::listTasks);
+    dispatcher.addMethod(QStringLiteral("addTask"), Access::Console, this, &TasksHandler::addTask);
+    dispatcher.addMethod(
+        QStringLiteral("cancelTask"), Access::Console, this, &TasksHandler::cancelTask);
+    dispatcher.addMethod(
+        QStringLiteral("restartTask"), Access::Console, this, &TasksHandler::restartTask);
 }
 
 QString TasksHandler::orderClause(const QJsonObject &body)
@@ -99,23 +99,10 @@ QJsonValue TasksHandler::listTasks(const Call &call)
         = JsonArgs::optionalObject(call.body, "filter").value_or(QJsonObject());
     const FieldSelection what = FieldSelection::fromRequest(call.body);
     const Paging paging = Paging::fromRequest(call.body, 0);
-    const bool servants = JsonArgs::optionalBool(filter, "includeServants").value_or(true);
-
-    SqlWhere where;
-    where.add(m_context.policy
-                  .scopedReach(call.caller, JsonArgs::optionalId(filter, "customerId"), servants)
-                  .sqlCondition(QStringLiteral("t.customer_id")));
-    if (const auto ids = JsonArgs::optionalIdList(filter, "ids"); ids && !ids->isEmpty())
-        where.add(QStringLiteral("t.id IN ") + SqlList::numbers(*ids));
-    if (const auto statuses = JsonArgs::optionalIdList(filter, "statuses");
-        statuses && !statuses->isEmpty())
-        where.add(QStringLiteral("t.status IN ") + SqlList::numbers(*statuses));
+    SqlWhere where = HistoryFilter::where(m_context.policy, call.caller, filter,
+        { QStringLiteral("t.id"), QStringLiteral("t.status"), QStringLiteral("t.closed_ms") });
     if (const auto types = JsonArgs::optionalIdList(filter, "types"); types && !types->isEmpty())
         where.add(QStringLiteral("t.type IN ") + SqlList::numbers(*types));
-    if (const auto max = WireDate::parse(filter.value(QLatin1String("closedAtMax")), "closedAtMax"))
-        where.add(QStringLiteral("t.closed_ms > 0 AND t.closed_ms <= ?"), { *max });
-    if (const auto min = WireDate::parse(filter.value(QLatin1String("closedAtMin")), "closedAtMin"))
-        where.add(QStringLiteral("t.closed_ms >= ?"), { *min });
 
     QString sql = selectTasks + where.clause() + orderClause(call.body);
     if (paging.limited())

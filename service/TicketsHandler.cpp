@@ -3,6 +3,7 @@
 #include "AccessPolicy.h"
 #include "Database.h"
 #include "FieldSelection.h"
+#include "HistoryFilter.h"
 #include "JsonArgs.h"
 #include "ListResult.h"
 #include "Paging.h"
@@ -51,12 +52,12 @@ TicketsHandler::TicketsHandler(ServiceContext context)
 void TicketsHandler::registerMethods(ServiceDispatcher &dispatcher)
 {
     using Access = ServiceDispatcher::Access;
-    dispatcher.addMethod(QStringLiteral("listTickets"), Access::Console,
-        [this](const Call &c) { return listTickets(c); });
-    dispatcher.addMethod(QStringLiteral("cancelTickets"), Access::Console,
-        [this](const Call &c) { return cancelTickets(c); });
-    dispatcher.addMethod(QStringLiteral("restartTickets"), Access::Console,
-        [this](const Call &c) { return restartTickets(c); });
+    dispatcher.addMethod(
+        QStringLiteral("listTickets"), Access::Console, this, &TicketsHandler::listTickets);
+    dispatcher.addMethod(
+        QStringLiteral("cancelTickets"), Access::Console, this, &TicketsHandler::cancelTickets);
+    dispatcher.addMethod(
+        QStringLiteral("restartTickets"), Access::Console, this, &TicketsHandler::restartTickets);
 }
 
 QJsonArray TicketsHandler::select(const SqlWhere &where, const QString &tail)
@@ -76,25 +77,12 @@ QJsonValue TicketsHandler::listTickets(const Call &call)
         = JsonArgs::optionalObject(call.body, "filter").value_or(QJsonObject());
     const FieldSelection what = FieldSelection::fromRequest(call.body);
     const Paging paging = Paging::fromRequest(call.body, 0);
-    const bool servants = JsonArgs::optionalBool(filter, "includeServants").value_or(true);
-
-    SqlWhere where;
-    where.add(m_context.policy
-                  .scopedReach(call.caller, JsonArgs::optionalId(filter, "customerId"), servants)
-                  .sqlCondition(QStringLiteral("t.customer_id")));
-    if (const auto ids = JsonArgs::optionalIdList(filter, "ids"); ids && !ids->isEmpty())
-        where.add(QStringLiteral("k.id IN ") + SqlList::numbers(*ids));
-    if (const auto statuses = JsonArgs::optionalIdList(filter, "statuses");
-        statuses && !statuses->isEmpty())
-        where.add(QStringLiteral("k.status IN ") + SqlList::numbers(*statuses));
+    SqlWhere where = HistoryFilter::where(m_context.policy, call.caller, filter,
+        { QStringLiteral("k.id"), QStringLiteral("k.status"), QStringLiteral("k.executed_ms") });
     if (const auto taskId = JsonArgs::optionalId(filter, "taskId"); taskId && *taskId != 0)
         where.add(QStringLiteral("k.task_id = ?"), { *taskId });
     if (const auto deviceId = JsonArgs::optionalId(filter, "deviceId"); deviceId && *deviceId != 0)
         where.add(QStringLiteral("k.device_id = ?"), { *deviceId });
-    if (const auto max = WireDate::parse(filter.value(QLatin1String("closedAtMax")), "closedAtMax"))
-        where.add(QStringLiteral("k.executed_ms > 0 AND k.executed_ms <= ?"), { *max });
-    if (const auto min = WireDate::parse(filter.value(QLatin1String("closedAtMin")), "closedAtMin"))
-        where.add(QStringLiteral("k.executed_ms >= ?"), { *min });
 
     QString tail = QStringLiteral(" ORDER BY k.id");
     if (paging.limited())

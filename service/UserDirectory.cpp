@@ -23,6 +23,25 @@ QJsonObject UserRecord::toJson() const
     };
 }
 
+QString UserRecord::selectColumns()
+{
+    return QStringLiteral(
+        "SELECT id, name, customer_id, role, built_in, disabled, archived FROM users");
+}
+
+UserRecord UserRecord::fromRow(const QSqlQuery &row)
+{
+    UserRecord user;
+    user.id = row.value(0).toLongLong();
+    user.name = row.value(1).toString();
+    user.customerId = row.value(2).toLongLong();
+    user.role = row.value(3).toInt();
+    user.builtIn = row.value(4).toBool();
+    user.disabled = row.value(5).toBool();
+    user.archived = row.value(6).toBool();
+    return user;
+}
+
 QJsonObject UserDirectory::loginJson(
     qint64 id, qint64 userId, const QString &method, const QString &login)
 {
@@ -42,21 +61,12 @@ UserDirectory::UserDirectory(Database &database, AccessPolicy &policy)
 std::optional<UserRecord> UserDirectory::find(qint64 userId)
 {
     QSqlQuery query
-        = m_database.prepare(QStringLiteral("SELECT id, name, customer_id, role, built_in, "
-                                            "disabled, archived FROM users WHERE id = ?"));
+        = m_database.prepare(UserRecord::selectColumns() + QStringLiteral(" WHERE id = ?"));
     query.addBindValue(userId);
     Database::exec(query);
     if (!query.next())
         return std::nullopt;
-    UserRecord user;
-    user.id = query.value(0).toLongLong();
-    user.name = query.value(1).toString();
-    user.customerId = query.value(2).toLongLong();
-    user.role = query.value(3).toInt();
-    user.builtIn = query.value(4).toBool();
-    user.disabled = query.value(5).toBool();
-    user.archived = query.value(6).toBool();
-    return user;
+    return UserRecord::fromRow(query);
 }
 
 UserRecord UserDirectory::requireManageable(const Caller &caller, qint64 userId)

@@ -3,6 +3,7 @@
 #include "Session.h"
 
 #include <QJsonObject>
+#include <QSqlQuery>
 #include <QString>
 #include <optional>
 
@@ -22,6 +23,9 @@ struct UserRecord
     bool archived = false;
 
     QJsonObject toJson() const;
+    // From a row of selectColumns.
+    static UserRecord fromRow(const QSqlQuery &row);
+    static QString selectColumns();
 };
 
 // Looks users up and decides whether a caller may manage one.

@@ -27,14 +27,13 @@ UsersHandler::UsersHandler(ServiceContext context)
 void UsersHandler::registerMethods(ServiceDispatcher &dispatcher)
 {
     using Access = ServiceDispatcher::Access;
-    dispatcher.addMethod(QStringLiteral("listUsers"), Access::Console,
-        [this](const Call &c) { return listUsers(c); });
     dispatcher.addMethod(
-        QStringLiteral("addUser"), Access::Console, [this](const Call &c) { return addUser(c); });
-    dispatcher.addMethod(QStringLiteral("updateUser"), Access::Console,
-        [this](const Call &c) { return updateUser(c); });
-    dispatcher.addMethod(QStringLiteral("listRolesAllowedToCreate"), Access::Console,
-        [this](const Call &c) { return listRolesAllowedToCreate(c); });
+        QStringLiteral("listUsers"), Access::Console, this, &UsersHandler::listUsers);
+    dispatcher.addMethod(QStringLiteral("addUser"), Access::Console, this, &UsersHandler::addUser);
+    dispatcher.addMethod(
+        QStringLiteral("updateUser"), Access::Console, this, &UsersHandler::updateUser);
+    dispatcher.addMethod(QStringLiteral("listRolesAllowedToCreate"), Access::Console, this,
+        &UsersHandler::listRolesAllowedToCreate);
 }
 
 QString UsersHandler::validName(const QJsonObject &user)
@@ -71,23 +70,12 @@ QJsonValue UsersHandler::listUsers(const Call &call)
         where.add(QStringLiteral("archived = ?"), { *archived ? 1 : 0 });
 
     QSqlQuery query = m_context.database.prepare(
-        QStringLiteral(
-            "SELECT id, name, customer_id, role, built_in, disabled, archived FROM users")
-        + where.clause() + QStringLiteral(" ORDER BY id"));
+        UserRecord::selectColumns() + where.clause() + QStringLiteral(" ORDER BY id"));
     where.bind(query);
     Database::exec(query);
     QVector<UserRecord> users;
-    while (query.next()) {
-        UserRecord user;
-        user.id = query.value(0).toLongLong();
-        user.name = query.value(1).toString();
-        user.customerId = query.value(2).toLongLong();
-        user.role = query.value(3).toInt();
-        user.builtIn = query.value(4).toBool();
-        user.disabled = query.value(5).toBool();
-        user.archived = query.value(6).toBool();
-        users.append(user);
-    }
+    while (query.next())
+        users.append(UserRecord::fromRow(query));
     QJsonObject logins;
     if (what.wants(QStringLiteral("l"))) {
         QVector<qint64> ids;
@@ -157,36 +145,39 @@ QJsonValue UsersHandler::updateUser(const Call &call)
 {
     const QJsonObject changes = JsonArgs::requiredObject(call.body, "user");
     const qint64 id = JsonArgs::requiredId(changes, "id");
-    UserRecord user = m_users.requireManageable(call.caller, id);
-    const UserRecord before = user;
-
-    if (changes.contains(QLatin1String("n")))
-        user.name = validName(changes);
-    if (const auto customerId = JsonArgs::optionalId(changes, "cId");
-        customerId && *customerId != user.customerId) {
-        if (!m_context.tree.exists(*customerId))
-            throw ServiceError::invalid(QStringLiteral("no such location"));
-        m_context.policy.requireInReach(call.caller, *customerId);
-        user.customerId = *customerId;
-    }
-    if (const auto role = JsonArgs::optionalInt(changes, "r"); role && *role != user.role) {
-        if (!isValidRole(*role))
-            throw ServiceError::invalid(QStringLiteral("\"r\" must be a role"));
-        if (!AccessPolicy::mayGrantRole(call.caller.role, *role))
-            throw ServiceError::noRights(QStringLiteral("may not grant this role"));
-        user.role = *role;
-    }
-    user.disabled = JsonArgs::optionalBool(changes, "d").value_or(user.disabled);
-    user.archived = JsonArgs::optionalBool(changes, "a").value_or(user.archived);
-
-    const bool lockedOut
-        = (user.disabled && !before.disabled) || (user.archived && !before.archived);
-    if (before.builtIn && (lockedOut || user.role != before.role))
-        throw ServiceError::noRights(QStringLiteral("built-in users keep their role and access"));
-    if (user.id == call.caller.userId && (lockedOut || user.role != before.role))
-        throw ServiceError::invalid(QStringLiteral("users cannot lock out or demote themselves"));
-
+    // Read, check and write in one transaction, so that concurrent partial updates all land.
     m_context.database.write([&] {
+        UserRecord user = m_users.requireManageable(call.caller, id);
+        const UserRecord before = user;
+
+        if (changes.contains(QLatin1String("n")))
+            user.name = validName(changes);
+        if (const auto customerId = JsonArgs::optionalId(changes, "cId");
+            customerId && *customerId != user.customerId) {
+            if (!m_context.tree.exists(*customerId))
+                throw ServiceError::invalid(QStringLiteral("no such location"));
+            m_context.policy.requireInReach(call.caller, *customerId);
+            user.customerId = *customerId;
+        }
+        if (const auto role = JsonArgs::optionalInt(changes, "r"); role && *role != user.role) {
+            if (!isValidRole(*role))
+                throw ServiceError::invalid(QStringLiteral("\"r\" must be a role"));
+            if (!AccessPolicy::mayGrantRole(call.caller.role, *role))
+                throw ServiceError::noRights(QStringLiteral("may not grant this role"));
+            user.role = *role;
+        }
+        user.disabled = JsonArgs::optionalBool(changes, "d").value_or(user.disabled);
+        user.archived = JsonArgs::optionalBool(changes, "a").value_or(user.archived);
+
+        const bool lockedOut
+            = (user.disabled && !before.disabled) || (user.archived && !before.archived);
+        if (before.builtIn && (lockedOut || user.role != before.role))
+            throw ServiceError::noRights(
+                QStringLiteral("built-in users keep their role and access"));
+        if (user.id == call.caller.userId && (lockedOut || user.role != before.role))
+            throw ServiceError::invalid(
+                QStringLiteral("users cannot lock out or demote themselves"));
+
         QSqlQuery update = m_context.database.prepare(
             QStringLiteral("UPDATE users SET name = ?, customer_id = ?, role = ?, disabled = ?, "
                            "archived = ? WHERE id = ?"));

@@ -18,6 +18,13 @@ QJsonValue WireDate::toJson(qint64 msSinceEpoch)
     };
 }
 
+QJsonValue WireDate::toIsoText(qint64 msSinceEpoch)
+{
+    if (msSinceEpoch <= 0)
+        return QJsonValue::Null;
+    return QDateTime::fromMSecsSinceEpoch(msSinceEpoch, Qt::UTC).toString(Qt::ISODateWithMs);
+}
+
 qint64 WireDate::nowMs()
 {
     return QDateTime::currentMSecsSinceEpoch();

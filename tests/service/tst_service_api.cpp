@@ -24,6 +24,7 @@ private slots:
     void localAdministratorSeesOnlyHisLocations();
     void archivedUsersAndLocations();
     void addTaskCreatesOneTicketPerDevice();
+    void restartReopensAnEndedWindow();
     void addTaskWithoutTargets_data();
     void addTaskWithoutTargets();
     void tagsLifecycle();
@@ -32,6 +33,7 @@ private slots:
     void settings();
     void updateAndUnbindDevice();
     void catalogues();
+    void simulatedFleetMoves();
 
 private:
     QJsonObject call(const QString &method, const QJsonObject &body, const QString &token = {})
@@ -361,6 +363,32 @@ void ServiceApiTest::addTaskCreatesOneTicketPerDevice()
         QCOMPARE(item.toObject().value(QLatin1String("s")).toInt(), 3);
 }
 
+void ServiceApiTest::restartReopensAnEndedWindow()
+{
+    // Demo task 2 (a firmware update) ended a day ago with some tickets failed.
+    const QJsonObject before
+        = itemsOf(call(QStringLiteral("listTasks"),
+                      { { QStringLiteral("filter"),
+                          QJsonObject { { QStringLiteral("ids"), QJsonArray { 2 } } } } }))
+              .first()
+              .toObject();
+    QCOMPARE(before.value(QLatin1String("s")).toInt(), 4);
+    const int failed = before.value(QLatin1String("fc")).toInt();
+    QVERIFY(failed > 0);
+    const QJsonObject restarted
+        = resultOf(call(QStringLiteral("restartTask"), { { QStringLiteral("taskId"), 2 } }));
+    QCOMPARE(restarted.value(QLatin1String("fc")).toInt(), 0);
+    QCOMPARE(restarted.value(QLatin1String("pc")).toInt(), failed);
+    QCOMPARE(
+        restarted.value(QLatin1String("sc")).toInt(), before.value(QLatin1String("sc")).toInt());
+    QCOMPARE(restarted.value(QLatin1String("s")).toInt(), 1);
+    const QString validTo = restarted.value(QLatin1String("vt"))
+                                .toObject()
+                                .value(QLatin1String("DateTime"))
+                                .toString();
+    QVERIFY(validTo.mid(6).chopped(2).toLongLong() > QDateTime::currentMSecsSinceEpoch());
+}
+
 void ServiceApiTest::addTaskWithoutTargets_data()
 {
     QTest::addColumn<QByteArray>("body");
@@ -636,6 +664,38 @@ void ServiceApiTest::catalogues()
     QVERIFY(m_oracle->number(QStringLiteral(
                 "SELECT count(*) FROM devices WHERE firmware_id IN ('fw-G31040', 'fw-G31050')"))
         > 0);
+}
+
+void ServiceApiTest::simulatedFleetMoves()
+{
+    ServiceProcess living;
+    QVERIFY2(living.start({ QStringLiteral("--simulate"), QStringLiteral("--simulate-interval"),
+                 QStringLiteral("100") }),
+        qPrintable(living.errorOutput()));
+    ServiceClient client(living.port());
+    const QString token = client.login(demo::god, demo::passwordOf(demo::god));
+    const auto snapshot = [&] {
+        QStringList states;
+        const QJsonArray devices = itemsOf(client.call(QStringLiteral("listDevices"),
+            { { QStringLiteral("paging"), QJsonObject { { QStringLiteral("take"), 1000 } } },
+                { QStringLiteral("what"), QStringLiteral("id,io") } },
+            token));
+        for (const QJsonValue &device : devices)
+            states.append(QString::number(device.toObject().value(QLatin1String("io")).toBool()));
+        return states.join(QString());
+    };
+    const auto running = [&] {
+        return itemsOf(client.call(QStringLiteral("listTickets"),
+                           { { QStringLiteral("filter"),
+                               QJsonObject { { QStringLiteral("statuses"), QJsonArray { 1 } } } } },
+                           token))
+            .size();
+    };
+    const QString before = snapshot();
+    const int runningBefore = running();
+    // Devices flip and pending tickets of online devices start, step after step.
+    QTRY_VERIFY_WITH_TIMEOUT(snapshot() != before, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(running() > runningBefore, 10000);
 }
 
 QTEST_GUILESS_MAIN(ServiceApiTest)

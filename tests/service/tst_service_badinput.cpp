@@ -70,6 +70,7 @@ void ServiceBadInputTest::transportErrors_data()
     QTest::newRow("empty body") << "listTags" << QByteArray() << 400;
     QTest::newRow("JSON array") << "listTags" << QByteArray("[1, 2]") << 400;
     QTest::newRow("JSON text") << "listTags" << QByteArray("\"hello\"") << 400;
+    QTest::newRow("deeply nested") << "listTags" << QByteArray(200000, '[') << 400;
     QTest::newRow("unknown method") << "dropDatabase" << QByteArray("{}") << 404;
     QTest::newRow("method with a path") << "listTags/../../x" << QByteArray("{}") << 404;
     QByteArray huge = "{\"tag\":{\"n\":\"" + QByteArray(1536 * 1024, 'x') + "\"}}";
@@ -202,17 +203,17 @@ void ServiceBadInputTest::unusedSessionsExpire()
     ServiceClient client(shortLived.port());
     const QString token = client.login(demo::god, demo::passwordOf(demo::god));
     QVERIFY(!token.isEmpty());
+    // A session nobody uses again must not stay stored either.
+    QVERIFY(!client.login(demo::technician, demo::passwordOf(demo::technician)).isEmpty());
     const QJsonObject info = client.call(QStringLiteral("getSessionInfo"), {}, token);
     QCOMPARE(statusOf(info), 0);
-    // "uea" is the idle expiry: one second after the last use.
+    // "uea" is the idle expiry: one second after the last use. Both are ISO texts, which
+    // the console assigns straight to its date-time properties.
     const auto ms = [](const QJsonValue &date) {
-        return date.toObject()
-            .value(QLatin1String("DateTime"))
-            .toString()
-            .mid(6)
-            .chopped(2)
-            .toLongLong();
+        const QDateTime parsed = QDateTime::fromString(date.toString(), Qt::ISODateWithMs);
+        return parsed.isValid() ? parsed.toMSecsSinceEpoch() : qint64(-1);
     };
+    QVERIFY(ms(resultOf(info).value(QLatin1String("ca"))) > 0);
     const qint64 idle = ms(resultOf(info).value(QLatin1String("uea")))
         - ms(resultOf(info).value(QLatin1String("ca")));
     QVERIFY2(idle >= 1000 && idle < 3000, qPrintable(QString::number(idle)));
@@ -220,6 +221,11 @@ void ServiceBadInputTest::unusedSessionsExpire()
     QCOMPARE(statusOf(client.call(QStringLiteral("listTags"), {}, token)), 2);
     // Once refused, it stays refused.
     QCOMPARE(statusOf(client.call(QStringLiteral("listTags"), {}, token)), 2);
+    // Expired sessions are not kept: after a new login only the new one is stored.
+    QThread::msleep(400);
+    QVERIFY(!client.login(demo::admin, demo::passwordOf(demo::admin)).isEmpty());
+    DatabaseOracle oracle(shortLived.databasePath());
+    QCOMPARE(oracle.number(QStringLiteral("SELECT count(*) FROM sessions")), qint64(1));
 }
 
 void ServiceBadInputTest::wrongPasswordIsRefused()

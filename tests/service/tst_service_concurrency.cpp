@@ -17,6 +17,7 @@ private slots:
     void cleanupTestCase();
     void concurrentWritesAreAllKept();
     void concurrentTaggingLosesNoTag();
+    void concurrentPartialUpdatesKeepEachField();
 
 private:
     // Runs work(client index, client) on its own connection in each of the threads.
@@ -130,6 +131,49 @@ void ServiceConcurrencyTest::concurrentTaggingLosesNoTag()
     QCOMPARE(
         m_oracle->number(QStringLiteral("SELECT count(*) FROM devices WHERE name = 'renamed 4'")),
         qint64(clients));
+}
+
+void ServiceConcurrencyTest::concurrentPartialUpdatesKeepEachField()
+{
+    // Each client changes one field of the same records, over and over; no client may undo
+    // another's field with a stale copy of the record.
+    constexpr int rounds = 40;
+    const char *fields[] = { "n", "d" };
+    std::atomic<int> failures { 0 };
+    inParallel(4, [&](int index, ServiceClient &client) {
+        const QString field = QString::fromLatin1(fields[index % 2]);
+        for (int round = 0; round < rounds; ++round) {
+            const QString value = QStringLiteral("%1 %2").arg(field).arg(round);
+            const QJsonObject location { { QStringLiteral("id"), 4 + index / 2 },
+                { field, value } };
+            if (statusOf(client.call(QStringLiteral("updateCustomer"),
+                    { { QStringLiteral("customer"), location } }, m_god))
+                != 0)
+                ++failures;
+            const QJsonObject user { { QStringLiteral("id"), 5 + index / 2 },
+                { field == "d" ? QStringLiteral("d") : QStringLiteral("n"),
+                    field == "d" ? QJsonValue(round % 2 == 1) : QJsonValue(value) } };
+            if (statusOf(client.call(
+                    QStringLiteral("updateUser"), { { QStringLiteral("user"), user } }, m_god))
+                != 0)
+                ++failures;
+        }
+    });
+    QCOMPARE(failures.load(), 0);
+    for (int location : { 4, 5 }) {
+        QCOMPARE(m_oracle->number(QStringLiteral("SELECT count(*) FROM customers WHERE id = %1 AND "
+                                                 "name = 'n %2' AND domain = 'd %2'")
+                                      .arg(location)
+                                      .arg(rounds - 1)),
+            qint64(1));
+    }
+    for (int user : { 5, 6 }) {
+        QCOMPARE(m_oracle->number(QStringLiteral(
+                     "SELECT count(*) FROM users WHERE id = %1 AND name = 'n %2' AND disabled = 1")
+                                      .arg(user)
+                                      .arg(rounds - 1)),
+            qint64(1));
+    }
 }
 
 QTEST_GUILESS_MAIN(ServiceConcurrencyTest)
