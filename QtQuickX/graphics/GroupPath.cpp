@@ -17,6 +17,25 @@ GroupPath::GroupPath(QObject *parent)
     : PainterPathElement(parent)
 { }
 
+GroupPath::~GroupPath()
+{
+    // Children die after this part of the group; what they report on the way (a RefPath to this
+    // group reports its target's destruction) must not reach it.
+    disconnectEntries();
+}
+
+void GroupPath::disconnectEntries()
+{
+    for (const Entry &entry : qAsConst(m_entries)) {
+        if (entry.source)
+            entry.source->disconnect(this);
+        for (const QPointer<QObject> &object : entry.objects) {
+            if (object)
+                object->disconnect(this);
+        }
+    }
+}
+
 QQmlListProperty<QObject> GroupPath::paths()
 {
     return listPropertyOf<QObject, GroupPath, &GroupPath::appendPath, &GroupPath::pathCount,
@@ -54,14 +73,7 @@ void GroupPath::appendPath(QObject *object)
 
 void GroupPath::clearPaths()
 {
-    for (const Entry &entry : qAsConst(m_entries)) {
-        if (entry.source)
-            entry.source->disconnect(this);
-        for (const QPointer<QObject> &object : entry.objects) {
-            if (object)
-                object->disconnect(this);
-        }
-    }
+    disconnectEntries();
     m_entries.clear();
     invalidate();
     emit pathsChanged();

@@ -15,6 +15,7 @@ class GroupPath : public PainterPathElement
     Q_CLASSINFO("DefaultProperty", "paths")
 public:
     explicit GroupPath(QObject *parent = nullptr);
+    ~GroupPath() override;
 
     QQmlListProperty<QObject> paths();
     void appendPath(QObject *object);
@@ -50,6 +51,7 @@ private:
     };
 
     Entry *entryOf(QObject *source);
+    void disconnectEntries();
     void track(QObject *object);
     void untrack(QObject *object);
     bool contains(QObject *object) const;

@@ -1,36 +1,241 @@
 #include "PolylineSimplifier.h"
 
+#include "PointBuffer.h"
 #include "SegmentDistance.h"
 
 #include <QVector>
+
+#include <algorithm>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+#if defined(__GNUC__) && defined(__x86_64__)
+#include <immintrin.h>
+#endif
 
 #include <queue>
 #include <utility>
 #include <vector>
 
 namespace {
+// Douglas-Peucker spends its time measuring points against one span, so the squared segment
+// distance is computed there without a division or a branch: with p relative to a, d = b - a,
+// dot = p.d and cross = p x d, |p|^2 |d|^2 = dot^2 + cross^2 (Lagrange's identity), hence
+//   distance^2 = (cross^2 + excess^2) / |d|^2,  excess = dot - clamp(dot, 0, |d|^2),
+// which is the distance to a before the segment, to b beyond it and to the line in between.
+// The scaled value (times |d|^2) orders points the same way, so only the maximum is divided.
+struct Span
+{
+    Span(const QPointF &a, const QPointF &b)
+        : ax(a.x())
+        , ay(a.y())
+        , dx(b.x() - a.x())
+        , dy(b.y() - a.y())
+        , length(dx * dx + dy * dy)
+    { }
+
+    double scaledDistance(const QPointF &p) const
+    {
+        const double px = p.x() - ax, py = p.y() - ay;
+        const double dot = px * dx + py * dy;
+        const double cross = px * dy - py * dx;
+        const double excess = dot - std::min(std::max(dot, 0.0), length);
+        return cross * cross + excess * excess;
+    }
+
+    double ax, ay, dx, dy, length;
+};
+
+#if defined(__SSE2__)
+// The farthest of the points i and i + 1 so far, per lane.
+struct PairMaximum
+{
+    __m128d maximum = _mm_set1_pd(-1.0);
+    __m128d farthest = _mm_set1_pd(-1.0);
+
+    void measure(const QPointF *points, int i, const Span &span, __m128d index)
+    {
+        const __m128d p0 = _mm_loadu_pd(reinterpret_cast<const double *>(points + i));
+        const __m128d p1 = _mm_loadu_pd(reinterpret_cast<const double *>(points + i + 1));
+        const __m128d px = _mm_sub_pd(_mm_unpacklo_pd(p0, p1), _mm_set1_pd(span.ax));
+        const __m128d py = _mm_sub_pd(_mm_unpackhi_pd(p0, p1), _mm_set1_pd(span.ay));
+        const __m128d dx = _mm_set1_pd(span.dx), dy = _mm_set1_pd(span.dy);
+        const __m128d dot = _mm_add_pd(_mm_mul_pd(px, dx), _mm_mul_pd(py, dy));
+        const __m128d cross = _mm_sub_pd(_mm_mul_pd(px, dy), _mm_mul_pd(py, dx));
+        const __m128d clamped
+            = _mm_min_pd(_mm_max_pd(dot, _mm_setzero_pd()), _mm_set1_pd(span.length));
+        const __m128d excess = _mm_sub_pd(dot, clamped);
+        const __m128d distance = _mm_add_pd(_mm_mul_pd(cross, cross), _mm_mul_pd(excess, excess));
+        const __m128d greater = _mm_cmpgt_pd(distance, maximum);
+        maximum = _mm_max_pd(distance, maximum);
+        farthest = _mm_or_pd(_mm_and_pd(greater, index), _mm_andnot_pd(greater, farthest));
+    }
+
+    // Equal maxima go to the earlier point, as a sequential scan would.
+    void takeInto(double &bestDistance, int &bestIndex) const
+    {
+        double maxima[2], indices[2];
+        _mm_storeu_pd(maxima, maximum);
+        _mm_storeu_pd(indices, farthest);
+        for (int lane = 0; lane < 2; ++lane) {
+            if (maxima[lane] > bestDistance
+                || (maxima[lane] == bestDistance && int(indices[lane]) < bestIndex)) {
+                bestDistance = maxima[lane];
+                bestIndex = int(indices[lane]);
+            }
+        }
+    }
+};
+
+// Four points per step in two independent lanes pairs, so that the running maxima do not wait on
+// each other. Leaves `next` at the first point not measured.
+void farthestInnerQuads(const QPointF *points, int first, int last, const Span &span, int &next,
+    int &farthest, double &maximum)
+{
+    PairMaximum even, odd;
+    __m128d index = _mm_set_pd(first + 2, first + 1);
+    const __m128d two = _mm_set1_pd(2.0), four = _mm_set1_pd(4.0);
+    int i = first + 1;
+    for (; i + 3 < last; i += 4) {
+        even.measure(points, i, span, index);
+        odd.measure(points, i + 2, span, _mm_add_pd(index, two));
+        index = _mm_add_pd(index, four);
+    }
+    next = i;
+    even.takeInto(maximum, farthest);
+    odd.takeInto(maximum, farthest);
+}
+#endif
+
+#if defined(__GNUC__) && defined(__x86_64__)
+#define KESTRUM_AVX2_DISPATCH 1
+// The same with four points per vector, for processors that have AVX2 (checked at run time;
+// the build itself targets the x86-64 baseline).
+struct QuadMaximum
+{
+    __m256d maximum;
+    __m256d farthest;
+
+    __attribute__((target("avx2"))) void reset()
+    {
+        maximum = _mm256_set1_pd(-1.0);
+        farthest = _mm256_set1_pd(-1.0);
+    }
+
+    // Points i..i+3; index holds their numbers in the order (i, i+2, i+1, i+3) that the
+    // unpacking below leaves the lanes in.
+    __attribute__((target("avx2"))) void measure(
+        const QPointF *points, int i, const Span &span, __m256d index)
+    {
+        const __m256d p01 = _mm256_loadu_pd(reinterpret_cast<const double *>(points + i));
+        const __m256d p23 = _mm256_loadu_pd(reinterpret_cast<const double *>(points + i + 2));
+        const __m256d px = _mm256_sub_pd(_mm256_unpacklo_pd(p01, p23), _mm256_set1_pd(span.ax));
+        const __m256d py = _mm256_sub_pd(_mm256_unpackhi_pd(p01, p23), _mm256_set1_pd(span.ay));
+        const __m256d dx = _mm256_set1_pd(span.dx), dy = _mm256_set1_pd(span.dy);
+        const __m256d dot = _mm256_add_pd(_mm256_mul_pd(px, dx), _mm256_mul_pd(py, dy));
+        const __m256d cross = _mm256_sub_pd(_mm256_mul_pd(px, dy), _mm256_mul_pd(py, dx));
+        const __m256d clamped
+            = _mm256_min_pd(_mm256_max_pd(dot, _mm256_setzero_pd()), _mm256_set1_pd(span.length));
+        const __m256d excess = _mm256_sub_pd(dot, clamped);
+        const __m256d distance
+            = _mm256_add_pd(_mm256_mul_pd(cross, cross), _mm256_mul_pd(excess, excess));
+        const __m256d greater = _mm256_cmp_pd(distance, maximum, _CMP_GT_OQ);
+        maximum = _mm256_max_pd(distance, maximum);
+        farthest = _mm256_blendv_pd(farthest, index, greater);
+    }
+
+    __attribute__((target("avx2"))) void takeInto(double &bestDistance, int &bestIndex) const
+    {
+        double maxima[4], indices[4];
+        _mm256_storeu_pd(maxima, maximum);
+        _mm256_storeu_pd(indices, farthest);
+        for (int lane = 0; lane < 4; ++lane) {
+            if (maxima[lane] > bestDistance
+                || (maxima[lane] == bestDistance && int(indices[lane]) < bestIndex)) {
+                bestDistance = maxima[lane];
+                bestIndex = int(indices[lane]);
+            }
+        }
+    }
+};
+
+__attribute__((target("avx2"))) void farthestInnerOctets(const QPointF *points, int first, int last,
+    const Span &span, int &next, int &farthest, double &maximum)
+{
+    QuadMaximum low, high;
+    low.reset();
+    high.reset();
+    __m256d index = _mm256_set_pd(first + 4, first + 2, first + 3, first + 1);
+    const __m256d four = _mm256_set1_pd(4.0), eight = _mm256_set1_pd(8.0);
+    int i = first + 1;
+    for (; i + 7 < last; i += 8) {
+        low.measure(points, i, span, index);
+        high.measure(points, i + 4, span, _mm256_add_pd(index, four));
+        index = _mm256_add_pd(index, eight);
+    }
+    next = i;
+    low.takeInto(maximum, farthest);
+    high.takeInto(maximum, farthest);
+}
+
+bool hasAvx2()
+{
+    static const bool supported = __builtin_cpu_supports("avx2");
+    return supported;
+}
+#endif
+
 // The farthest inner point of the span first..last and its squared segment distance.
 std::pair<int, double> farthestInner(const QPointF *points, int first, int last)
 {
-    const QPointF a = points[first];
-    const QPointF b = points[last];
+    const Span span(points[first], points[last]);
     int farthest = -1;
     double maximum = -1.0;
-    for (int i = first + 1; i < last; ++i) {
-        const double distance = SegmentDistance::toSegment(points[i], a, b);
+    if (span.length == 0) {
+        // A closed polygon's ends coincide: the distance is the one to that point.
+        for (int i = first + 1; i < last; ++i) {
+            const double distance = SegmentDistance::squared(points[i], points[first]);
+            if (distance > maximum) {
+                maximum = distance;
+                farthest = i;
+            }
+        }
+        return { farthest, maximum };
+    }
+    int i = first + 1;
+#if defined(__SSE2__)
+    if (last - first > 8) {
+#if defined(KESTRUM_AVX2_DISPATCH)
+        if (hasAvx2())
+            farthestInnerOctets(points, first, last, span, i, farthest, maximum);
+        else
+#endif
+            farthestInnerQuads(points, first, last, span, i, farthest, maximum);
+    }
+#endif
+    for (; i < last; ++i) {
+        const double distance = span.scaledDistance(points[i]);
         if (distance > maximum) {
             maximum = distance;
             farthest = i;
         }
     }
-    return { farthest, maximum };
+    return { farthest, maximum / span.length };
 }
 
-QPolygonF shrunk(QPolygonF buffer, int size)
+// Output buffers are reserved for the whole input and shrunk once written.
+QPolygonF reservedFor(int count)
 {
-    buffer.resize(size);
-    buffer.squeeze();
+    QPolygonF buffer;
+    buffer.reserve(count);
     return buffer;
+}
+
+QPolygonF shrunk(QPolygonF &&buffer)
+{
+    buffer.squeeze();
+    return std::move(buffer);
 }
 } // namespace
 
@@ -40,36 +245,38 @@ QPolygonF PolylineSimplifier::nthPoint(const QPolygonF &points, int n)
     const int count = points.size();
     if (count < 3)
         return points;
-    QPolygonF result;
-    result.reserve(count / step + 2);
+    QPolygonF result = reservedFor(count / step + 2);
     for (int i = 0; i < count - 1; i += step)
         result.append(points.at(i));
     result.append(points.last());
-    return result;
+    return shrunk(std::move(result));
 }
 
 QPolygonF PolylineSimplifier::radialDistance(const QPolygonF &points, double tolerance)
 {
     if (points.size() < 3 || tolerance == 0)
         return points;
-    QPolygonF buffer(points.size());
-    return shrunk(buffer,
-        radialDistance(points.constData(), points.size(), tolerance * tolerance, buffer.data()));
+    PointBuffer buffer(points.size());
+    const int count
+        = radialDistance(points.constData(), points.size(), tolerance * tolerance, buffer);
+    return buffer.toPolygon(count);
 }
 
 int PolylineSimplifier::radialDistance(
-    const QPointF *in, int n, double squaredTolerance, QPointF *out)
+    const QPointF *in, int n, double squaredTolerance, PointBuffer &out)
 {
-    int written = 0;
+    // Every point is written and the count advanced only when it is kept: no branch to mispredict.
     QPointF key = in[0];
-    out[written++] = key;
+    out.set(0, key);
+    int written = 1;
     for (int i = 1; i < n - 1; ++i) {
-        if (SegmentDistance::squared(in[i], key) >= squaredTolerance) {
-            key = in[i];
-            out[written++] = key;
-        }
+        const QPointF point = in[i];
+        const bool keep = SegmentDistance::squared(point, key) >= squaredTolerance;
+        out.set(written, point);
+        written += keep ? 1 : 0;
+        key = keep ? point : key;
     }
-    out[written++] = in[n - 1];
+    out.set(written++, in[n - 1]);
     return written;
 }
 
@@ -80,43 +287,37 @@ QPolygonF PolylineSimplifier::perpendicularDistance(
         return points;
     const double squaredTolerance = tolerance * tolerance;
     // Two buffers used alternately, one pass reading what the previous one wrote.
-    QPolygonF buffers[2] = { QPolygonF(points.size()), QPolygonF(points.size()) };
-    const QPointF *in = points.constData();
-    int size = points.size();
+    QPolygonF buffers[2] = { reservedFor(points.size()), reservedFor(points.size()) };
+    const QPolygonF *in = &points;
     int current = 0;
-    for (int pass = 0; pass < repeats && size >= 3; ++pass) {
-        const int written = perpendicularPass(in, size, squaredTolerance, buffers[current].data());
-        const bool removed = written < size;
-        in = buffers[current].constData();
-        size = written;
+    for (int pass = 0; pass < repeats && in->size() >= 3; ++pass) {
+        QPolygonF &out = buffers[current];
+        out.resize(0);
+        perpendicularPass(in->constData(), in->size(), squaredTolerance, out);
+        const bool removed = out.size() < in->size();
+        in = &out;
         current = 1 - current;
         if (!removed)
             break;
     }
-    return shrunk(buffers[1 - current], size);
+    return shrunk(std::move(buffers[1 - current]));
 }
 
-int PolylineSimplifier::perpendicularPass(
-    const QPointF *in, int n, double squaredTolerance, QPointF *out)
+void PolylineSimplifier::perpendicularPass(
+    const QPointF *in, int n, double squaredTolerance, QPolygonF &out)
 {
-    int written = 0;
-    out[written++] = in[0];
+    out.append(in[0]);
     int last = 0;
     int a = 0;
     while (a + 2 < n) {
-        if (SegmentDistance::toSegment(in[a + 1], in[a], in[a + 2]) < squaredTolerance) {
-            out[written++] = in[a + 2];
-            last = a + 2;
-            a += 2;
-        } else {
-            out[written++] = in[a + 1];
-            last = a + 1;
-            a += 1;
-        }
+        const int step
+            = SegmentDistance::toSegment(in[a + 1], in[a], in[a + 2]) < squaredTolerance ? 2 : 1;
+        a += step;
+        out.append(in[a]);
+        last = a;
     }
     if (last != n - 1)
-        out[written++] = in[n - 1];
-    return written;
+        out.append(in[n - 1]);
 }
 
 QPolygonF PolylineSimplifier::reumannWitkam(
@@ -126,9 +327,8 @@ QPolygonF PolylineSimplifier::reumannWitkam(
     if (n < 3 || tolerance == 0)
         return points;
     const double squaredTolerance = tolerance * tolerance;
-    QPolygonF result(n);
-    int written = 0;
-    result[written++] = points.at(0);
+    QPolygonF result = reservedFor(n);
+    result.append(points.at(0));
     int key = 0;
     int direction = 1;
     for (int q = 1; q < n - 1; ++q) {
@@ -142,13 +342,13 @@ QPolygonF PolylineSimplifier::reumannWitkam(
             keep = QPointF::dotProduct(in, out) < 0 || in.isNull() || out.isNull();
         }
         if (keep) {
-            result[written++] = points.at(q);
+            result.append(points.at(q));
             key = q;
             direction = q + 1;
         }
     }
-    result[written++] = points.last();
-    return shrunk(result, written);
+    result.append(points.last());
+    return shrunk(std::move(result));
 }
 
 QPolygonF PolylineSimplifier::opheim(
@@ -159,9 +359,8 @@ QPolygonF PolylineSimplifier::opheim(
         return points;
     const double squaredMin = minTolerance * minTolerance;
     const double squaredMax = maxTolerance * maxTolerance;
-    QPolygonF result(n);
-    int written = 0;
-    result[written++] = points.at(0);
+    QPolygonF result = reservedFor(n);
+    result.append(points.at(0));
     int key = 0;
     int rayPoint = -1;
     for (int q = 1; q < n - 1; ++q) {
@@ -173,13 +372,13 @@ QPolygonF PolylineSimplifier::opheim(
         }
         if (SegmentDistance::squared(next, points.at(key)) >= squaredMax
             || SegmentDistance::toRay(next, points.at(key), points.at(rayPoint)) >= squaredMin) {
-            result[written++] = points.at(q);
+            result.append(points.at(q));
             key = q;
             rayPoint = -1;
         }
     }
-    result[written++] = points.last();
-    return shrunk(result, written);
+    result.append(points.last());
+    return shrunk(std::move(result));
 }
 
 QPolygonF PolylineSimplifier::douglasPeucker(const QPolygonF &points, double tolerance)
@@ -187,16 +386,15 @@ QPolygonF PolylineSimplifier::douglasPeucker(const QPolygonF &points, double tol
     if (points.size() < 3 || tolerance == 0)
         return points;
     const double squaredTolerance = tolerance * tolerance;
-    QPolygonF reduced(points.size());
-    const int count
-        = radialDistance(points.constData(), points.size(), squaredTolerance, reduced.data());
-    QPolygonF result(count);
-    return shrunk(
-        result, douglasPeucker(reduced.constData(), count, squaredTolerance, result.data()));
+    PointBuffer reduced(points.size());
+    const int count = radialDistance(points.constData(), points.size(), squaredTolerance, reduced);
+    QPolygonF result = reservedFor(count);
+    douglasPeucker(reduced.data(), count, squaredTolerance, result);
+    return shrunk(std::move(result));
 }
 
-int PolylineSimplifier::douglasPeucker(
-    const QPointF *in, int n, double squaredTolerance, QPointF *out)
+void PolylineSimplifier::douglasPeucker(
+    const QPointF *in, int n, double squaredTolerance, QPolygonF &out)
 {
     std::vector<char> kept(size_t(n), 0);
     kept[0] = kept[size_t(n - 1)] = 1;
@@ -214,12 +412,10 @@ int PolylineSimplifier::douglasPeucker(
             spans.emplace_back(farthest, last);
         }
     }
-    int written = 0;
     for (int i = 0; i < n; ++i) {
         if (kept[size_t(i)])
-            out[written++] = in[i];
+            out.append(in[i]);
     }
-    return written;
 }
 
 QPolygonF PolylineSimplifier::douglasPeuckerN(const QPolygonF &points, int count)
@@ -227,15 +423,16 @@ QPolygonF PolylineSimplifier::douglasPeuckerN(const QPolygonF &points, int count
     const int n = points.size();
     if (count >= n || count < 2)
         return points;
-    struct Span
+    // A span between kept points, ranked by the distance of its farthest inner point.
+    struct Candidate
     {
         double distance;
         int first;
         int last;
         int farthest;
-        bool operator<(const Span &other) const { return distance < other.distance; }
+        bool operator<(const Candidate &other) const { return distance < other.distance; }
     };
-    std::priority_queue<Span> spans;
+    std::priority_queue<Candidate> spans;
     auto push = [&](int first, int last) {
         if (last - first < 2)
             return;
@@ -247,7 +444,7 @@ QPolygonF PolylineSimplifier::douglasPeuckerN(const QPolygonF &points, int count
     int retained = 2;
     push(0, n - 1);
     while (retained < count && !spans.empty()) {
-        const Span best = spans.top();
+        const Candidate best = spans.top();
         spans.pop();
         kept[size_t(best.farthest)] = 1;
         ++retained;

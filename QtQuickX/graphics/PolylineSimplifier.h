@@ -2,6 +2,8 @@
 
 #include <QPolygonF>
 
+class PointBuffer;
+
 // Published polyline simplification algorithms. Each keeps the first and the last point and
 // copies its input when it has fewer than three points or the tolerance is 0. Tolerances are
 // distances in path units.
@@ -22,7 +24,9 @@ public:
     static QPolygonF douglasPeuckerN(const QPolygonF &points, int count);
 
 private:
-    static int radialDistance(const QPointF *in, int n, double squaredTolerance, QPointF *out);
-    static int perpendicularPass(const QPointF *in, int n, double squaredTolerance, QPointF *out);
-    static int douglasPeucker(const QPointF *in, int n, double squaredTolerance, QPointF *out);
+    // Append to out, which is reserved for n points.
+    static int radialDistance(const QPointF *in, int n, double squaredTolerance, PointBuffer &out);
+    static void perpendicularPass(
+        const QPointF *in, int n, double squaredTolerance, QPolygonF &out);
+    static void douglasPeucker(const QPointF *in, int n, double squaredTolerance, QPolygonF &out);
 };

@@ -42,8 +42,8 @@ void SvgArc::appendTo(QPainterPath &path) const
     }
 
     const double phi = std::fmod(m_xAxisRotation, 360.0) * pi / 180.0;
-    const double cosPhi = std::cos(phi);
-    const double sinPhi = std::sin(phi);
+    const double cosPhi = phi == 0.0 ? 1.0 : std::cos(phi);
+    const double sinPhi = phi == 0.0 ? 0.0 : std::sin(phi);
     const double dx2 = (x1 - x2) / 2.0;
     const double dy2 = (y1 - y2) / 2.0;
     const double x1p = cosPhi * dx2 + sinPhi * dy2;
@@ -68,39 +68,50 @@ void SvgArc::appendTo(QPainterPath &path) const
     const double cx = cosPhi * cxp - sinPhi * cyp + (x1 + x2) / 2.0;
     const double cy = sinPhi * cxp + cosPhi * cyp + (y1 + y2) / 2.0;
 
-    const double startAngle = std::atan2((y1p - cyp) / ry, (x1p - cxp) / rx);
-    double sweepAngle = std::atan2((-y1p - cyp) / ry, (-x1p - cxp) / rx) - startAngle;
+    // Unit-circle directions from the centre to the two end points, and the turn between them.
+    double ux = (x1p - cxp) / rx, uy = (y1p - cyp) / ry;
+    const double vx = (-x1p - cxp) / rx, vy = (-y1p - cyp) / ry;
+    const double norm = std::sqrt(ux * ux + uy * uy); // close to 1: no overflow to guard
+    ux /= norm;
+    uy /= norm;
+    double sweepAngle = std::atan2(ux * vy - uy * vx, ux * vx + uy * vy);
     if (!m_sweep && sweepAngle > 0)
         sweepAngle -= 2 * pi;
     else if (m_sweep && sweepAngle < 0)
         sweepAngle += 2 * pi;
 
     // Overflowing input (radii near the double range) degrades to a straight line.
-    if (!isFinite(cx) || !isFinite(cy) || !isFinite(rx) || !isFinite(ry) || !isFinite(startAngle)
-        || !isFinite(sweepAngle)) {
+    if (!isFinite(cx) || !isFinite(cy) || !isFinite(rx) || !isFinite(ry) || !isFinite(ux)
+        || !isFinite(uy) || !isFinite(sweepAngle)) {
         path.lineTo(m_to);
         return;
     }
 
     const int segments = std::clamp(int(std::ceil(std::abs(sweepAngle) / (pi / 2) - 1e-9)), 1, 4);
     const double step = sweepAngle / segments;
-    const double handle = 4.0 / 3.0 * std::tan(step / 4.0);
-    auto map = [&](double ux, double uy) {
+    const double cosStep = std::cos(step), sinStep = std::sin(step);
+    // 4/3 tan(step / 4) from the half angle: tan(x / 2) = sin x / (1 + cos x), with
+    // cos(step / 2) = sqrt((1 + cos step) / 2); |step| is at most 90 degrees.
+    const double cosHalf = std::sqrt((1.0 + cosStep) / 2.0);
+    const double sinHalf = std::copysign(std::sqrt(std::max(0.0, (1.0 - cosStep) / 2.0)), step);
+    const double handle = 4.0 / 3.0 * sinHalf / (1.0 + cosHalf);
+    auto map = [&](double x, double y) {
         return QPointF(
-            cx + rx * cosPhi * ux - ry * sinPhi * uy, cy + rx * sinPhi * ux + ry * cosPhi * uy);
+            cx + rx * cosPhi * x - ry * sinPhi * y, cy + rx * sinPhi * x + ry * cosPhi * y);
     };
-    // At most four quarter turns; every point is checked before any is added.
+    // At most four quarter turns, each the previous one rotated by the step; every point is
+    // checked before any is added.
     std::array<QPointF, 12> points;
-    double angle = startAngle;
+    double cosA = ux, sinA = uy;
     for (int i = 0; i < segments; ++i) {
         const bool last = i + 1 == segments;
-        const double next = last ? startAngle + sweepAngle : angle + step;
-        const double cosA = std::cos(angle), sinA = std::sin(angle);
-        const double cosB = std::cos(next), sinB = std::sin(next);
+        const double cosB = cosA * cosStep - sinA * sinStep;
+        const double sinB = sinA * cosStep + cosA * sinStep;
         points[3 * i] = map(cosA - handle * sinA, sinA + handle * cosA);
         points[3 * i + 1] = map(cosB + handle * sinB, sinB - handle * cosB);
         points[3 * i + 2] = last ? m_to : map(cosB, sinB);
-        angle = next;
+        cosA = cosB;
+        sinA = sinB;
     }
     const auto end = points.begin() + 3 * segments;
     if (!std::all_of(

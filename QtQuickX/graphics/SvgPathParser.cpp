@@ -5,6 +5,7 @@
 
 #include <QPainterPath>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -53,8 +54,28 @@ int argumentCount(char16_t command)
 
 constexpr double powersOfTen[] = { 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11,
     1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22 };
-constexpr int maxSignificantDigits = 19;
+// Room for one more decimal digit in 64 bits: 18 significant digits are kept.
+constexpr quint64 mantissaLimit = 100000000000000000ULL;
 constexpr int exponentCap = 100000;
+
+// Reads a run of decimal digits into mantissa. Digits beyond what the mantissa holds only scale
+// it in the integer part and are dropped in the fraction; fraction digits lower the exponent.
+template<bool fraction>
+Q_ALWAYS_INLINE void readDigits(
+    const char16_t *&p, const char16_t *end, quint64 &mantissa, int &exponent)
+{
+    for (; p != end; ++p) {
+        const unsigned digit = unsigned(*p) - u'0';
+        if (digit > 9)
+            return;
+        if (mantissa < mantissaLimit && (!fraction || exponent > -exponentCap)) {
+            mantissa = mantissa * 10 + digit;
+            exponent -= fraction ? 1 : 0;
+        } else if (!fraction && exponent < exponentCap) {
+            ++exponent;
+        }
+    }
+}
 
 // Mantissa and decimal exponent to the nearest double; false when it overflows.
 bool decimalToDouble(quint64 mantissa, int exponent, double &value)
@@ -63,10 +84,12 @@ bool decimalToDouble(quint64 mantissa, int exponent, double &value)
         value = 0.0;
         return true;
     }
-    // Exact operands give a correctly rounded result with one multiplication or division.
+    // Exact operands give a correctly rounded result; one of the two powers is 1. Dividing and
+    // multiplying unconditionally avoids a branch that numbers with and without decimals would
+    // keep mispredicting.
     if (mantissa <= (quint64(1) << 53) && exponent >= -22 && exponent <= 22) {
         const double m = double(mantissa);
-        value = exponent < 0 ? m / powersOfTen[-exponent] : m * powersOfTen[exponent];
+        value = m / powersOfTen[std::max(-exponent, 0)] * powersOfTen[std::max(exponent, 0)];
         return true;
     }
     char text[48];
@@ -85,7 +108,7 @@ bool SvgPathParser::parse(QStringView data, QPainterPath &path)
 {
     // One element per few characters is typical; reserving avoids repeated growth.
     if (data.size() > 64)
-        path.reserve(path.elementCount() + int(data.size() / 8));
+        path.reserve(path.elementCount() + int(data.size() / 6));
     return SvgPathParser(data, path).run();
 }
 
@@ -203,7 +226,9 @@ bool SvgPathParser::execute(char16_t command, const double *a, bool firstGroup)
         const QPointF target = smooth ? point(relative, a[0], a[1]) : point(relative, a[2], a[3]);
         if (!PathCoordinates::isValid(control) || !PathCoordinates::isValid(target))
             return false;
-        m_path.quadTo(control, target);
+        // As a cubic directly: QPainterPath::quadTo would convert and check it once more.
+        m_path.cubicTo(m_current + 2.0 / 3.0 * (control - m_current),
+            target + 2.0 / 3.0 * (control - target), target);
         m_lastControl = control;
         m_current = target;
         break;
@@ -223,25 +248,25 @@ bool SvgPathParser::execute(char16_t command, const double *a, bool firstGroup)
     return true;
 }
 
-QPointF SvgPathParser::point(bool relative, double x, double y) const
+Q_ALWAYS_INLINE QPointF SvgPathParser::point(bool relative, double x, double y) const
 {
     return relative ? QPointF(m_current.x() + x, m_current.y() + y) : QPointF(x, y);
 }
 
-QPointF SvgPathParser::reflectedControl(char16_t curve, char16_t smoothCurve) const
+Q_ALWAYS_INLINE QPointF SvgPathParser::reflectedControl(char16_t curve, char16_t smoothCurve) const
 {
     if (m_previous == curve || m_previous == smoothCurve)
         return 2 * m_current - m_lastControl;
     return m_current;
 }
 
-void SvgPathParser::skipWhitespace()
+Q_ALWAYS_INLINE void SvgPathParser::skipWhitespace()
 {
     while (m_pos != m_end && isWhitespace(*m_pos))
         ++m_pos;
 }
 
-void SvgPathParser::skipCommaWhitespace()
+Q_ALWAYS_INLINE void SvgPathParser::skipCommaWhitespace()
 {
     skipWhitespace();
     if (m_pos != m_end && *m_pos == u',') {
@@ -250,7 +275,7 @@ void SvgPathParser::skipCommaWhitespace()
     }
 }
 
-bool SvgPathParser::atNumberStart() const
+Q_ALWAYS_INLINE bool SvgPathParser::atNumberStart() const
 {
     if (m_pos == m_end)
         return false;
@@ -258,7 +283,7 @@ bool SvgPathParser::atNumberStart() const
     return isDigit(c) || c == u'.' || c == u'-' || c == u'+';
 }
 
-bool SvgPathParser::readNumber(double &value)
+Q_ALWAYS_INLINE bool SvgPathParser::readNumber(double &value)
 {
     const char16_t *p = m_pos;
     bool negative = false;
@@ -267,35 +292,14 @@ bool SvgPathParser::readNumber(double &value)
         ++p;
     }
     quint64 mantissa = 0;
-    int significant = 0;
     int exponent = 0;
-    bool anyDigit = false;
-    for (; p != m_end && isDigit(*p); ++p) {
-        anyDigit = true;
-        const int digit = *p - u'0';
-        if (mantissa == 0 && digit == 0)
-            continue;
-        if (significant < maxSignificantDigits) {
-            mantissa = mantissa * 10 + quint64(digit);
-            ++significant;
-        } else if (exponent < exponentCap) {
-            ++exponent;
-        }
-    }
+    const char16_t *digits = p;
+    readDigits<false>(p, m_end, mantissa, exponent);
+    bool anyDigit = p != digits;
     if (p != m_end && *p == u'.') {
-        ++p;
-        for (; p != m_end && isDigit(*p); ++p) {
-            anyDigit = true;
-            const int digit = *p - u'0';
-            if (mantissa == 0 && digit == 0) {
-                if (exponent > -exponentCap)
-                    --exponent;
-            } else if (significant < maxSignificantDigits) {
-                mantissa = mantissa * 10 + quint64(digit);
-                ++significant;
-                --exponent;
-            }
-        }
+        digits = ++p;
+        readDigits<true>(p, m_end, mantissa, exponent);
+        anyDigit = anyDigit || p != digits;
     }
     if (!anyDigit)
         return false;
@@ -325,7 +329,7 @@ bool SvgPathParser::readNumber(double &value)
     return true;
 }
 
-bool SvgPathParser::readFlag(double &value)
+Q_ALWAYS_INLINE bool SvgPathParser::readFlag(double &value)
 {
     if (m_pos == m_end || (*m_pos != u'0' && *m_pos != u'1'))
         return false;

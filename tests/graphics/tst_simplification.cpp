@@ -7,14 +7,17 @@
 #include <SvgPath.h>
 
 #include <QPainterPath>
+#include <QRandomGenerator>
 #include <QtTest>
+
+#include <cmath>
 
 #include <functional>
 
-Q_DECLARE_METATYPE(std::function<QPolygonF(const QPolygonF &)>)
+using Simplify = std::function<QPolygonF(const QPolygonF &)>;
+Q_DECLARE_METATYPE(Simplify)
 
 namespace {
-using Simplify = std::function<QPolygonF(const QPolygonF &)>;
 
 QPolygonF points(std::initializer_list<QPointF> list)
 {
@@ -49,6 +52,8 @@ private slots:
     void examples();
     void endsAreAlwaysKept_data();
     void endsAreAlwaysKept();
+    void douglasPeuckerMatchesAPlainScan_data();
+    void douglasPeuckerMatchesAPlainScan();
     void element_data();
     void element();
     void propertyChangesInvalidate();
@@ -193,6 +198,84 @@ void TestSimplification::endsAreAlwaysKept()
     QCOMPARE(output.last(), input.last());
     for (const QPointF &point : output)
         QVERIFY(input.contains(point));
+}
+
+void TestSimplification::douglasPeuckerMatchesAPlainScan_data()
+{
+    QTest::addColumn<int>("seed");
+    QTest::addColumn<double>("tolerance");
+    QTest::addColumn<bool>("closed");
+    QTest::newRow("fine") << 1 << 1.37 << false;
+    QTest::newRow("coarse") << 2 << 6.1 << false;
+    QTest::newRow("closed polygon") << 3 << 2.3 << true;
+}
+
+// The vectorised search must pick the same points as a sequential scan. Integer coordinates keep
+// the reference arithmetic exact.
+void TestSimplification::douglasPeuckerMatchesAPlainScan()
+{
+    QFETCH(int, seed);
+    QFETCH(double, tolerance);
+    QFETCH(bool, closed);
+
+    QRandomGenerator random { quint32(seed) };
+    QPolygonF walk;
+    int x = 0, y = 0;
+    for (int i = 0; i < 5000; ++i) {
+        walk << QPointF(x, y);
+        x += random.bounded(-3, 5);
+        y += random.bounded(-4, 4);
+    }
+    if (closed)
+        walk << walk.first();
+
+    const double squared = tolerance * tolerance;
+    QPolygonF reduced = points({ walk.first() });
+    for (int i = 1; i < walk.size() - 1; ++i) {
+        const QPointF d = walk.at(i) - reduced.last();
+        if (QPointF::dotProduct(d, d) >= squared)
+            reduced << walk.at(i);
+    }
+    reduced << walk.last();
+
+    QVector<bool> kept(reduced.size(), false);
+    kept.first() = kept.last() = true;
+    QVector<QPair<int, int>> spans = { { 0, reduced.size() - 1 } };
+    while (!spans.isEmpty()) {
+        const auto [first, last] = spans.takeLast();
+        const QPointF a = reduced.at(first), b = reduced.at(last);
+        int farthest = -1;
+        double maximum = -1;
+        for (int i = first + 1; i < last; ++i) {
+            const QPointF p = reduced.at(i) - a, d = b - a;
+            const double length = QPointF::dotProduct(d, d);
+            const double dot = QPointF::dotProduct(p, d);
+            double distance;
+            if (length == 0 || dot <= 0)
+                distance = QPointF::dotProduct(p, p);
+            else if (dot >= length)
+                distance = QPointF::dotProduct(p - d, p - d);
+            else
+                distance = std::pow(p.x() * d.y() - p.y() * d.x(), 2) / length;
+            if (distance > maximum) {
+                maximum = distance;
+                farthest = i;
+            }
+        }
+        if (farthest > 0 && maximum >= squared) {
+            kept[farthest] = true;
+            spans << qMakePair(first, farthest) << qMakePair(farthest, last);
+        }
+    }
+    QPolygonF expected;
+    for (int i = 0; i < reduced.size(); ++i) {
+        if (kept.at(i))
+            expected << reduced.at(i);
+    }
+
+    const QPolygonF actual = PolylineSimplifier::douglasPeucker(walk, tolerance);
+    QVERIFY(expected.size() > 50);
+    QCOMPARE(actual, expected);
 }
 
 void TestSimplification::element_data()

@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QtTest>
 
+#include <limits>
 #include <memory>
 
 class TestSvgPathParser : public QObject
@@ -13,6 +14,8 @@ class TestSvgPathParser : public QObject
 private slots:
     void grammar_data();
     void grammar();
+    void numbers_data();
+    void numbers();
     void arcs_data();
     void arcs();
     void illConditionedArcsStayFinite_data();
@@ -94,6 +97,33 @@ void TestSvgPathParser::grammar()
     QPainterPath path;
     QCOMPARE(SvgPathParser::parse(data, path), complete);
     QCOMPARE(describePath(path), expected);
+}
+
+void TestSvgPathParser::numbers_data()
+{
+    QTest::addColumn<QString>("text");
+    for (const char *text :
+        { "0", "7", "-12.5", "+3.25", "0.1", "0.3", "123.456", "98765.4321", ".000123", "1e-7",
+            "2.5E+3", "-0.000001", "9007199254740993", "3.141592653589793238462643383279",
+            "0.000000000000000000000000012345", "12345678901234567890123", "1.7e100", "4.9e-300" })
+        QTest::newRow(text) << QString::fromLatin1(text);
+}
+
+// Numbers read as the nearest double (within a unit in the last place for more digits than a
+// double holds).
+void TestSvgPathParser::numbers()
+{
+    QFETCH(QString, text);
+    QPainterPath path;
+    QVERIFY(SvgPathParser::parse(QStringLiteral("M") + text + QStringLiteral(" 0"), path));
+    const double expected = text.toDouble();
+    const double actual = path.elementAt(0).x;
+    if (text.size() <= 17)
+        QVERIFY2(actual == expected, qPrintable(QString::number(actual, 'g', 17)));
+    else
+        QVERIFY2(
+            qAbs(actual - expected) <= 2 * std::numeric_limits<double>::epsilon() * qAbs(expected),
+            qPrintable(QString::number(actual, 'g', 17)));
 }
 
 void TestSvgPathParser::arcs_data()
