@@ -4,6 +4,13 @@ RefPath::RefPath(QObject *parent)
     : PainterPathElement(parent)
 { }
 
+RefPath::~RefPath()
+{
+    // A referenced path may report this one's destruction back (two references to each other);
+    // that must not reach the half-destroyed reference.
+    m_path.reset(nullptr, this, &RefPath::pathInvalidated);
+}
+
 void RefPath::setPath(PainterPathElement *path)
 {
     if (!m_path.reset(path, this, &RefPath::pathInvalidated))

@@ -12,6 +12,7 @@ class RefPath : public PainterPathElement
     Q_CLASSINFO("DefaultProperty", "path")
 public:
     explicit RefPath(QObject *parent = nullptr);
+    ~RefPath() override;
 
     PainterPathElement *path() const { return m_path; }
     void setPath(PainterPathElement *path);

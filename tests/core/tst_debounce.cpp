@@ -107,8 +107,13 @@ private slots:
         debounce.schedule();
         QTRY_VERIFY(runs >= 1);
         QCOMPARE(scheduledInHandler, allow);
-        QTest::qWait(100);
-        QCOMPARE(runs, allow ? 2 : 1);
+        // The second run comes from the event loop, which a loaded machine may serve late.
+        if (allow) {
+            QTRY_COMPARE(runs, 2);
+        } else {
+            QTest::qWait(100);
+            QCOMPARE(runs, 1);
+        }
     }
 
     void runNowAndRunIfScheduled()

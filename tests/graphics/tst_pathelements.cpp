@@ -59,6 +59,7 @@ private slots:
     void transformationAppliesToOwnContribution();
     void refPath();
     void refPathToAncestorTerminates();
+    void refPathsToEachOtherAreDestroyedCleanly();
     void pathDataArea_data();
     void pathDataArea();
     void instantiatorSpans();
@@ -356,6 +357,20 @@ void TestPathElements::refPathToAncestorTerminates()
     ref->setPath(&group);
     group.appendPath(ref);
     QCOMPARE(buildTree(group).boundingRect(), QRectF(0, 0, 1, 1));
+}
+
+void TestPathElements::refPathsToEachOtherAreDestroyedCleanly()
+{
+    RefPath survivor;
+    auto doomed = std::make_unique<RefPath>();
+    survivor.setPath(doomed.get());
+    doomed->setPath(&survivor);
+    buildTree(survivor);
+    QSignalSpy invalidated(&survivor, &PainterPathElement::invalidated);
+    // The survivor reports the loss to the dying reference, which must no longer listen.
+    doomed.reset();
+    QCOMPARE(invalidated.count(), 1);
+    QVERIFY(!survivor.path());
 }
 
 void TestPathElements::pathDataArea_data()
