@@ -196,10 +196,10 @@ void ObjectListModel::insertObjects(int index, const QObjectList &objects)
     if (added == 0)
         return;
     beginInsertRows(QModelIndex(), index, index + added - 1);
-    std::vector<std::unique_ptr<ObjectListRow>> created;
+    std::vector<ObjectListRow::Pointer> created;
     created.reserve(size_t(added));
     for (int i = 0; i < added; ++i) {
-        created.push_back(std::make_unique<ObjectListRow>(index + i, objects.at(i)));
+        created.push_back(ObjectListRow::create(index + i, objects.at(i)));
         m_watcher->watch(*created.back());
     }
     m_rows.insert(m_rows.begin() + index, std::make_move_iterator(created.begin()),
