@@ -5,6 +5,9 @@
 
 #include <QJSValue>
 #include <QQmlInfo>
+#include <private/qjsvalue_p.h>
+#include <private/qv4arrayobject_p.h>
+#include <private/qv4qobjectwrapper_p.h>
 
 #include <algorithm>
 #include <numeric>
@@ -21,13 +24,44 @@ QObject *toObject(const QVariant &value)
     return value.canConvert<QObject *>() ? value.value<QObject *>() : nullptr;
 }
 
+// The objects of a script array, read straight from the engine: converting the whole array
+// to a variant list first costs an allocation per element. Elements that are not wrapped
+// objects are converted as the variant list would have converted them.
+bool scriptArrayObjects(const QJSValue &script, QObjectList &objects)
+{
+    QV4::ExecutionEngine *engine = QJSValuePrivate::engine(&script);
+    const QV4::Value *value = QJSValuePrivate::getValue(&script);
+    if (!engine || !value)
+        return false;
+    QV4::Scope scope(engine);
+    QV4::ScopedArrayObject array(scope, *value);
+    if (!array)
+        return false;
+    const uint length = array->getLength();
+    objects.reserve(int(length));
+    QV4::ScopedValue element(scope);
+    for (uint i = 0; i < length; ++i) {
+        element = array->get(i);
+        if (const QV4::QObjectWrapper *wrapper = element->as<QV4::QObjectWrapper>())
+            objects.append(wrapper->object());
+        else
+            objects.append(toObject(engine->toVariant(element, -1)));
+    }
+    return true;
+}
+
 // One object per element of a list argument, else one for the argument itself.
 QObjectList toObjects(const QVariant &args)
 {
     QVariant value = args;
     if (value.userType() == qMetaTypeId<QJSValue>()) {
         const QJSValue script = value.value<QJSValue>();
-        value = script.isArray() ? script.toVariant() : value;
+        if (!script.isArray())
+            return { toObject(value) };
+        QObjectList objects;
+        if (scriptArrayObjects(script, objects))
+            return objects;
+        value = script.toVariant();
     }
     if (value.userType() == qMetaTypeId<QObjectList>())
         return value.value<QObjectList>();
@@ -162,10 +196,10 @@ void ObjectListModel::insertObjects(int index, const QObjectList &objects)
     if (added == 0)
         return;
     beginInsertRows(QModelIndex(), index, index + added - 1);
-    std::vector<std::unique_ptr<ObjectListRow>> created;
+    std::vector<ObjectListRow::Pointer> created;
     created.reserve(size_t(added));
     for (int i = 0; i < added; ++i) {
-        created.push_back(std::make_unique<ObjectListRow>(index + i, objects.at(i)));
+        created.push_back(ObjectListRow::create(index + i, objects.at(i)));
         m_watcher->watch(*created.back());
     }
     m_rows.insert(m_rows.begin() + index, std::make_move_iterator(created.begin()),

@@ -4,10 +4,11 @@
 #include <QHash>
 #include <QStringList>
 
+#include "ObjectListRow.h"
+
 #include <deque>
 #include <memory>
 
-class ObjectListRow;
 class ObjectSignalWatcher;
 
 // A list model whose rows are existing objects and whose roles are their property names.
@@ -61,6 +62,6 @@ private:
     QHash<QByteArray, int> m_roleIndex;
     // One shared vector per role, so a change notification allocates nothing.
     QVector<QVector<int>> m_singleRoles;
-    std::deque<std::unique_ptr<ObjectListRow>> m_rows;
+    std::deque<ObjectListRow::Pointer> m_rows;
     std::unique_ptr<ObjectSignalWatcher> m_watcher;
 };

@@ -5,9 +5,15 @@
 #include <QPointer>
 #include <QVector>
 
+#include <memory>
+
+class ObjectSignalWatcher;
+
 // One row of an ObjectListModel: its position, the object it shows (not owned) and which
-// of the object's notify signals stand for which role.
-class ObjectListRow
+// of the object's notify signals stand for which role. The row is also the receiving end of
+// its object's connection, so a row costs one allocation; the model and the connection each
+// hold a reference, and a signal being delivered keeps the row alive while it is removed.
+class ObjectListRow : public QtPrivate::QSlotObjectBase
 {
 public:
     struct SignalRole
@@ -17,8 +23,13 @@ public:
     };
     using SignalRoles = QVector<SignalRole>;
 
-    ObjectListRow(int row, QObject *object);
-    ~ObjectListRow();
+    // Disconnects the row and drops the model's reference.
+    struct Release
+    {
+        void operator()(ObjectListRow *row) const;
+    };
+    using Pointer = std::unique_ptr<ObjectListRow, Release>;
+    static Pointer create(int row, QObject *object);
     ObjectListRow(const ObjectListRow &) = delete;
     ObjectListRow &operator=(const ObjectListRow &) = delete;
 
@@ -31,8 +42,9 @@ public:
     const SignalRoles &signalRoles() const { return m_signalRoles; }
     void setSignalRoles(const SignalRoles &signalRoles) { m_signalRoles = signalRoles; }
     int roleOfSignal(int signalIndex) const;
-    // Drops the previous connection.
-    void setConnection(const QMetaObject::Connection &connection);
+    // Connects all the object's signals to the watcher through this row; drops the previous
+    // connection.
+    void connectAll(const ObjectSignalWatcher *watcher);
 
     // Changes the model makes itself are notified by the model, once.
     bool isUpdating() const { return m_updateDepth > 0; }
@@ -40,6 +52,11 @@ public:
     void endUpdate() { --m_updateDepth; }
 
 private:
+    ObjectListRow(int row, QObject *object);
+    ~ObjectListRow() = default;
+    static void impl(int which, QSlotObjectBase *self, QObject *receiver, void **, bool *);
+    void setConnection(const QMetaObject::Connection &connection);
+
     int m_updateDepth = 0;
     int m_row;
     QPointer<QObject> m_object;

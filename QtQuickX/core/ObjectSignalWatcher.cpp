@@ -8,30 +8,6 @@
 
 namespace {
 
-constexpr int allSignals = -1;
-
-// The receiving end of a row's connection.
-class RowSignalSlot : public QtPrivate::QSlotObjectBase
-{
-public:
-    explicit RowSignalSlot(const ObjectListRow &row)
-        : QSlotObjectBase(&RowSignalSlot::impl)
-        , m_row(row)
-    { }
-
-private:
-    static void impl(int which, QSlotObjectBase *self, QObject *receiver, void **, bool *)
-    {
-        auto *slot = static_cast<RowSignalSlot *>(self);
-        if (which == Destroy)
-            delete slot;
-        else if (which == Call)
-            static_cast<ObjectSignalWatcher *>(receiver)->signalled(slot->m_row);
-    }
-
-    const ObjectListRow &m_row;
-};
-
 // The signal being delivered to receiver, counted among signals only.
 int currentSignal(QObject *receiver)
 {
@@ -60,8 +36,7 @@ void ObjectSignalWatcher::watch(ObjectListRow &row)
     if (!object)
         return;
     row.setSignalRoles(signalRolesOf(object));
-    row.setConnection(QObjectPrivate::connect(
-        object, allSignals, this, new RowSignalSlot(row), Qt::AutoConnection));
+    row.connectAll(this);
 }
 
 void ObjectSignalWatcher::remap(ObjectListRow &row)

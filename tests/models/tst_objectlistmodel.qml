@@ -76,6 +76,20 @@ TestCase {
         compare(texts(), "new=0,first=1,second=2")
     }
 
+    function test_arrayElementsThatAreNoObjectsGiveEmptyRows() {
+        var rows = [first, 5, null, "text", second]
+        rows[6] = first // leaves a hole at 5
+        model.append(rows)
+        compare(insertedSpy.count, 1)
+        compare(model.count, 7)
+        compare(model.get(0), first)
+        for (var i = 1; i < 4; ++i)
+            compare(model.get(i), null)
+        compare(model.get(4), second)
+        compare(model.get(5), null)
+        compare(model.get(6), first)
+    }
+
     function test_delegatesFollowObjectsAndSetProperty() {
         model.append(first)
         model.append(second)
