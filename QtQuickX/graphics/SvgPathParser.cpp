@@ -19,7 +19,10 @@ bool isDigit(char16_t c)
 
 bool isWhitespace(char16_t c)
 {
-    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
+    // One comparison settles the common case of a character above the space.
+    constexpr quint64 mask = (quint64(1) << u' ') | (quint64(1) << u'\t') | (quint64(1) << u'\n')
+        | (quint64(1) << u'\r');
+    return c <= u' ' && (mask >> c) & 1;
 }
 
 char16_t upper(char16_t c)
@@ -77,21 +80,9 @@ Q_ALWAYS_INLINE void readDigits(
     }
 }
 
-// Mantissa and decimal exponent to the nearest double; false when it overflows.
-bool decimalToDouble(quint64 mantissa, int exponent, double &value)
+// Long mantissas and large exponents, through the library's correctly rounding conversion.
+Q_NEVER_INLINE bool decimalToDoubleSlow(quint64 mantissa, int exponent, double &value)
 {
-    if (mantissa == 0) {
-        value = 0.0;
-        return true;
-    }
-    // Exact operands give a correctly rounded result; one of the two powers is 1. Dividing and
-    // multiplying unconditionally avoids a branch that numbers with and without decimals would
-    // keep mispredicting.
-    if (mantissa <= (quint64(1) << 53) && exponent >= -22 && exponent <= 22) {
-        const double m = double(mantissa);
-        value = m / powersOfTen[std::max(-exponent, 0)] * powersOfTen[std::max(exponent, 0)];
-        return true;
-    }
     char text[48];
     const int length = std::snprintf(
         text, sizeof text, "%llue%d", static_cast<unsigned long long>(mantissa), exponent);
@@ -101,6 +92,24 @@ bool decimalToDouble(quint64 mantissa, int exponent, double &value)
         return exponent < 0; // underflow reads as zero, overflow is an error
     }
     return result.ec == std::errc() && std::isfinite(value);
+}
+
+// Mantissa and decimal exponent to the nearest double; false when it overflows.
+Q_ALWAYS_INLINE bool decimalToDouble(quint64 mantissa, int exponent, double &value)
+{
+    if (mantissa == 0) {
+        value = 0.0;
+        return true;
+    }
+    // Exact operands give a correctly rounded result; one of the two powers is 1. Dividing and
+    // multiplying unconditionally avoids a branch that numbers with and without decimals would
+    // keep mispredicting.
+    if (Q_LIKELY(mantissa <= (quint64(1) << 53) && exponent >= -22 && exponent <= 22)) {
+        const double m = double(mantissa);
+        value = m / powersOfTen[std::max(-exponent, 0)] * powersOfTen[std::max(exponent, 0)];
+        return true;
+    }
+    return decimalToDoubleSlow(mantissa, exponent, value);
 }
 } // namespace
 
@@ -158,15 +167,46 @@ bool SvgPathParser::run()
 
 bool SvgPathParser::readArguments(char16_t command, double *arguments, int count)
 {
-    const bool arc = upper(command) == u'A';
-    for (int i = 0; i < count; ++i) {
-        if (i > 0)
-            skipCommaWhitespace();
-        const bool flag = arc && (i == 3 || i == 4);
-        if (!(flag ? readFlag(arguments[i]) : readNumber(arguments[i])))
+    // The argument layout is known per command: no per-argument decisions in the common cases.
+    switch (count) {
+    case 1:
+        return readNumbers<1>(arguments);
+    case 2:
+        return readNumbers<2>(arguments);
+    case 4:
+        return readNumbers<4>(arguments);
+    case 6:
+        return readNumbers<6>(arguments);
+    default:
+        Q_ASSERT(upper(command) == u'A' && count == 7);
+        return readNumbers<3>(arguments) && readFlagArgument(arguments[3])
+            && readFlagArgument(arguments[4]) && readNumberArgument(arguments[5])
+            && readNumberArgument(arguments[6]);
+    }
+}
+
+template<int count>
+Q_ALWAYS_INLINE bool SvgPathParser::readNumbers(double *arguments)
+{
+    if (!readNumber(arguments[0]))
+        return false;
+    for (int i = 1; i < count; ++i) {
+        if (!readNumberArgument(arguments[i]))
             return false;
     }
     return true;
+}
+
+Q_ALWAYS_INLINE bool SvgPathParser::readNumberArgument(double &value)
+{
+    skipCommaWhitespace();
+    return readNumber(value);
+}
+
+Q_ALWAYS_INLINE bool SvgPathParser::readFlagArgument(double &value)
+{
+    skipCommaWhitespace();
+    return readFlag(value);
 }
 
 bool SvgPathParser::execute(char16_t command, const double *a, bool firstGroup)

@@ -19,6 +19,10 @@ private:
 
     bool run();
     bool readArguments(char16_t command, double *arguments, int count);
+    template<int count>
+    bool readNumbers(double *arguments);
+    bool readNumberArgument(double &value);
+    bool readFlagArgument(double &value);
     bool execute(char16_t command, const double *arguments, bool firstGroup);
     void skipWhitespace();
     void skipCommaWhitespace();
