@@ -79,8 +79,16 @@ TestCase {
         return outcome
     }
 
+    // The name lookups after a login run in the background; the checks here are about the rest.
+    readonly property var lookupPaths: ["/QuillonService.svc/listUsers", "/QuillonService.svc/listLogins"]
+
+    function sessionRequests() {
+        return server.requests.filter(function (request) { return lookupPaths.indexOf(request.path) < 0 })
+    }
+
     function lastRequest() {
-        return server.requests[server.requestCount - 1]
+        var requests = sessionRequests()
+        return requests[requests.length - 1]
     }
 
     // What a previous run with "Remember me" left behind is read when the manager starts.
@@ -107,16 +115,18 @@ TestCase {
         AuthManager.handler.loginRequester.timeOutInterval = 10000
         AuthManager.handler.sessionRequester.timeOutInterval = 10000
         server.setDefaultResponse(200, '{"status":0}')
+        for (var i = 0; i < lookupPaths.length; ++i)
+            server.setPathResponse(lookupPaths[i], 200, '{"status":0}')
     }
 
     function test_loginWithoutCredentials() {
-        var before = server.requestCount
+        var before = sessionRequests().length
         var outcome = waitForOutcome()
         AuthManager.login(null)
         compare(outcome.failed.count, 1)
         compare(outcome.failed.signalArguments[0][0], "Login credentials malformed.\n Please contact support.")
         wait(50)
-        compare(server.requestCount, before)
+        compare(sessionRequests().length, before)
     }
 
     function test_passwordLogin() {
@@ -158,6 +168,7 @@ TestCase {
             { tag: "refused by service", status: 200, body: '{"status":3,"result":null}', delay: 0 },
             { tag: "not json", status: 200, body: "<html/>", delay: 0 },
             { tag: "http error", status: 500, body: "", delay: 0 },
+            { tag: "ok without token", status: 200, body: '{"status":0,"result":{"r":1,"uId":42}}', delay: 0 },
             { tag: "time-out", status: 200, body: '{"status":0,"result":{"t":"late"}}', delay: 600 }
         ]
     }
@@ -239,10 +250,40 @@ TestCase {
         compare(AuthManager.stringLoginInfo, stored)
     }
 
+    function test_namesAreLookedUpAfterLogin() {
+        server.setPathResponse(lookupPaths[0], 200, '{"status":0,"result":{"items":[{"id":42,"n":"Ann Operator"}]}}')
+        passwordLogin(false)
+        tryCompare(AuthManager.currentLoginInfo, "userName", "Ann Operator")
+        compare(AuthManager.loginInfo.userName, "Ann Operator")
+        var asked = JSON.parse(server.requests.filter(function (r) { return r.path === lookupPaths[0] }).pop().body)
+        compare(asked.filter.ids, [42])
+        compare(asked.sessionToken, "tok-1")
+        compare(AuthManager.currentLoginInfo.loginName, "operator")
+
+        // A context carries no login name: it is looked up too, and only the context gets the names.
+        server.setPathResponse(lookupPaths[0], 200, '{"status":0,"result":{"items":[{"id":17,"n":"Bob"}]}}')
+        server.setPathResponse(lookupPaths[1], 200, '{"status":0,"result":{"items":[{"userId":17,"data":{"login":"bob@example.com"}}]}}')
+        server.enqueue(200, '{"status":0,"result":{"t":"ctx-1","r":2,"uId":17}}')
+        AuthManager.login(credentials({ "method": "user-context", "sessionToken": "tok-1", "userId": "17" }))
+        tryCompare(AuthManager.currentLoginInfo, "loginName", "bob@example.com")
+        tryCompare(AuthManager.currentLoginInfo, "userName", "Bob")
+        compare(AuthManager.loginInfo.userName, "Ann Operator")
+        compare(AuthManager.loginInfo.loginName, "operator")
+    }
+
+    function test_lateNamesDoNotOutliveALogoff() {
+        server.setPathResponse(lookupPaths[0], 200, '{"status":0,"result":{"items":[{"id":42,"n":"Ann Operator"}]}}', 300)
+        passwordLogin(false)
+        AuthManager.logoff()
+        wait(500)
+        compare(AuthManager.currentLoginInfo.userName, "")
+        compare(AuthManager.loginInfo.userName, "")
+    }
+
     function test_logoffClearsEverything() {
         passwordLogin(true)
         var loggedOff = spyOn(AuthManager, "loggedOff")
-        var before = server.requestCount
+        var before = sessionRequests().length
         AuthManager.logoff()
         compare(loggedOff.count, 1)
         var infos = [AuthManager.currentLoginInfo, AuthManager.loginInfo]
@@ -255,7 +296,7 @@ TestCase {
         }
         compare(AuthManager.rememberSession, false)
         compare(AuthManager.stringLoginInfo, "")
-        tryCompare(server, "requestCount", before + 1)
+        tryVerify(function () { return sessionRequests().length === before + 1 }, 2000)
         compare(lastRequest().path, "/QuillonService.svc/logoff")
         compare(lastRequest().body, '{"sessionToken":"tok-1"}')
         tryVerify(function () { return storedSession.value("loginInfo") === "" }, 2000)
@@ -264,19 +305,19 @@ TestCase {
     function test_serviceUriChangeLogsOff() {
         passwordLogin(false)
         var loggedOff = spyOn(AuthManager, "loggedOff")
-        var before = server.requestCount
+        var before = sessionRequests().length
         Endpoints.serviceUri = server.url + "/Other.svc"
         compare(loggedOff.count, 1)
         compare(AuthManager.currentLoginInfo.sessionToken, "")
         compare(AuthManager.loginInfo.sessionToken, "")
-        tryCompare(server, "requestCount", before + 1)
+        tryVerify(function () { return sessionRequests().length === before + 1 }, 2000)
         // The token goes back to the service that issued it.
         compare(lastRequest().path, "/QuillonService.svc/logoff")
         compare(lastRequest().body, '{"sessionToken":"tok-1"}')
         Endpoints.serviceUri = serviceUri
         compare(loggedOff.count, 2)
         wait(50)
-        compare(server.requestCount, before + 1)
+        compare(sessionRequests().length, before + 1)
     }
 
     function test_rememberOffForgetsStoredSession() {

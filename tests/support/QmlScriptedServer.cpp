@@ -62,3 +62,14 @@ void QmlScriptedServer::setDefaultResponse(
 {
     m_server.setDefaultResponse(makeResponse(status, body, delayMs, dropConnection));
 }
+
+void QmlScriptedServer::setPathResponse(
+    const QString &path, int status, const QString &body, int delayMs)
+{
+    m_server.setPathResponse(path.toUtf8(), makeResponse(status, body, delayMs, false));
+}
+
+void QmlScriptedServer::clearPathResponses()
+{
+    m_server.clearPathResponses();
+}

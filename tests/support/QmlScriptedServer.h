@@ -28,6 +28,11 @@ public:
     Q_INVOKABLE void setDefaultResponse(
         int status, const QString &body, int delayMs = 0, bool dropConnection = false);
 
+    // The answer to every request for this path, ahead of the queue.
+    Q_INVOKABLE void setPathResponse(
+        const QString &path, int status, const QString &body, int delayMs = 0);
+    Q_INVOKABLE void clearPathResponses();
+
 signals:
     void started();
     void requestReceived();

@@ -97,6 +97,12 @@ QtObject {
         var granted = __grantedResult(data)
         if (!granted)
             return
+        // Without a token there is no session, whatever the status says.
+        if (!granted.t) {
+            console.log("LoginHandler::processData:noToken")
+            fail()
+            return
+        }
         __authorize(granted, granted.t, __credentials ? __credentials.method : "")
     }
 

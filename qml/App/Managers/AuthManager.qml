@@ -37,6 +37,14 @@ QtObject {
         property alias loginInfo: authManager.stringLoginInfo
     }
 
+    // The name lookup of logged-in users (UserInfoLookup of the users module). It is made at
+    // run time: the users and logins modules import this one, so a static import would be
+    // circular.
+    readonly property QtObject userFilter: __userInfoLookup ? __userInfoLookup.userFilter : null
+    readonly property QtObject userManager: __userInfoLookup ? __userInfoLookup.userManager : null
+    readonly property QtObject loginManager: __userInfoLookup ? __userInfoLookup.loginManager : null
+    property QtObject __userInfoLookup: null
+
     // The service that granted the current tokens; a log-off goes there even after a switch.
     property url __sessionServiceUri
 
@@ -88,8 +96,17 @@ QtObject {
         target.userName = source.userName
     }
 
-    // Looks up the display names of a logged-in user; filled in by the users module.
+    // Fetches the user's display name and, when a login name is missing, the login name.
     function updateInfo(userId) {
+        if (!__userInfoLookup) {
+            var component = Qt.createComponent("qrc:/App/Users/UserInfoLookup.qml")
+            __userInfoLookup = component.createObject(authManager)
+            if (!__userInfoLookup) {
+                console.error("AuthManager::updateInfo:", component.errorString())
+                return
+            }
+        }
+        __userInfoLookup.run(userId)
     }
 
     // The login view shows its busy indicator and its errors by currentLoginInfo's status, so

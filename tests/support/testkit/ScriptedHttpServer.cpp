@@ -66,7 +66,10 @@ void ScriptedHttpServer::onReadyRead(QTcpSocket *socket)
     data.remove(0, headerEnd + 4 + length);
 
     m_requests.append(request);
-    const Response response = m_responses.isEmpty() ? m_default : m_responses.dequeue();
+    const Response response = m_pathResponses.contains(request.path)
+        ? m_pathResponses.value(request.path)
+        : m_responses.isEmpty() ? m_default
+                                : m_responses.dequeue();
     emit requestReceived();
 
     QPointer<QTcpSocket> guarded(socket);

@@ -40,6 +40,13 @@ public:
     void enqueue(const Response &response) { m_responses.enqueue(response); }
     // Answer used when no scripted response is left.
     void setDefaultResponse(const Response &response) { m_default = response; }
+    // Answers every request to this path, ahead of the queue, so calls made in the
+    // background cannot take answers scripted for others.
+    void setPathResponse(const QByteArray &path, const Response &response)
+    {
+        m_pathResponses.insert(path, response);
+    }
+    void clearPathResponses() { m_pathResponses.clear(); }
     const QList<Request> &requests() const { return m_requests; }
 
 signals:
@@ -53,6 +60,7 @@ private:
     QTcpServer m_server;
     QQueue<Response> m_responses;
     Response m_default;
+    QMap<QByteArray, Response> m_pathResponses;
     QList<Request> m_requests;
     QMap<class QTcpSocket *, QByteArray> m_pending;
 };

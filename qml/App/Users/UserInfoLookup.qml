@@ -1,0 +1,63 @@
+import QtQuick 2.15
+import App.Logins 1.0
+import App.Managers 1.0
+
+// Fills in the display name and a missing login name of a logged-in user. The answers land only
+// in the login infos that still belong to that user, so a late answer after a log-off or a
+// switch changes nothing.
+QtObject {
+    id: lookup
+
+    readonly property UserFilter userFilter: UserFilter {}
+    readonly property UsersManager userManager: UsersManager {
+        filter: lookup.userFilter
+        listUsersManual: true
+        Component.onCompleted: listRolesAllowedToCreate.enabled = false
+    }
+    readonly property LoginManager loginManager: LoginManager {}
+
+    function run(userId) {
+        if (!(Number(userId) >= 0) || !AuthManager.currentLoginInfo.sessionToken)
+            return
+        userFilter.ids = [Number(userId)]
+        userManager.listUsers.invoke()
+        if (!AuthManager.currentLoginInfo.loginName || !AuthManager.loginInfo.loginName) {
+            loginManager.listLogins.userId = Number(userId)
+            loginManager.listLogins.invoke()
+        }
+    }
+
+    function __onUsersListed() {
+        var users = userManager.listUsers.result
+        var user = users && users.length ? users[0] : null
+        if (!user)
+            return
+        var infos = [AuthManager.currentLoginInfo, AuthManager.loginInfo]
+        for (var i = 0; i < infos.length; ++i) {
+            if (infos[i].userId === user.idd)
+                infos[i].userName = user.name
+        }
+    }
+
+    function __onLoginsListed() {
+        var logins = loginManager.listLogins.result
+        var login = logins && logins.length ? logins[0] : null
+        if (!login || !login.data)
+            return
+        // A name the operator signed in with is kept: the user may have several logins.
+        var infos = [AuthManager.currentLoginInfo, AuthManager.loginInfo]
+        for (var i = 0; i < infos.length; ++i) {
+            if (infos[i].userId === login.userId && !infos[i].loginName)
+                infos[i].loginName = login.data.login || ""
+        }
+    }
+
+    property Connections __usersListed: Connections {
+        target: lookup.userManager.listUsers
+        function onInvokedOk() { lookup.__onUsersListed() }
+    }
+    property Connections __loginsListed: Connections {
+        target: lookup.loginManager.listLogins
+        function onInvokedOk() { lookup.__onLoginsListed() }
+    }
+}
