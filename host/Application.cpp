@@ -3,6 +3,7 @@
 #include "BuildInfo.h"
 #include "OstrelModule.h"
 #include "ServiceUriOption.h"
+#include "StartupIncubationController.h"
 
 #include <QtQuickX.h>
 #include <QuickInMemoryImageProvider.h>
@@ -17,6 +18,13 @@
 #include <QtPlugin>
 
 Q_IMPORT_PLUGIN(QtQuickXPlugin)
+
+namespace {
+
+// Long enough to create a screen in one go, short enough to keep input and painting going.
+constexpr int IncubationSliceMs = 12;
+
+} // namespace
 
 Application::Application(int &argc, char **argv)
     : QApplication(argc, argv)
@@ -44,6 +52,8 @@ int Application::run()
     QIcon::setFallbackSearchPaths(QIcon::fallbackSearchPaths() << QStringLiteral(":Icons"));
 
     QQmlApplicationEngine engine;
+    StartupIncubationController incubationController(IncubationSliceMs);
+    engine.setIncubationController(&incubationController);
     QuickInMemoryImageProvider::installOn(&engine);
     engine.addImportPath(QStringLiteral("qrc:/"));
     engine.addImportPath(QStringLiteral("qrc:/com.brannock"));

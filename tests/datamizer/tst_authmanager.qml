@@ -83,7 +83,7 @@ TestCase {
     readonly property var lookupPaths: ["/QuillonService.svc/listUsers", "/QuillonService.svc/listLogins"]
 
     function sessionRequests() {
-        return server.requests.filter(function (request) { return lookupPaths.indexOf(request.path) < 0 })
+        return server.requestsExcept(lookupPaths)
     }
 
     function lastRequest() {

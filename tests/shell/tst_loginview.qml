@@ -34,8 +34,12 @@ TestCase {
         return findChild(view, name)
     }
 
+    // The name lookups after a sign-in run in the background; the checks here are about the rest.
+    readonly property var lookupPaths: ["/QuillonService.svc/listUsers", "/QuillonService.svc/listLogins"]
+
     function lastRequest() {
-        return server.requests[server.requestCount - 1]
+        var requests = server.requestsExcept(lookupPaths)
+        return requests[requests.length - 1]
     }
 
     function initTestCase() {
@@ -56,6 +60,8 @@ TestCase {
     function init() {
         settle()
         server.setDefaultResponse(200, '{"status":0}')
+        for (var i = 0; i < lookupPaths.length; ++i)
+            server.setPathResponse(lookupPaths[i], 200, '{"status":0}')
         AuthManager.rememberSession = false
         AuthManager.loginInfo.logoff()
         AuthManager.currentLoginInfo.logoff()
@@ -144,7 +150,7 @@ TestCase {
         // Enter now asks for the password instead of signing in.
         keyClick(Qt.Key_Return)
         verify(item("passwordField").activeFocus)
-        compare(server.requestCount, 0)
+        compare(server.requestsExcept(lookupPaths).length, 0)
     }
 
     function test_rememberMeCheckWritesTheManager() {

@@ -44,6 +44,17 @@ QVariantList QmlScriptedServer::requests() const
     return list;
 }
 
+QVariantList QmlScriptedServer::requestsExcept(const QStringList &paths) const
+{
+    QVariantList kept;
+    const QVariantList all = requests();
+    for (const QVariant &request : all) {
+        if (!paths.contains(request.toMap().value(QStringLiteral("path")).toString()))
+            kept.append(request);
+    }
+    return kept;
+}
+
 bool QmlScriptedServer::start()
 {
     const bool listening = m_server.start();

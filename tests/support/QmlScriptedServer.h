@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QVariantList>
 
 // ScriptedHttpServer for Qt Quick Tests: answers are scripted per test, requests are recorded.
@@ -21,6 +22,8 @@ public:
     int requestCount() const { return m_server.requests().size(); }
 
     Q_INVOKABLE bool start();
+    // The recorded requests whose path is none of these.
+    Q_INVOKABLE QVariantList requestsExcept(const QStringList &paths) const;
     // Queues the answer to the next request: status, body, delay before answering, or a drop.
     Q_INVOKABLE void enqueue(
         int status, const QString &body, int delayMs = 0, bool dropConnection = false);

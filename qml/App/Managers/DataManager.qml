@@ -1,6 +1,5 @@
 pragma Singleton
 import QtQuick 2.15
-import QtQuick.Dialogs 1.3
 import QtQuickX 1.0
 import Ostrel 1.0
 
@@ -13,23 +12,12 @@ QtObject {
     property bool isSaveDlg: false
     property string fileName: "init-config.json"
 
-    property FileDialog dialog: FileDialog {
-        nameFilters: [qsTr("Configuration files (*.json)"), qsTr("All files (*)")]
-        folder: IO.defaultDocumentsDirectory
-        selectFolder: dataManager.isSaveDlg
-        selectExisting: true
-        onAccepted: {
-            if (dataManager.isSaveDlg)
-                dataManager.write(fileUrl)
-            else
-                dataManager.read(fileUrl)
-        }
-        onRejected: console.log("DataManager::FD::onRejected")
-    }
+    // Made on first use: the dialogs module is large, and most runs never open it.
+    property QtObject dialog: null
 
     function open() {
         isSaveDlg = false
-        dialog.open()
+        __openDialog()
     }
 
     function save(fileData, proposedFileName) {
@@ -37,6 +25,18 @@ QtObject {
         jSONDataObject = fileData
         if (proposedFileName)
             fileName = proposedFileName
+        __openDialog()
+    }
+
+    function __openDialog() {
+        if (!dialog) {
+            var component = Qt.createComponent("qrc:/App/Managers/DataManagerDialog.qml")
+            dialog = component.createObject(dataManager, { "manager": dataManager })
+            if (!dialog) {
+                console.error("DataManager: no dialog:", component.errorString())
+                return
+            }
+        }
         dialog.open()
     }
 
