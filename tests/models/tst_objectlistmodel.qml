@@ -29,6 +29,12 @@ TestCase {
         knownRoles: ["name", "value"]
     }
 
+    // No view: some cases have thousands of rows.
+    ObjectListModel {
+        id: unviewed
+        knownRoles: ["name"]
+    }
+
     SignalSpy { id: insertedSpy; target: model; signalName: "rowsInserted" }
 
     Repeater {
@@ -88,6 +94,36 @@ TestCase {
         compare(model.get(4), second)
         compare(model.get(5), null)
         compare(model.get(6), first)
+    }
+
+    // Arrays whose storage is not laid out from index 0, or not plain storage at all, give
+    // their elements in index order.
+    function test_appendReadsArrayElementsInOrder_data() {
+        var shifted = [second, first, second, first]
+        shifted.shift()
+        var unshifted = [second]
+        unshifted.unshift(first)
+        unshifted.unshift(second)
+        var withGetter = [first, null, second]
+        Object.defineProperty(withGetter, 1, { get: function() { return first } })
+        var sparse = [first]
+        sparse[5000] = second
+        return [
+            { tag: "shifted", rows: shifted, expected: [first, second, first] },
+            { tag: "unshifted", rows: unshifted, expected: [second, first, second] },
+            { tag: "getter", rows: withGetter, expected: [first, first, second] },
+            { tag: "sparse", rows: sparse, expected: [first, null, second], at: [0, 1, 5000] }
+        ]
+    }
+
+    function test_appendReadsArrayElementsInOrder(data) {
+        unviewed.clear()
+        unviewed.append(data.rows)
+        compare(unviewed.count, data.rows.length)
+        for (var i = 0; i < data.expected.length; ++i) {
+            var row = data.at ? data.at[i] : i
+            verify(unviewed.get(row) === data.expected[i], "row " + row)
+        }
     }
 
     function test_delegatesFollowObjectsAndSetProperty() {
