@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <numeric>
-#include <vector>
 
 ObjectListModel::ObjectListModel(QObject *parent)
     : QAbstractListModel(parent)
@@ -128,19 +127,19 @@ void ObjectListModel::insertObjects(int index, const ObjectListArgument &objects
     if (added == 0)
         return;
     beginInsertRows(QModelIndex(), index, index + added - 1);
-    std::vector<ObjectListRow::Pointer> created;
-    created.reserve(size_t(added));
+    // Created at the end and then moved into place: connecting runs the objects' code, which
+    // must not find the model holding anything but whole rows.
+    const int end = count();
     for (int first = 0; first < added; first += ObjectListRowBlock::maximumRows) {
         const int rows = qMin(added - first, ObjectListRowBlock::maximumRows);
         ObjectListRowBlock *block = ObjectListRowBlock::create(rows, sizeof(ObjectListRow));
         for (int i = first; i < first + rows; ++i) {
-            created.push_back(ObjectListRow::create(index + i, objects.at(i), *block));
-            m_watcher->watch(*created.back());
+            m_rows.push_back(ObjectListRow::create(index + i, objects.at(i), *block));
+            m_watcher->watch(*m_rows.back());
         }
         block->release();
     }
-    m_rows.insert(m_rows.begin() + index, std::make_move_iterator(created.begin()),
-        std::make_move_iterator(created.end()));
+    std::rotate(m_rows.begin() + index, m_rows.begin() + end, m_rows.end());
     renumberRows(index + added, count() - 1);
     endInsertRows();
     emit countChanged();

@@ -43,7 +43,7 @@ public:
     void setObject(QObject *object);
 
     const SignalRoles &signalRoles() const { return m_signalRoles; }
-    void setSignalRoles(const SignalRoles &signalRoles) { m_signalRoles = signalRoles; }
+    void setSignalRoles(SignalRoles signalRoles) { m_signalRoles = std::move(signalRoles); }
     int roleOfSignal(int signalIndex) const;
     // Connects all the object's signals to the watcher through this row; drops the previous
     // connection.

@@ -20,14 +20,14 @@ ObjectListRowBlock *ObjectListRowBlock::create(int rows, std::size_t slotSize)
 }
 
 ObjectListRowBlock::ObjectListRowBlock(int rows, std::size_t slotSize)
-    : m_rows(rows)
+    : m_references(rows + 1)
+    , m_rows(rows)
     , m_slotSize(slotSize)
 { }
 
 void *ObjectListRowBlock::take()
 {
     Q_ASSERT(m_taken < m_rows);
-    m_references.fetch_add(1, std::memory_order_relaxed);
     return storage() + std::size_t(m_taken++) * m_slotSize;
 }
 
