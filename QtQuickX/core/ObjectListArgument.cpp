@@ -4,6 +4,8 @@
 #include <private/qv4arrayobject_p.h>
 #include <private/qv4qobjectwrapper_p.h>
 
+#include <limits>
+
 namespace {
 
 QObject *toObject(const QVariant &value)
@@ -33,7 +35,9 @@ ObjectListArgument::ObjectListArgument(const QVariant &argument)
             if (array) {
                 m_engine = engine;
                 m_scriptArray = script;
-                m_count = int(array->getLength());
+                // An array longer than any model can be stands for no objects.
+                const uint length = array->getLength();
+                m_count = length <= uint(std::numeric_limits<int>::max()) ? int(length) : 0;
                 return;
             }
         }

@@ -36,6 +36,7 @@ TestCase {
     }
 
     SignalSpy { id: insertedSpy; target: model; signalName: "rowsInserted" }
+    SignalSpy { id: unviewedInsertedSpy; target: unviewed; signalName: "rowsInserted" }
 
     Repeater {
         id: repeater
@@ -124,6 +125,16 @@ TestCase {
             var row = data.at ? data.at[i] : i
             verify(unviewed.get(row) === data.expected[i], "row " + row)
         }
+    }
+
+    function test_arrayLongerThanAModelCanBeAddsNothing() {
+        unviewed.clear()
+        unviewedInsertedSpy.clear()
+        var huge = [first]
+        huge.length = 3000000000
+        unviewed.append(huge)
+        compare(unviewed.count, 0)
+        compare(unviewedInsertedSpy.count, 0)
     }
 
     function test_delegatesFollowObjectsAndSetProperty() {
