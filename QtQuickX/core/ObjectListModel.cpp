@@ -1,83 +1,14 @@
 #include "ObjectListModel.h"
 
+#include "ObjectListArgument.h"
 #include "ObjectListRow.h"
+#include "ObjectListRowBlock.h"
 #include "ObjectSignalWatcher.h"
 
-#include <QJSValue>
 #include <QQmlInfo>
-#include <private/qjsvalue_p.h>
-#include <private/qv4arrayobject_p.h>
-#include <private/qv4qobjectwrapper_p.h>
 
 #include <algorithm>
 #include <numeric>
-#include <vector>
-
-namespace {
-
-QObject *toObject(const QVariant &value)
-{
-    if (value.userType() == QMetaType::QObjectStar)
-        return *static_cast<QObject *const *>(value.constData());
-    if (value.userType() == qMetaTypeId<QJSValue>())
-        return value.value<QJSValue>().toQObject();
-    return value.canConvert<QObject *>() ? value.value<QObject *>() : nullptr;
-}
-
-// The objects of a script array, read straight from the engine: converting the whole array
-// to a variant list first costs an allocation per element. Elements that are not wrapped
-// objects are converted as the variant list would have converted them.
-bool scriptArrayObjects(const QJSValue &script, QObjectList &objects)
-{
-    QV4::ExecutionEngine *engine = QJSValuePrivate::engine(&script);
-    const QV4::Value *value = QJSValuePrivate::getValue(&script);
-    if (!engine || !value)
-        return false;
-    QV4::Scope scope(engine);
-    QV4::ScopedArrayObject array(scope, *value);
-    if (!array)
-        return false;
-    const uint length = array->getLength();
-    objects.reserve(int(length));
-    QV4::ScopedValue element(scope);
-    for (uint i = 0; i < length; ++i) {
-        element = array->get(i);
-        if (const QV4::QObjectWrapper *wrapper = element->as<QV4::QObjectWrapper>())
-            objects.append(wrapper->object());
-        else
-            objects.append(toObject(engine->toVariant(element, -1)));
-    }
-    return true;
-}
-
-// One object per element of a list argument, else one for the argument itself.
-QObjectList toObjects(const QVariant &args)
-{
-    QVariant value = args;
-    if (value.userType() == qMetaTypeId<QJSValue>()) {
-        const QJSValue script = value.value<QJSValue>();
-        if (!script.isArray())
-            return { toObject(value) };
-        QObjectList objects;
-        if (scriptArrayObjects(script, objects))
-            return objects;
-        value = script.toVariant();
-    }
-    if (value.userType() == qMetaTypeId<QObjectList>())
-        return value.value<QObjectList>();
-    QObjectList objects;
-    if (value.userType() == QMetaType::QVariantList) {
-        const QVariantList list = value.toList();
-        objects.reserve(list.size());
-        for (const QVariant &item : list)
-            objects.append(toObject(item));
-    } else {
-        objects.append(toObject(value));
-    }
-    return objects;
-}
-
-} // namespace
 
 ObjectListModel::ObjectListModel(QObject *parent)
     : QAbstractListModel(parent)
@@ -178,7 +109,7 @@ void ObjectListModel::remove(int index, int count)
 
 void ObjectListModel::append(const QVariant &args)
 {
-    insertObjects(count(), toObjects(args));
+    insertObjects(count(), ObjectListArgument(args));
 }
 
 void ObjectListModel::insert(int index, const QVariant &args)
@@ -187,23 +118,28 @@ void ObjectListModel::insert(int index, const QVariant &args)
         qmlWarning(this) << tr("insert: index %1 out of range").arg(index);
         return;
     }
-    insertObjects(index, toObjects(args));
+    insertObjects(index, ObjectListArgument(args));
 }
 
-void ObjectListModel::insertObjects(int index, const QObjectList &objects)
+void ObjectListModel::insertObjects(int index, const ObjectListArgument &objects)
 {
-    const int added = objects.size();
+    const int added = objects.count();
     if (added == 0)
         return;
     beginInsertRows(QModelIndex(), index, index + added - 1);
-    std::vector<ObjectListRow::Pointer> created;
-    created.reserve(size_t(added));
-    for (int i = 0; i < added; ++i) {
-        created.push_back(ObjectListRow::create(index + i, objects.at(i)));
-        m_watcher->watch(*created.back());
+    // Created at the end and then moved into place: connecting runs the objects' code, which
+    // must not find the model holding anything but whole rows.
+    const int end = count();
+    for (int first = 0; first < added; first += ObjectListRowBlock::maximumRows) {
+        const int rows = qMin(added - first, ObjectListRowBlock::maximumRows);
+        ObjectListRowBlock *block = ObjectListRowBlock::create(rows, sizeof(ObjectListRow));
+        for (int i = first; i < first + rows; ++i) {
+            m_rows.push_back(ObjectListRow::create(index + i, objects.at(i), *block));
+            m_watcher->watch(*m_rows.back());
+        }
+        block->release();
     }
-    m_rows.insert(m_rows.begin() + index, std::make_move_iterator(created.begin()),
-        std::make_move_iterator(created.end()));
+    std::rotate(m_rows.begin() + index, m_rows.begin() + end, m_rows.end());
     renumberRows(index + added, count() - 1);
     endInsertRows();
     emit countChanged();
@@ -219,7 +155,7 @@ QObject *ObjectListModel::get(int index) const
 void ObjectListModel::set(int index, QObject *object)
 {
     if (index == count()) {
-        insertObjects(index, { object });
+        insertObjects(index, ObjectListArgument(QVariant::fromValue(object)));
         return;
     }
     if (index < 0 || index > count()) {

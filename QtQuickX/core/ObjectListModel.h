@@ -9,6 +9,7 @@
 #include <deque>
 #include <memory>
 
+class ObjectListArgument;
 class ObjectSignalWatcher;
 
 // A list model whose rows are existing objects and whose roles are their property names.
@@ -49,7 +50,7 @@ signals:
     void knownRolesChanged();
 
 private:
-    void insertObjects(int index, const QObjectList &objects);
+    void insertObjects(int index, const ObjectListArgument &objects);
     // Writes through the row so its own notification is not reported a second time.
     bool writeProperty(int row, int role, const QVariant &value);
     int roleNumber(const QByteArray &name) const;

@@ -1,8 +1,11 @@
 #include "ObjectListRow.h"
 
+#include "ObjectListRowBlock.h"
 #include "ObjectSignalWatcher.h"
 
 #include <private/qobject_p.h>
+
+#include <new>
 
 namespace {
 
@@ -10,15 +13,16 @@ constexpr int allSignals = -1;
 
 } // namespace
 
-ObjectListRow::Pointer ObjectListRow::create(int row, QObject *object)
+ObjectListRow::Pointer ObjectListRow::create(int row, QObject *object, ObjectListRowBlock &block)
 {
-    return Pointer(new ObjectListRow(row, object));
+    return Pointer(new (block.take()) ObjectListRow(row, object, block));
 }
 
-ObjectListRow::ObjectListRow(int row, QObject *object)
+ObjectListRow::ObjectListRow(int row, QObject *object, ObjectListRowBlock &block)
     : QSlotObjectBase(&ObjectListRow::impl)
     , m_row(row)
     , m_object(object)
+    , m_block(&block)
 { }
 
 void ObjectListRow::Release::operator()(ObjectListRow *row) const
@@ -30,10 +34,13 @@ void ObjectListRow::Release::operator()(ObjectListRow *row) const
 void ObjectListRow::impl(int which, QSlotObjectBase *self, QObject *receiver, void **, bool *)
 {
     auto *row = static_cast<ObjectListRow *>(self);
-    if (which == Destroy)
-        delete row;
-    else if (which == Call)
+    if (which == Destroy) {
+        ObjectListRowBlock *block = row->m_block;
+        row->~ObjectListRow();
+        block->release();
+    } else if (which == Call) {
         static_cast<ObjectSignalWatcher *>(receiver)->signalled(*row);
+    }
 }
 
 void ObjectListRow::setObject(QObject *object)
@@ -59,8 +66,9 @@ void ObjectListRow::connectAll(const ObjectSignalWatcher *watcher)
         QObjectPrivate::connect(m_object.data(), allSignals, watcher, this, Qt::AutoConnection));
 }
 
-void ObjectListRow::setConnection(const QMetaObject::Connection &connection)
+void ObjectListRow::setConnection(QMetaObject::Connection connection)
 {
-    QObject::disconnect(m_connection);
-    m_connection = connection;
+    if (m_connection)
+        QObject::disconnect(m_connection);
+    m_connection = std::move(connection);
 }

@@ -7,12 +7,14 @@
 
 #include <memory>
 
+class ObjectListRowBlock;
 class ObjectSignalWatcher;
 
 // One row of an ObjectListModel: its position, the object it shows (not owned) and which
 // of the object's notify signals stand for which role. The row is also the receiving end of
-// its object's connection, so a row costs one allocation; the model and the connection each
-// hold a reference, and a signal being delivered keeps the row alive while it is removed.
+// its object's connection and lives in a block shared with the rows inserted with it; the
+// model and the connection each hold a reference, and a signal being delivered keeps the row
+// alive while it is removed.
 class ObjectListRow : public QtPrivate::QSlotObjectBase
 {
 public:
@@ -29,7 +31,8 @@ public:
         void operator()(ObjectListRow *row) const;
     };
     using Pointer = std::unique_ptr<ObjectListRow, Release>;
-    static Pointer create(int row, QObject *object);
+    // The row's storage comes from block.
+    static Pointer create(int row, QObject *object, ObjectListRowBlock &block);
     ObjectListRow(const ObjectListRow &) = delete;
     ObjectListRow &operator=(const ObjectListRow &) = delete;
 
@@ -40,7 +43,7 @@ public:
     void setObject(QObject *object);
 
     const SignalRoles &signalRoles() const { return m_signalRoles; }
-    void setSignalRoles(const SignalRoles &signalRoles) { m_signalRoles = signalRoles; }
+    void setSignalRoles(SignalRoles signalRoles) { m_signalRoles = std::move(signalRoles); }
     int roleOfSignal(int signalIndex) const;
     // Connects all the object's signals to the watcher through this row; drops the previous
     // connection.
@@ -52,14 +55,15 @@ public:
     void endUpdate() { --m_updateDepth; }
 
 private:
-    ObjectListRow(int row, QObject *object);
+    ObjectListRow(int row, QObject *object, ObjectListRowBlock &block);
     ~ObjectListRow() = default;
     static void impl(int which, QSlotObjectBase *self, QObject *receiver, void **, bool *);
-    void setConnection(const QMetaObject::Connection &connection);
+    void setConnection(QMetaObject::Connection connection);
 
     int m_updateDepth = 0;
     int m_row;
     QPointer<QObject> m_object;
     SignalRoles m_signalRoles;
     QMetaObject::Connection m_connection;
+    ObjectListRowBlock *m_block;
 };

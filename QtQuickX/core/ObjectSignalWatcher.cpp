@@ -28,6 +28,8 @@ void ObjectSignalWatcher::setRoles(const QList<QByteArray> &roles)
 {
     m_roles = roles;
     m_staticMappings.clear();
+    m_lastStaticMeta = nullptr;
+    m_lastStaticMapping.clear();
 }
 
 void ObjectSignalWatcher::watch(ObjectListRow &row)
@@ -59,9 +61,13 @@ ObjectListRow::SignalRoles ObjectSignalWatcher::signalRolesOf(const QObject *obj
     const QMetaObject *meta = object->metaObject();
     if (QObjectPrivate::get(const_cast<QObject *>(object))->metaObject)
         return mapSignals(meta); // a dynamic meta-object, owned by this object alone
+    if (meta == m_lastStaticMeta)
+        return m_lastStaticMapping; // rows inserted together are mostly of one class
     auto known = m_staticMappings.constFind(meta);
     if (known == m_staticMappings.cend())
         known = m_staticMappings.insert(meta, mapSignals(meta));
+    m_lastStaticMeta = meta;
+    m_lastStaticMapping = *known;
     return *known;
 }
 

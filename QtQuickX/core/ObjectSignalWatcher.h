@@ -36,4 +36,6 @@ private:
     QList<QByteArray> m_roles;
     // Classes compiled in C++ share their mapping; QML objects each have their own meta-object.
     QHash<const QMetaObject *, ObjectListRow::SignalRoles> m_staticMappings;
+    const QMetaObject *m_lastStaticMeta = nullptr;
+    ObjectListRow::SignalRoles m_lastStaticMapping;
 };

@@ -3,7 +3,9 @@
 // in one append call, each change made on the object (the model hears its notify signal);
 // the peer is the QML ListModel given the same values as plain objects in one append call,
 // each change made with setProperty. Each trial runs in a child process of its own, so the
-// resident memory growth of one does not hide in the heap left by another.
+// resident memory growth of one does not hide in the heap left by another. The trials alternate
+// which side runs first, so a load that comes and goes on the machine hits both alike.
+// Usage: bench_objectlistmodel [trials]
 #include "BenchItem.h"
 #include "ObjectListModel.h"
 
@@ -24,7 +26,7 @@
 namespace {
 
 constexpr int rowCount = 100000;
-constexpr int trials = 7;
+constexpr int defaultTrials = 15;
 
 struct Trial
 {
@@ -135,10 +137,11 @@ Trial runChild(const QString &which)
         fields.at(3).toInt() };
 }
 
-double median(QVector<double> values)
+// The value below which the given share of values lies (nearest rank).
+double quantile(QVector<double> values, double share)
 {
     std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
+    return values.at(int(share * (values.size() - 1) + 0.5));
 }
 
 } // namespace
@@ -154,24 +157,35 @@ int main(int argc, char *argv[])
         return 0;
     }
 
+    const int trials = args.size() > 1 ? qMax(1, args.at(1).toInt()) : defaultTrials;
     QVector<Trial> ours, peer;
     for (int i = 0; i < trials; ++i) {
-        ours.append(runChild(QStringLiteral("ours")));
-        peer.append(runChild(QStringLiteral("peer")));
+        if (i % 2 == 0) {
+            ours.append(runChild(QStringLiteral("ours")));
+            peer.append(runChild(QStringLiteral("peer")));
+        } else {
+            peer.append(runChild(QStringLiteral("peer")));
+            ours.append(runChild(QStringLiteral("ours")));
+        }
         if (ours.last().notifications != rowCount || peer.last().notifications != rowCount)
             qFatal("expected %d data changes, got %d and %d", rowCount, ours.last().notifications,
                 peer.last().notifications);
     }
-    const auto medianOf = [](const QVector<Trial> &runs, double Trial::*field) {
+    const auto quantileOf = [](const QVector<Trial> &runs, double Trial::*field, double share) {
         QVector<double> values;
         for (const Trial &run : runs)
             values.append(run.*field);
-        return median(values);
+        return quantile(values, share);
+    };
+    const auto medianOf = [&](const QVector<Trial> &runs, double Trial::*field) {
+        return quantileOf(runs, field, 0.5);
     };
     QTextStream out(stdout);
     out << "rows: " << rowCount << ", trials: " << trials << " (medians)\n";
     const auto report = [&](const char *name, const QVector<Trial> &runs) {
-        out << name << medianOf(runs, &Trial::cpuMilliseconds) << " ms CPU, "
+        out << name << medianOf(runs, &Trial::cpuMilliseconds) << " ms CPU (quartiles "
+            << quantileOf(runs, &Trial::cpuMilliseconds, 0.25) << "-"
+            << quantileOf(runs, &Trial::cpuMilliseconds, 0.75) << "), "
             << medianOf(runs, &Trial::milliseconds) << " ms wall, RSS growth "
             << medianOf(runs, &Trial::rssGrowthMiB) << " MiB\n";
     };

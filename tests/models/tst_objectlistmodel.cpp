@@ -359,6 +359,37 @@ private slots:
         verifyRowNumbers();
     }
 
+    // Rows of one insertion share storage in blocks of a few hundred; rows removed, moved and
+    // inserted across those blocks keep their own objects and positions, and the storage
+    // outlives the model no longer than its rows.
+    void rowsAcrossStorageBlocks()
+    {
+        std::vector<std::unique_ptr<Item>> many;
+        const auto append = [&](int count) {
+            QObjectList objects;
+            for (int i = 0; i < count; ++i) {
+                many.push_back(std::make_unique<Item>(QString::number(many.size())));
+                objects.append(many.back().get());
+            }
+            return objects;
+        };
+        m_model->append(QVariant::fromValue(append(600)));
+        m_model->remove(200, 150);
+        m_model->move(0, 300, 100);
+        m_model->insert(250, QVariant::fromValue(append(300)));
+        QCOMPARE(m_model->count(), 750);
+        QCOMPARE(m_model->get(0)->property("name").toString(), QString("100"));
+        QCOMPARE(m_model->get(199)->property("name").toString(), QString("449"));
+        QCOMPARE(m_model->get(250)->property("name").toString(), QString("600"));
+        QCOMPARE(m_model->get(600)->property("name").toString(), QString("0"));
+        QCOMPARE(m_model->get(749)->property("name").toString(), QString("599"));
+        verifyRowNumbers();
+        m_tester.reset();
+        m_model.reset();
+        for (const auto &item : many)
+            item->setValue(-1); // nothing may still listen
+    }
+
     void clear()
     {
         QSignalSpy countChanged(m_model.get(), &ObjectListModel::countChanged);

@@ -29,7 +29,14 @@ TestCase {
         knownRoles: ["name", "value"]
     }
 
+    // No view: some cases have thousands of rows.
+    ObjectListModel {
+        id: unviewed
+        knownRoles: ["name"]
+    }
+
     SignalSpy { id: insertedSpy; target: model; signalName: "rowsInserted" }
+    SignalSpy { id: unviewedInsertedSpy; target: unviewed; signalName: "rowsInserted" }
 
     Repeater {
         id: repeater
@@ -88,6 +95,46 @@ TestCase {
         compare(model.get(4), second)
         compare(model.get(5), null)
         compare(model.get(6), first)
+    }
+
+    // Arrays whose storage is not laid out from index 0, or not plain storage at all, give
+    // their elements in index order.
+    function test_appendReadsArrayElementsInOrder_data() {
+        var shifted = [second, first, second, first]
+        shifted.shift()
+        var unshifted = [second]
+        unshifted.unshift(first)
+        unshifted.unshift(second)
+        var withGetter = [first, null, second]
+        Object.defineProperty(withGetter, 1, { get: function() { return first } })
+        var sparse = [first]
+        sparse[5000] = second
+        return [
+            { tag: "shifted", rows: shifted, expected: [first, second, first] },
+            { tag: "unshifted", rows: unshifted, expected: [second, first, second] },
+            { tag: "getter", rows: withGetter, expected: [first, first, second] },
+            { tag: "sparse", rows: sparse, expected: [first, null, second], at: [0, 1, 5000] }
+        ]
+    }
+
+    function test_appendReadsArrayElementsInOrder(data) {
+        unviewed.clear()
+        unviewed.append(data.rows)
+        compare(unviewed.count, data.rows.length)
+        for (var i = 0; i < data.expected.length; ++i) {
+            var row = data.at ? data.at[i] : i
+            verify(unviewed.get(row) === data.expected[i], "row " + row)
+        }
+    }
+
+    function test_arrayLongerThanAModelCanBeAddsNothing() {
+        unviewed.clear()
+        unviewedInsertedSpy.clear()
+        var huge = [first]
+        huge.length = 3000000000
+        unviewed.append(huge)
+        compare(unviewed.count, 0)
+        compare(unviewedInsertedSpy.count, 0)
     }
 
     function test_delegatesFollowObjectsAndSetProperty() {
