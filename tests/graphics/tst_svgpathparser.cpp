@@ -86,6 +86,10 @@ void TestSvgPathParser::grammar_data()
                                << "M 0 0" << false;
     QTest::newRow("relative overflow stops") << "M9e127 0l9e127 0"
                                              << "M 9e+127 0" << false;
+    // Long enough for the parser to reserve room in the path, which must not add an element.
+    QTest::newRow("long text failing before its first segment")
+        << QStringLiteral("M") + QString(80, QLatin1Char(' ')) + QStringLiteral("x") << "" << false;
+    QTest::newRow("long white space") << QString(80, QLatin1Char(' ')) << "" << true;
 }
 
 void TestSvgPathParser::grammar()
