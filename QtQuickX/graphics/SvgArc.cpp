@@ -41,63 +41,71 @@ void SvgArc::appendTo(QPainterPath &path) const
         return;
     }
 
-    const double phi = std::fmod(m_xAxisRotation, 360.0) * pi / 180.0;
-    const double cosPhi = phi == 0.0 ? 1.0 : std::cos(phi);
-    const double sinPhi = phi == 0.0 ? 0.0 : std::sin(phi);
+    // Rotations are mostly below a full turn, where the remainder is the value itself.
+    const double degrees
+        = std::abs(m_xAxisRotation) < 360.0 ? m_xAxisRotation : std::fmod(m_xAxisRotation, 360.0);
+    double sinPhi = 0.0, cosPhi = 1.0;
+    if (degrees != 0.0) {
+        const double phi = degrees * (pi / 180.0);
+        sinPhi = std::sin(phi);
+        cosPhi = std::cos(phi);
+    }
     const double dx2 = (x1 - x2) / 2.0;
     const double dy2 = (y1 - y2) / 2.0;
-    const double x1p = cosPhi * dx2 + sinPhi * dy2;
-    const double y1p = -sinPhi * dx2 + cosPhi * dy2;
-
-    // Radii too small to reach the end point are scaled up uniformly.
-    const double lambda = (x1p * x1p) / (rx * rx) + (y1p * y1p) / (ry * ry);
+    // The start point relative to the chord's middle, in the frame where the ellipse is the unit
+    // circle: divisions and square roots are few there.
+    double startX = (cosPhi * dx2 + sinPhi * dy2) / rx;
+    double startY = (-sinPhi * dx2 + cosPhi * dy2) / ry;
+    const double lambda = startX * startX + startY * startY;
+    double centreX = 0.0, centreY = 0.0;
     if (lambda > 1.0) {
+        // Radii too small to reach the end point are scaled up uniformly: the chord becomes a
+        // diameter.
         const double scale = std::sqrt(lambda);
         rx *= scale;
         ry *= scale;
+        startX /= scale;
+        startY /= scale;
+    } else if (lambda > 0.0) {
+        // The centre lies off the chord's middle, at a right angle to it.
+        double offset = std::sqrt((1.0 - lambda) / lambda);
+        if (m_largeArc == m_sweep)
+            offset = -offset;
+        centreX = offset * startY;
+        centreY = -offset * startX;
     }
-    const double rx2 = rx * rx, ry2 = ry * ry;
-    const double numerator = rx2 * ry2 - rx2 * y1p * y1p - ry2 * x1p * x1p;
-    const double denominator = rx2 * y1p * y1p + ry2 * x1p * x1p;
-    double coefficient
-        = denominator > 0.0 ? std::sqrt(std::max(0.0, numerator / denominator)) : 0.0;
-    if (m_largeArc == m_sweep)
-        coefficient = -coefficient;
-    const double cxp = coefficient * rx * y1p / ry;
-    const double cyp = -coefficient * ry * x1p / rx;
-    const double cx = cosPhi * cxp - sinPhi * cyp + (x1 + x2) / 2.0;
-    const double cy = sinPhi * cxp + cosPhi * cyp + (y1 + y2) / 2.0;
+    const double cx = cosPhi * rx * centreX - sinPhi * ry * centreY + (x1 + x2) / 2.0;
+    const double cy = sinPhi * rx * centreX + cosPhi * ry * centreY + (y1 + y2) / 2.0;
 
     // Unit-circle directions from the centre to the two end points, and the turn between them.
-    double ux = (x1p - cxp) / rx, uy = (y1p - cyp) / ry;
-    const double vx = (-x1p - cxp) / rx, vy = (-y1p - cyp) / ry;
-    const double norm = std::sqrt(ux * ux + uy * uy); // close to 1: no overflow to guard
-    ux /= norm;
-    uy /= norm;
+    const double ux = startX - centreX, uy = startY - centreY;
+    const double vx = -startX - centreX, vy = -startY - centreY;
     double sweepAngle = std::atan2(ux * vy - uy * vx, ux * vx + uy * vy);
     if (!m_sweep && sweepAngle > 0)
         sweepAngle -= 2 * pi;
     else if (m_sweep && sweepAngle < 0)
         sweepAngle += 2 * pi;
 
-    // Overflowing input (radii near the double range) degrades to a straight line.
+    // Overflowing input (radii near the double range) degrades to a straight line, as does a
+    // chord too short to give directions.
     if (!isFinite(cx) || !isFinite(cy) || !isFinite(rx) || !isFinite(ry) || !isFinite(ux)
-        || !isFinite(uy) || !isFinite(sweepAngle)) {
+        || !isFinite(uy) || !isFinite(sweepAngle) || lambda == 0.0) {
         path.lineTo(m_to);
         return;
     }
 
-    const int segments = std::clamp(int(std::ceil(std::abs(sweepAngle) / (pi / 2) - 1e-9)), 1, 4);
-    const double step = sweepAngle / segments;
-    const double cosStep = std::cos(step), sinStep = std::sin(step);
-    // 4/3 tan(step / 4) from the half angle: tan(x / 2) = sin x / (1 + cos x), with
-    // cos(step / 2) = sqrt((1 + cos step) / 2); |step| is at most 90 degrees.
-    const double cosHalf = std::sqrt((1.0 + cosStep) / 2.0);
-    const double sinHalf = std::copysign(std::sqrt(std::max(0.0, (1.0 - cosStep) / 2.0)), step);
+    static constexpr double segmentShare[] = { 1.0, 1.0 / 2, 1.0 / 3, 1.0 / 4 };
+    const int segments = std::clamp(int(std::ceil(std::abs(sweepAngle) * (2 / pi) - 1e-9)), 1, 4);
+    // Each segment from the half of its angle: 4/3 tan(step / 4) is the handle length, and
+    // tan(x / 2) = sin x / (1 + cos x).
+    const double half = sweepAngle * segmentShare[segments - 1] / 2;
+    const double sinHalf = std::sin(half), cosHalf = std::cos(half);
+    const double cosStep = (cosHalf - sinHalf) * (cosHalf + sinHalf);
+    const double sinStep = 2 * sinHalf * cosHalf;
     const double handle = 4.0 / 3.0 * sinHalf / (1.0 + cosHalf);
+    const double xx = rx * cosPhi, xy = -ry * sinPhi, yx = rx * sinPhi, yy = ry * cosPhi;
     auto map = [&](double x, double y) {
-        return QPointF(
-            cx + rx * cosPhi * x - ry * sinPhi * y, cy + rx * sinPhi * x + ry * cosPhi * y);
+        return QPointF(cx + xx * x + xy * y, cy + yx * x + yy * y);
     };
     // At most four quarter turns, each the previous one rotated by the step; every point is
     // checked before any is added.

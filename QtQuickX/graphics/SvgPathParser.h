@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SvgPathScanner.h"
+
 #include <QPointF>
 #include <QStringView>
 
@@ -15,30 +17,57 @@ public:
     static bool parse(QStringView data, QPainterPath &path);
 
 private:
+    // The family of the previous segment, for the control point of S and T.
+    enum class Curve { None, Cubic, Quadratic };
+
     SvgPathParser(QStringView data, QPainterPath &path);
 
     bool run();
-    bool readArguments(char16_t command, double *arguments, int count);
+    // The letter has been read; its argument groups follow.
+    bool readCommand(char16_t letter);
+    // Reads argument groups with segment as long as numbers follow.
+    template<bool (SvgPathParser::*segment)()>
+    bool readGroups();
+    // After a group: whether another one follows (after a comma it must).
+    bool nextGroup();
+
+    template<bool relative>
+    bool moveTo();
+    template<bool relative>
+    bool lineTo();
+    template<bool relative>
+    bool horizontalLineTo();
+    template<bool relative>
+    bool verticalLineTo();
+    template<bool relative>
+    bool curveTo();
+    template<bool relative>
+    bool smoothCurveTo();
+    template<bool relative>
+    bool quadTo();
+    template<bool relative>
+    bool smoothQuadTo();
+    template<bool relative>
+    bool arcTo();
+    void closePath();
+
+    bool appendLine(const QPointF &target);
+    bool appendCubic(const QPointF &first, const QPointF &second, const QPointF &target);
+    bool appendQuadratic(const QPointF &control, const QPointF &target);
+
     template<int count>
     bool readNumbers(double *arguments);
-    bool readNumberArgument(double &value);
-    bool readFlagArgument(double &value);
-    bool execute(char16_t command, const double *arguments, bool firstGroup);
-    void skipWhitespace();
-    void skipCommaWhitespace();
-    bool atNumberStart() const;
-    bool readNumber(double &value);
-    bool readFlag(double &value);
-    QPointF point(bool relative, double x, double y) const;
+    template<bool relative>
+    QPointF point(double x, double y) const;
     // The previous segment's last control point mirrored about the current point, when that
-    // segment was of the same family; else the current point.
-    QPointF reflectedControl(char16_t curve, char16_t smoothCurve) const;
+    // segment was of the given family; else the current point.
+    QPointF reflectedControl(Curve family) const;
 
-    const char16_t *m_pos;
-    const char16_t *m_end;
+    SvgPathScanner m_scanner;
     QPainterPath &m_path;
     QPointF m_current;
     QPointF m_subpathStart;
     QPointF m_lastControl;
-    char16_t m_previous = 0; // upper-case command of the previous segment
+    Curve m_previous = Curve::None;
+    int m_reserve; // elements to reserve at the first move-to
 };

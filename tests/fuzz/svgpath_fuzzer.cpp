@@ -4,10 +4,12 @@
 #include <SvgPathParser.h>
 
 #include <QPainterPath>
+#include <QString>
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -35,6 +37,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const bool complete = SvgPathParser::parse(QStringView(text.get(), qsizetype(length)), path);
     if (length == 0 && !complete)
         fail("empty text rejected");
+
+    // Trailing white space changes nothing, but gives every number room for the parser's
+    // wide reading, which it only does far enough from the end: both readings must agree.
+    QString padded = QString(text.get(), int(length));
+    padded += QString(64, QLatin1Char(' '));
+    QPainterPath paddedPath;
+    if (SvgPathParser::parse(padded, paddedPath) != complete)
+        fail("trailing white space changed the outcome");
+    if (paddedPath.elementCount() != path.elementCount())
+        fail("trailing white space changed the element count");
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element a = path.elementAt(i);
+        const QPainterPath::Element b = paddedPath.elementAt(i);
+        if (a.type != b.type || std::memcmp(&a.x, &b.x, sizeof a.x) != 0
+            || std::memcmp(&a.y, &b.y, sizeof a.y) != 0)
+            fail("trailing white space changed an element");
+    }
 
     for (int i = 0; i < path.elementCount(); ++i) {
         const QPainterPath::Element e = path.elementAt(i);

@@ -18,6 +18,8 @@ private slots:
     void numbers();
     void arcs_data();
     void arcs();
+    void rotatedArcIsTheArcRotated_data();
+    void rotatedArcIsTheArcRotated();
     void illConditionedArcsStayFinite_data();
     void illConditionedArcsStayFinite();
     void neverReadsPastTheView();
@@ -86,6 +88,10 @@ void TestSvgPathParser::grammar_data()
                                << "M 0 0" << false;
     QTest::newRow("relative overflow stops") << "M9e127 0l9e127 0"
                                              << "M 9e+127 0" << false;
+    // Long enough for the parser to reserve room in the path, which must not add an element.
+    QTest::newRow("long text failing before its first segment")
+        << QStringLiteral("M") + QString(80, QLatin1Char(' ')) + QStringLiteral("x") << "" << false;
+    QTest::newRow("long white space") << QString(80, QLatin1Char(' ')) << "" << true;
 }
 
 void TestSvgPathParser::grammar()
@@ -158,6 +164,66 @@ void TestSvgPathParser::arcs()
     QPainterPath path;
     QVERIFY(SvgPathParser::parse(data, path));
     QCOMPARE(describePath(path), expected);
+}
+
+void TestSvgPathParser::rotatedArcIsTheArcRotated_data()
+{
+    QTest::addColumn<double>("degrees");
+    QTest::addColumn<bool>("largeArc");
+    QTest::addColumn<bool>("sweep");
+    QTest::addColumn<double>("radiusX");
+
+    for (const double degrees : { 30.0, -75.0, 135.0, 200.0, 719.0 }) {
+        for (const bool largeArc : { false, true }) {
+            for (const bool sweep : { false, true }) {
+                // Radii that reach the end point, and radii too small that are scaled up.
+                for (const double radiusX : { 5.0, 2.0 }) {
+                    QTest::addRow(
+                        "%g degrees, large %d, sweep %d, rx %g", degrees, largeArc, sweep, radiusX)
+                        << degrees << largeArc << sweep << radiusX;
+                }
+            }
+        }
+    }
+}
+
+// An arc whose ellipse is turned by some angle, between end points turned by the same angle, is
+// the arc of the unturned ellipse turned as a whole.
+void TestSvgPathParser::rotatedArcIsTheArcRotated()
+{
+    QFETCH(double, degrees);
+    QFETCH(bool, largeArc);
+    QFETCH(bool, sweep);
+    QFETCH(double, radiusX);
+
+    const QPointF start(1, -2);
+    const QPointF end(9, 0);
+    const auto arc = [&](double rotation, const QPointF &from, const QPointF &to) {
+        QPainterPath path;
+        const QString data = QStringLiteral("M%1 %2A%3 3 %4 %5 %6 %7 %8")
+                                 .arg(from.x(), 0, 'g', 17)
+                                 .arg(from.y(), 0, 'g', 17)
+                                 .arg(radiusX)
+                                 .arg(rotation, 0, 'g', 17)
+                                 .arg(int(largeArc))
+                                 .arg(int(sweep))
+                                 .arg(to.x(), 0, 'g', 17)
+                                 .arg(to.y(), 0, 'g', 17);
+        if (!SvgPathParser::parse(data, path))
+            qWarning() << "not read:" << data;
+        return path;
+    };
+    QTransform turn;
+    turn.rotate(degrees);
+    const QPainterPath expected = turn.map(arc(0, start, end));
+    const QPainterPath actual = arc(degrees, turn.map(start), turn.map(end));
+    QCOMPARE(actual.elementCount(), expected.elementCount());
+    QVERIFY(actual.elementCount() >= 4);
+    for (int i = 0; i < actual.elementCount(); ++i) {
+        const QPointF difference = QPointF(actual.elementAt(i)) - QPointF(expected.elementAt(i));
+        QVERIFY2(qAbs(difference.x()) < 1e-9 && qAbs(difference.y()) < 1e-9,
+            qPrintable(QStringLiteral("element %1").arg(i)));
+    }
 }
 
 void TestSvgPathParser::illConditionedArcsStayFinite_data()
