@@ -26,7 +26,6 @@ TestCase {
         server.setDefaultResponse(200, '{"status":0,"result":{"items":[]}}')
         server.setPathResponse("/QuillonService.svc/listRolesAllowedToCreate", 200, '{"status":0,"result":[1,2,3,4,5,0]}')
         Endpoints.serviceUri = server.url + "/QuillonService.svc"
-        AuthManager.currentLoginInfo.sessionToken = "tok-users"
     }
 
     function requestsTo(path) {
@@ -68,7 +67,11 @@ TestCase {
     }
 
     function test_dictionary() {
+        // Nothing is asked before there is a session.
         var dictionary = UsersDictionary
+        wait(100)
+        compare(server.requestCount, 0)
+        AuthManager.currentLoginInfo.sessionToken = "tok-users"
         tryVerify(function () { return dictionary.createableRoles.length > 0 }, 2000)
         compare(dictionary.createableRoles.map(function (role) { return role.idd }), [1, 5])
         // The dictionary's list runs by itself and follows its filter.

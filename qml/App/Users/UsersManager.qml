@@ -16,6 +16,8 @@ QmlObject {
         baseUrl: Endpoints.serviceUri
         method: "listUsers"
         manual: manager.listUsersManual
+        // A list that runs by itself waits for a session: without one it could only be refused.
+        enabled: manager.listUsersManual || !!AuthManager.currentLoginInfo.sessionToken
         collectionProperty: "result.items"
         idProperty: "idd"
         delegate: UserSerializer
