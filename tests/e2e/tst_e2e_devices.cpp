@@ -207,7 +207,9 @@ private slots:
         const QString name = QStringLiteral("E2E, \"Device\"");
         QVERIFY(m_console.typeInto(QStringLiteral("deviceNameField"), name));
         QVERIFY(m_console.click(QStringLiteral("tagsTabButton")));
-        const QJsonObject floor = tagWithParent();
+        const QJsonObject floor
+            = tagWithParent(storedDevice(id).value(QLatin1String("tgId")).toArray());
+        QVERIFY(!floor.isEmpty());
         const int tagId = floor.value(QLatin1String("id")).toInt();
         QVERIFY(clickTagCheckBox(QStringLiteral("deviceTagsView"), tagId));
         QVERIFY(m_console.click(QStringLiteral("applyDeviceButton")));
@@ -318,13 +320,15 @@ private:
         return {};
     }
 
-    // A demo tag whose parent is a tag of its own (a floor of a campus, for example).
-    QJsonObject tagWithParent()
+    // A demo tag whose parent is a tag of its own (a floor of a campus, for example), other than
+    // the tags given.
+    QJsonObject tagWithParent(const QJsonArray &except = {})
     {
         const QJsonArray tags = m_service.tags();
         for (const QJsonValue &tag : tags) {
             const QJsonObject object = tag.toObject();
             if (object.value(QLatin1String("pId")).toInt() != 0
+                && !except.contains(object.value(QLatin1String("id")))
                 && !object.value(QLatin1String("n")).toString().startsWith(QLatin1String("E2E")))
                 return object;
         }
