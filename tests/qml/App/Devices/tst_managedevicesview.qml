@@ -172,6 +172,37 @@ Item {
             compare(LocalIO.size(file), -1)
         }
 
+        function test_failuresAreReportedAndUnbindShowsAtOnce() {
+            var view = openView(page(1, 5, 0, 5))
+            var errorDialog = findChild(view, "errorDialog")
+            // A refused list says why instead of leaving the old rows unexplained.
+            answerDevices('{"status":3,"result":null}')
+            view.manager.reload()
+            tryVerify(function () { return errorDialog.opened }, 3000)
+            compare(errorDialog.reason, "Access denied! You don't have rights for this action.")
+            errorDialog.close()
+            tryVerify(function () { return !errorDialog.visible }, 3000)
+
+            answerDevices(page(1, 5, 0, 5))
+            var lists = requests("listDevices").length
+            server.setPathResponse("/QuillonService.svc/unbindDevice", 200, '{"status":0,"result":{"id":1}}')
+            view.manager.unbindDevice.device = view.currentDevice
+            view.manager.unbindDevice.invoke()
+            tryVerify(function () { return requests("listDevices").length > lists }, 3000)
+            compare(lastBody("listDevices").paging.skip, 0)
+            tryVerify(function () { return !view.manager.listDevices.isLoading }, 3000)
+            wait(50)
+
+            // A refused rename keeps the operator's text and says why.
+            server.setPathResponse("/QuillonService.svc/updateDevice", 200, '{"status":5,"result":null}')
+            view.currentDevice.title = "Renamed"
+            view.deviceEditor.updateRequested(view.currentDevice)
+            tryVerify(function () { return errorDialog.opened }, 3000)
+            compare(errorDialog.reason, "Not found!")
+            compare(findChild(view, "deviceNameField").text, "Renamed")
+            errorDialog.close()
+        }
+
         Component {
             id: spyComponent
             SignalSpy {}
