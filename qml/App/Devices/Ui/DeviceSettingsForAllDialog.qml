@@ -1,0 +1,107 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15 as QQC2
+import Datamizer 1.0
+import App.Constants 1.0
+import App.Controls 1.0 as Controls
+import App.DataProviders 1.0
+import App.Managers 1.0
+import EntitiesUi 1.0
+
+// "Settings: For all found": the settings editor without a device. OK asks the service how many
+// devices the filter finds and has the operator confirm before their settings are replaced.
+EditEntityDialog {
+    id: dialog
+
+    property var deviceFilter: null
+    property var deviceFilterSerializer: null
+    readonly property alias editor: settingsEditor
+    readonly property alias confirmation: confirmation
+    readonly property alias errorDialog: errorDialog
+
+    signal settingsWritten(int devicesCount)
+
+    function __fail(message) {
+        errorDialog.reason = message || qsTr("The service gave no usable answer.")
+        errorDialog.open()
+    }
+
+    entityTypeName: Strings.deviceSettingsEntityName
+    onAccepted: countDevices.invoke()
+
+    entityEditorUi: EditEntityUi {
+        isAcceptable: !countDevices.isLoading && !settingsEditor.manager.writeSettings.isLoading
+        // The dialog keeps the values of its last use.
+        clearDataAfterClose: false
+
+        DeviceSettingsEditor {
+            id: settingsEditor
+            anchors.fill: parent
+            deviceFilter: dialog.deviceFilter
+            deviceFilterSerializer: dialog.deviceFilterSerializer
+        }
+    }
+
+    DatamizerService {
+        id: countDevices
+
+        readonly property int total: jsonResult && jsonResult.result ? jsonResult.result.total || 0 : 0
+
+        baseUrl: Endpoints.serviceUri
+        method: "listDevices"
+        manual: true
+        bodyParams: ({
+            "sessionToken": AuthManager.currentLoginInfo.sessionToken,
+            "filter": dialog.deviceFilter && dialog.deviceFilterSerializer
+                      ? dialog.deviceFilterSerializer.jsonEntity(dialog.deviceFilter) : null,
+            "paging": { "skip": 0, "take": 1, "calcTotal": true },
+            "what": "id"
+        })
+
+        onInvokedOk: confirmation.ask(total)
+        onInvokedFail: dialog.__fail(message)
+    }
+
+    Connections {
+        target: settingsEditor.manager.writeSettings
+        function onInvokedOk() {
+            var answer = settingsEditor.manager.writeSettings.jsonResult.result
+            dialog.settingsWritten(answer && answer.devices || 0)
+        }
+        function onInvokedFail(message) { dialog.__fail(message) }
+    }
+
+    QQC2.Dialog {
+        id: confirmation
+        objectName: "confirmReplaceSettingsDialog"
+
+        property int devicesCount: 0
+
+        function ask(count) {
+            devicesCount = count
+            open()
+        }
+
+        parent: QQC2.Overlay.overlay
+        anchors.centerIn: parent
+        modal: true
+        title: qsTr("Replace settings")
+        standardButtons: devicesCount > 0 ? QQC2.Dialog.Ok | QQC2.Dialog.Cancel : QQC2.Dialog.Close
+        onAccepted: settingsEditor.prepareSettings()
+
+        Controls.Label {
+            objectName: "messageLabel"
+            width: Math.min(implicitWidth, 480)
+            wrapMode: Text.WordWrap
+            text: confirmation.devicesCount > 0
+                  ? qsTr("The automatic time and the power schedule of %1 device(s) will be replaced by these settings, whatever they hold now. Continue?").arg(confirmation.devicesCount)
+                  : qsTr("No device is found by the filter: nothing is changed.")
+        }
+    }
+
+    ErrorEntityDialog {
+        id: errorDialog
+        objectName: "settingsForAllErrorDialog"
+        parent: QQC2.Overlay.overlay
+        entityTypeName: Strings.deviceSettingsEntityName
+    }
+}
