@@ -1,0 +1,22 @@
+import QtQuick 2.15
+
+// How the devices are used, charted from the devices' own online history.
+StatisticsTabsView {
+    id: view
+    objectName: "devicesStatisticsView"
+
+    // Devices with "tags" and "onlineTimes", and the tags naming the groups.
+    property var devices: []
+    property var tags: []
+
+    title: qsTr("Devices Usage Statistics")
+    startIndex: 3
+    pageProperties: ({ "devices": view.devices, "tags": view.tags })
+    tabs: [
+        { "text": qsTr("Online devices"), "source": "/App/DevicesStatistics/Ui/OnlineDevicesStatView.qml" },
+        { "text": qsTr("Infrastructure distribution"), "source": "/App/DevicesStatistics/Ui/DevicesDistributionStatView.qml" },
+        { "text": qsTr("Usage per day of week"), "source": "/App/DevicesStatistics/Ui/UsageHoursStatView.qml" },
+        { "text": qsTr("Smart analytics"), "source": "/App/DevicesStatistics/Ui/SmartReportsView.qml" },
+        { "icon": "/Icons/add.svg" }
+    ]
+}
