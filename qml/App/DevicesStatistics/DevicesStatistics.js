@@ -1,6 +1,6 @@
 .pragma library
 
-// Figures of the device usage charts, computed from devices that carry "tags" (tag ids) and
+// Figures of the device usage charts, computed from devices that carry their tag ids and
 // "onlineTimes" (periods {"b": start, "e": end} in milliseconds since the epoch).
 
 var msPerDay = 86400000
@@ -19,10 +19,16 @@ var campuses = [
     { "tagId": 330, "color": "#EA152E" }
 ]
 
+// Device entities hold their tags in "tagIds", raw service items in "tags".
+function tagIdsOf(device) {
+    if (!device)
+        return []
+    var ids = device.tagIds || device.tags
+    return ids && typeof ids.indexOf === "function" ? ids : []
+}
+
 function devicesWithTag(devices, tagId) {
-    return (devices || []).filter(function (device) {
-        return !!device && Array.isArray(device.tags) && device.tags.indexOf(tagId) >= 0
-    })
+    return (devices || []).filter(function (device) { return tagIdsOf(device).indexOf(tagId) >= 0 })
 }
 
 function tagName(tags, tagId) {

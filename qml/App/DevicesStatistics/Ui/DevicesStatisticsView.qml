@@ -1,13 +1,20 @@
 import QtQuick 2.15
+import App.Devices 1.0
+import App.MockupDatasets 1.0
 
 // How the devices are used, charted from the devices' own online history.
 StatisticsTabsView {
     id: view
     objectName: "devicesStatisticsView"
 
-    // Devices with "tags" and "onlineTimes", and the tags naming the groups.
-    property var devices: []
-    property var tags: []
+    // The offline dataset's devices, which carry "tags" and "onlineTimes".
+    readonly property DevicesManager devicesManager: DevicesManager {
+        mockup: true
+        mockupDevices: MockupDataset.devices
+    }
+    property var devices: devicesManager.devices
+    // Names the groups.
+    property var tags: MockupDataset.tags
 
     title: qsTr("Devices Usage Statistics")
     startIndex: 3

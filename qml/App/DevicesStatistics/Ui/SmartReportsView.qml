@@ -2,6 +2,8 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15 as QQC2
 import QtQuick.Layouts 1.15
 import App.Controls 1.0
+import App.Devices 1.0
+import App.Devices.Ui 1.0
 
 // Ready-made groups of devices; choosing one lists its devices.
 QQC2.Pane {
@@ -19,10 +21,20 @@ QQC2.Pane {
         { "text": qsTr("With legacy software (0)"), "deviceIds": [] }
     ]
     readonly property alias groupList: groupList
-    readonly property var groupDevices: {
-        var group = groups[groupList.currentIndex]
-        var ids = group ? group.deviceIds : []
-        return (devices || []).filter(function (device) { return ids.indexOf(device.idd) >= 0 })
+    readonly property alias deviceList: deviceList
+    readonly property var chosenIds: groups[groupList.currentIndex] ? groups[groupList.currentIndex].deviceIds : []
+
+    // The devices of the chosen group, from the devices this screen was given.
+    readonly property DevicesManager manager: DevicesManager {
+        mockup: true
+        mockupDevices: page.devices || []
+        filter: DevicesFilter {
+            ids: page.chosenIds
+
+            function localFilterFunction(device) {
+                return !!device && ids.indexOf(device.idd) >= 0
+            }
+        }
     }
 
     RowLayout {
@@ -50,20 +62,12 @@ QQC2.Pane {
             }
         }
 
-        ListView {
+        DevicesListView {
             id: deviceList
             objectName: "smartDeviceList"
             Layout.fillWidth: true
             Layout.fillHeight: true
-            model: page.groupDevices
-            delegate: ListViewItem {
-                text: modelData.title || String(modelData.idd)
-                contentItem: Label {
-                    text: parent.text
-                    textFormat: Text.PlainText
-                    elide: Text.ElideRight
-                }
-            }
+            manager: page.manager
         }
     }
 }

@@ -88,7 +88,8 @@ TestCase {
     }
 
     function test_distributionLeavesOutEmptyTags() {
-        var devices = [device(1, [300, 330, 401], []), device(2, [330, 403], []), device(3, [310], []), { "idd": 4 }, null]
+        // Entities hold their tags in "tagIds", service items in "tags".
+        var devices = [device(1, [300, 330, 401], []), { "idd": 2, "tagIds": [330, 403] }, device(3, [310], []), { "idd": 4 }, null]
         var campuses = DevicesStatistics.distribution(devices, DevicesStatistics.campuses)
         compare(campuses.map(function (slice) { return [slice.tagId, slice.count, slice.color] }),
                 [[310, 1, "#00ADDC"], [330, 2, "#EA152E"]])

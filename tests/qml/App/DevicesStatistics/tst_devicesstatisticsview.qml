@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtTest 1.15
+import App.MockupDatasets 1.0
 import App.Navigation 1.0
 import App.Views 1.0
 
@@ -23,10 +24,10 @@ TestCase {
     ]
     // Nobody on the green campus.
     readonly property var devices: [
-        { "idd": 70001, "title": "IFP Gen 3 75\"", "tags": [300, 330, 400, 401], "onlineTimes": [{ "b": now - 5 * hour, "e": now - 3 * hour }] },
-        { "idd": 70020, "title": "IFP Gen 4 65\"", "tags": [300, 330, 400, 402], "onlineTimes": [{ "b": now - 4 * hour, "e": now - 2 * hour }] },
-        { "idd": 70029, "title": "IFP Gen 4 84\"", "tags": [300, 310, 400, 401], "onlineTimes": [{ "b": now - 4 * hour }] },
-        { "idd": 70007, "title": "IFP Gen 3 55\"", "tags": [300, 310], "onlineTimes": [] }
+        { "isOnline": false, "macAddresses": [], "idd": 70001, "title": "IFP Gen 3 75\"", "tagIds": [300, 330, 400, 401], "onlineTimes": [{ "b": now - 5 * hour, "e": now - 3 * hour }] },
+        { "isOnline": false, "macAddresses": [], "idd": 70020, "title": "IFP Gen 4 65\"", "tagIds": [300, 330, 400, 402], "onlineTimes": [{ "b": now - 4 * hour, "e": now - 2 * hour }] },
+        { "isOnline": false, "macAddresses": [], "idd": 70029, "title": "IFP Gen 4 84\"", "tagIds": [300, 310, 400, 401], "onlineTimes": [{ "b": now - 4 * hour }] },
+        { "isOnline": false, "macAddresses": [], "idd": 70007, "title": "IFP Gen 3 55\"", "tagIds": [300, 310], "onlineTimes": [] }
     ]
 
     MainView {
@@ -36,10 +37,12 @@ TestCase {
 
     property var view: null
 
+    // Without devices the screen charts the offline dataset.
     function open(devices) {
         tryCompare(findChild(mainView, "pageStack"), "busy", false, 2000)
         Navigator.replace(null, "qrc:///App/WelcomeView/WelcomeView.qml", {}, StackView.Immediate)
-        Navigator.push("/App/DevicesStatistics/Ui/DevicesStatisticsView.qml", { "devices": devices, "tags": tags }, StackView.Immediate)
+        var properties = devices ? { "devices": devices, "tags": tags } : {}
+        Navigator.push("/App/DevicesStatistics/Ui/DevicesStatisticsView.qml", properties, StackView.Immediate)
         view = Navigator.currentItem
         compare(view.objectName, "devicesStatisticsView")
         compare(Navigator.currentItemTitle, "Devices Usage Statistics")
@@ -91,7 +94,7 @@ TestCase {
     function test_smartGroupsListTheirDevices() {
         open(devices)
         var page = view.stack.currentItem
-        var list = findChild(page, "smartDeviceList")
+        var list = page.deviceList.list
         var expected = [[70001, 70020], [70029], [70007, 70029], [], []]
         for (var i = 0; i < expected.length; ++i) {
             page.groupList.currentIndex = i
@@ -128,7 +131,7 @@ TestCase {
     function test_onlineAxisGrowsWithTheCount() {
         var crowd = []
         for (var i = 0; i < 12; ++i)
-            crowd.push({ "idd": i, "tags": [], "onlineTimes": [{ "b": now - hour }] })
+            crowd.push({ "isOnline": true, "macAddresses": [], "idd": i, "tagIds": [], "onlineTimes": [{ "b": now - hour }] })
         open(crowd)
         var chart = computedChart(showTab(0, "onlineDevicesStatView"))
         compare(chart.countAxis.max, 15)
@@ -192,8 +195,10 @@ TestCase {
         compare(String(chart.bars.at(1).color), "#7fd13b")
     }
 
-    function test_emptyDatasetGivesEmptyCharts() {
-        open([])
+    function test_deliveredDatasetGivesEmptyCharts() {
+        open()
+        compare(view.devices, [])
+        compare(view.tags.length, 32)
         compare(findChild(view.stack.currentItem, "smartDeviceList").count, 0)
         var chart = computedChart(showTab(0, "onlineDevicesStatView"))
         compare(lineSeries(chart), [{ "name": "All devices", "visible": false, "ys": [], "color": "#0057ae" }])
@@ -202,6 +207,28 @@ TestCase {
         chart = computedChart(showTab(2, "usageHoursStatView"))
         for (var i = 0; i < chart.bars.count; ++i)
             compare(chart.bars.at(i).values, [0, 0, 0, 0, 0, 0, 0])
+    }
+
+    // The offline dataset read from a table of the test's own reaches every page.
+    function test_offlineDatasetFromATable() {
+        MockupDataset.source = Qt.resolvedUrl("devices-usage.tsv")
+        try {
+            open()
+            compare(view.devices.length, 3)
+            var page = view.stack.currentItem
+            compare(page.deviceList.list.model.map(function (device) { return device.idd }).sort(), [70001, 70020])
+            var chart = computedChart(showTab(1, "devicesDistributionStatView"))
+            var labels = []
+            for (var i = 0; i < chart.pie.count; ++i)
+                labels.push(chart.pie.at(i).label)
+            compare(labels, ["Lecture hall (2)", "Biology classroom (1)"])
+            chart = computedChart(showTab(2, "usageHoursStatView"))
+            // Two devices online from midnight to eight every day, one never.
+            compare(chart.bars.at(0).values, [1, 1, 1, 1, 1, 1, 1])
+            compare(chart.bars.at(4).values, [1, 1, 1, 1, 1, 1, 1])
+        } finally {
+            MockupDataset.source = "qrc:///App/MockupDatasets/Devices.tsv"
+        }
     }
 
     function test_closingAChartPageWhileItComputes() {
