@@ -64,6 +64,10 @@ QQC2.Pane {
                         min: 0
                         max: 5
                         labelFormat: "%i"
+                        // Whole numbers only: counts have no fractions.
+                        tickType: ValueAxis.TicksDynamic
+                        tickAnchor: 0
+                        tickInterval: max <= 10 ? 1 : 5
                     }
                 }
             }

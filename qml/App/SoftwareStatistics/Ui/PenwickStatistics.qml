@@ -28,6 +28,7 @@ QQC2.Pane {
             DateTimePicker {
                 id: fromPicker
                 objectName: "penwickFromPicker"
+                Layout.preferredWidth: 280
             }
             Label {
                 text: qsTr("To: ")
@@ -35,6 +36,7 @@ QQC2.Pane {
             DateTimePicker {
                 id: toPicker
                 objectName: "penwickToPicker"
+                Layout.preferredWidth: 280
             }
         }
 

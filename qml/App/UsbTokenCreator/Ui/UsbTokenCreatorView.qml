@@ -104,6 +104,7 @@ QQC2.Pane {
             id: fromPicker
             objectName: "validFromPicker"
             Layout.fillWidth: true
+            Layout.preferredWidth: 280
             value: view.openedAt
         }
 
