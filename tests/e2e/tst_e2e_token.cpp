@@ -3,29 +3,23 @@
 // Administrator token, and the statistics screens chart a dataset whose figures are worked out
 // here.
 #include "ConsoleRun.h"
+#include "DemoServiceRun.h"
 #include "OperatorWindow.h"
-#include "ServiceProcess.h"
+#include "ServiceCalls.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -82,19 +76,9 @@ bool consoleReady(OperatorWindow &console)
         && !console.read(QStringLiteral("splashScreenLoader"), "active").toBool();
 }
 
-// One call of the service, as the console makes it.
-QJsonObject callService(const QString &serviceUri, const QString &method, QJsonObject body)
+int statusOf(const QJsonObject &answer)
 {
-    QNetworkAccessManager network;
-    QNetworkRequest request(QUrl(serviceUri + QLatin1Char('/') + method));
-    request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
-    std::unique_ptr<QNetworkReply> reply(
-        network.post(request, QJsonDocument(body).toJson(QJsonDocument::Compact)));
-    QEventLoop loop;
-    QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    QTimer::singleShot(networkTimeout, &loop, &QEventLoop::quit);
-    loop.exec();
-    return QJsonDocument::fromJson(reply->readAll()).object();
+    return answer.value(QLatin1String("status")).toInt(-1);
 }
 
 qint64 wireDateMs(const QJsonValue &date)
@@ -223,23 +207,18 @@ private slots:
     void tokenActsAsTechnician()
     {
         QVERIFY(!token.isEmpty());
-        const QJsonObject info = callService(
-            m_serviceUri, QStringLiteral("getSessionInfo"), { { "sessionToken", token } });
-        QCOMPARE(info.value(QLatin1String("status")).toInt(-1), 0);
+        // The token alone, as whatever reads the flash drive uses it.
+        ServiceCalls service(m_serviceUri);
+        const QJsonObject withToken { { "sessionToken", token } };
+        const QJsonObject info = service.call(QStringLiteral("getSessionInfo"), withToken);
+        QCOMPARE(statusOf(info), 0);
         QCOMPARE(info.value(QLatin1String("result")).toObject().value(QLatin1String("r")).toInt(),
             technicianRole);
         // A technician reads devices but changes no tags.
-        QCOMPARE(
-            callService(m_serviceUri, QStringLiteral("listDevices"), { { "sessionToken", token } })
-                .value(QLatin1String("status"))
-                .toInt(-1),
-            0);
-        QCOMPARE(callService(m_serviceUri, QStringLiteral("addTag"),
-                     { { "sessionToken", token },
-                         { "tag", QJsonObject { { "n", "From the flash drive" } } } })
-                     .value(QLatin1String("status"))
-                     .toInt(-1),
-            3);
+        QCOMPARE(statusOf(service.call(QStringLiteral("listDevices"), withToken)), 0);
+        QJsonObject addTag = withToken;
+        addTag.insert(QStringLiteral("tag"), QJsonObject { { "n", "From the flash drive" } });
+        QCOMPARE(statusOf(service.call(QStringLiteral("addTag"), addTag)), 3);
     }
 
     void deviceChartsShowTheDataset()
@@ -398,38 +377,23 @@ private slots:
 
 int main(int argc, char **argv)
 {
-    QByteArray workDir = qgetenv("TMPDIR");
-    if (workDir.isEmpty())
-        workDir = "/tmp";
-    workDir += "/e2e-token-XXXXXX";
-    if (!mkdtemp(workDir.data())) {
-        std::fprintf(stderr, "no work folder for the service\n");
+    QTemporaryDir flashDrive;
+    if (!flashDrive.isValid())
         return 1;
-    }
-    ServiceProcess service(KESTRUM_SERVICE_BINARY, workDir.toStdString());
-    std::string error;
-    if (!service.start(error)) {
-        std::fprintf(stderr, "FAIL: the service did not start: %s\n", error.c_str());
-        return 1;
-    }
-    const QString serviceUri = QString::fromStdString(service.serviceUri());
-    const QString flashDrive = QString::fromLatin1(workDir) + QStringLiteral("/flash-drive");
-    QDir().mkpath(flashDrive);
-    const QStringList consoleArguments { QStringLiteral("--service-uri"), serviceUri,
-        QStringLiteral("--log") };
+    return DemoServiceRun::run(
+        "e2e-token", [&](const QString &serviceUri, const QStringList &consoleArguments) {
+            int failures = 0;
+            AdministratorRun administrator(serviceUri, flashDrive.path());
+            failures += ConsoleRun::run(&administrator, consoleArguments);
+            TechnicianRun technician(serviceUri, flashDrive.path());
+            failures += ConsoleRun::run(&technician, consoleArguments);
 
-    int failures = 0;
-    AdministratorRun administrator(serviceUri, flashDrive);
-    failures += ConsoleRun::run(&administrator, consoleArguments);
-    TechnicianRun technician(serviceUri, flashDrive);
-    failures += ConsoleRun::run(&technician, consoleArguments);
-    service.stop();
-
-    QCoreApplication application(argc, argv);
-    LogCheck logCheck;
-    logCheck.token = administrator.token;
-    failures += QTest::qExec(&logCheck, argc, argv);
-    return failures ? 1 : 0;
+            QCoreApplication application(argc, argv);
+            LogCheck logCheck;
+            logCheck.token = administrator.token;
+            failures += QTest::qExec(&logCheck, argc, argv);
+            return failures;
+        });
 }
 
 #include "tst_e2e_token.moc"
