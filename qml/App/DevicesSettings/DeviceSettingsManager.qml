@@ -62,14 +62,20 @@ QmlObject {
         })
     }
 
+    // Lists the settings of the filter's device; without a device there is nothing to list.
+    function __listForDevice() {
+        if (!filter || !filter.deviceId)
+            return
+        listSettings.jsonedFilter = DevicesSettingsFilterSerializer.jsonEntity(filter)
+        listSettings.invoke()
+    }
+
+    // A filter that got its device while the manager was being made is listed at completion.
+    Component.onCompleted: __listForDevice()
+
     readonly property Connections __filterWatch: Connections {
         target: manager.filter
-        function onFilterChanged() {
-            if (!manager.filter.deviceId)
-                return
-            manager.listSettings.jsonedFilter = DevicesSettingsFilterSerializer.jsonEntity(manager.filter)
-            manager.listSettings.invoke()
-        }
+        function onFilterChanged() { manager.__listForDevice() }
     }
 
     function createNewLocalEntity(properties, owner) {

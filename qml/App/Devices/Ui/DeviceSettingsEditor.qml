@@ -28,6 +28,7 @@ QQC2.Control {
     property DeviceSetting autoTimeSetting: null
     property DeviceSetting powerScheduleSetting: null
     readonly property alias errorDialog: errorDialog
+    readonly property alias scheduler: scheduler
 
     function __newSetting(name, value) {
         return manager.createNewLocalEntity({
@@ -120,6 +121,7 @@ QQC2.Control {
         }
 
         Scheduler {
+            id: scheduler
             objectName: "scheduler"
             Layout.fillWidth: true
             Layout.fillHeight: true

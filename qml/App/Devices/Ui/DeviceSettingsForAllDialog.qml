@@ -2,7 +2,6 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15 as QQC2
 import Datamizer 1.0
 import App.Constants 1.0
-import App.Controls 1.0 as Controls
 import App.DataProviders 1.0
 import App.Managers 1.0
 import EntitiesUi 1.0
@@ -70,7 +69,7 @@ EditEntityDialog {
         function onInvokedFail(message) { dialog.__fail(message) }
     }
 
-    QQC2.Dialog {
+    ConfirmActionDialog {
         id: confirmation
         objectName: "confirmReplaceSettingsDialog"
 
@@ -81,27 +80,19 @@ EditEntityDialog {
             open()
         }
 
-        parent: QQC2.Overlay.overlay
-        anchors.centerIn: parent
-        modal: true
+        parent: dialog.parent
         title: qsTr("Replace settings")
         standardButtons: devicesCount > 0 ? QQC2.Dialog.Ok | QQC2.Dialog.Cancel : QQC2.Dialog.Close
+        text: devicesCount > 0
+              ? qsTr("The automatic time and the power schedule of %1 device(s) will be replaced by these settings, whatever they hold now. Continue?").arg(devicesCount)
+              : qsTr("The filter finds no device: nothing is changed.")
         onAccepted: settingsEditor.prepareSettings()
-
-        Controls.Label {
-            objectName: "messageLabel"
-            width: Math.min(implicitWidth, 480)
-            wrapMode: Text.WordWrap
-            text: confirmation.devicesCount > 0
-                  ? qsTr("The automatic time and the power schedule of %1 device(s) will be replaced by these settings, whatever they hold now. Continue?").arg(confirmation.devicesCount)
-                  : qsTr("No device is found by the filter: nothing is changed.")
-        }
     }
 
     ErrorEntityDialog {
         id: errorDialog
         objectName: "settingsForAllErrorDialog"
-        parent: QQC2.Overlay.overlay
+        parent: dialog.parent
         entityTypeName: Strings.deviceSettingsEntityName
     }
 }
