@@ -13,6 +13,7 @@ import EntitiesUi 1.0
 // that deviceFilter finds (prepareSettings).
 QQC2.Control {
     id: editor
+    objectName: "deviceSettingsEditor"
 
     property var entity: null
     property var deviceFilter: null

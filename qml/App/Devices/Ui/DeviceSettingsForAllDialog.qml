@@ -34,6 +34,7 @@ EditEntityDialog {
 
         DeviceSettingsEditor {
             id: settingsEditor
+            objectName: "settingsForAllEditor"
             anchors.fill: parent
             deviceFilter: dialog.deviceFilter
             deviceFilterSerializer: dialog.deviceFilterSerializer
