@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuickX 1.0
 import Datamizer 1.0
 import App.DataProviders 1.0
+import App.Devices 1.0
 import App.Managers 1.0
 
 // The device settings calls of the service. Settings are listed for one device at a time;
@@ -10,9 +11,9 @@ QmlObject {
     id: manager
 
     property DeviceSettingsFilter filter: DeviceSettingsFilter {}
-    property var deviceFilter: null
-    // Turns deviceFilter into the "devicesFilter" member (the devices module's filter writer).
-    property var deviceFilterSerializer: null
+    property DevicesFilter deviceFilter: null
+    // Turns deviceFilter into the "devicesFilter" member.
+    property var deviceFilterSerializer: DevicesFilterDeserializer
 
     readonly property CollectionService listSettings: CollectionService {
         property var jsonedFilter: null

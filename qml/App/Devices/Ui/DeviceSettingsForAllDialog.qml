@@ -3,6 +3,7 @@ import QtQuick.Controls 2.15 as QQC2
 import Datamizer 1.0
 import App.Constants 1.0
 import App.DataProviders 1.0
+import App.Devices 1.0
 import App.Managers 1.0
 import EntitiesUi 1.0
 
@@ -12,7 +13,7 @@ EditEntityDialog {
     id: dialog
 
     property var deviceFilter: null
-    property var deviceFilterSerializer: null
+    property var deviceFilterSerializer: DevicesFilterDeserializer
     readonly property alias editor: settingsEditor
     readonly property alias confirmation: confirmation
     readonly property alias errorDialog: errorDialog
@@ -25,6 +26,9 @@ EditEntityDialog {
     }
 
     entityTypeName: Strings.deviceSettingsEntityName
+    // A schedule row is wide, and the list needs room for a few of them.
+    width: parent ? Math.max(implicitWidth, parent.width * 3 / 4) : implicitWidth
+    height: parent ? Math.max(400, parent.height * 3 / 4) : implicitHeight
     onAccepted: countDevices.invoke()
 
     entityEditorUi: EditEntityUi {
@@ -95,5 +99,8 @@ EditEntityDialog {
         objectName: "settingsForAllErrorDialog"
         parent: dialog.parent
         entityTypeName: Strings.deviceSettingsEntityName
+    // A schedule row is wide, and the list needs room for a few of them.
+    width: parent ? Math.max(implicitWidth, parent.width * 3 / 4) : implicitWidth
+    height: parent ? Math.max(400, parent.height * 3 / 4) : implicitHeight
     }
 }

@@ -3,6 +3,7 @@ import QtTest 1.15
 import Ostrel 1.0
 import Datamizer 1.0
 import App.DataProviders 1.0
+import App.Devices 1.0
 import App.Devices.Ui 1.0
 import App.DevicesSettings 1.0
 import App.Managers 1.0
@@ -21,9 +22,6 @@ Item {
         name: "DeviceSettingsEditor"
         when: windowShown
 
-        readonly property var tagFilterWriter: ({
-            "jsonEntity": function (filter) { return { "tagsIds": filter.tagIds, "includeServants": true } }
-        })
         property var storedByDevice: ({})
 
         Component {
@@ -42,6 +40,11 @@ Item {
         Component {
             id: dialogComponent
             DeviceSettingsForAllDialog {}
+        }
+
+        Component {
+            id: devicesFilterComponent
+            DevicesFilter {}
         }
 
         Component {
@@ -164,12 +167,21 @@ Item {
             editor.autoTimeSetting.value = "false"
             editor.scheduler.add()
             editor.updateSettings()
+            // The device list reloads after Apply: no device for a moment, then the same again.
+            editor.entity = null
+            editor.entity = { "idd": 99999 }
             tryVerify(function () { return editor.errorDialog.opened }, 5000)
             compare(editor.errorDialog.entityTypeName, "Settings")
             verify(editor.errorDialog.reason.length > 0)
+            wait(300)
+            verify(!editor.manager.listSettings.isLoading)
             compare(editor.autoTimeSetting.value, "false")
             compare(editor.powerScheduleSetting.value.length, 1)
             editor.errorDialog.close()
+            // Another device drops them.
+            editor.entity = { "idd": 99998 }
+            compare(editor.powerScheduleSetting.value.length, 0)
+            verify(!editor.hasUnstoredEdits)
         }
 
         function test_forAllFoundAfterConfirmation() {
@@ -178,7 +190,7 @@ Item {
             var others = deviceIds({}).filter(function (id) { return found.indexOf(id) < 0 })
             verify(found.length > 0 && others.length > 0)
             var dialog = createTemporaryObject(dialogComponent, stage, {
-                "deviceFilter": { "tagIds": [21] }, "deviceFilterSerializer": tagFilterWriter
+                "deviceFilter": createTemporaryObject(devicesFilterComponent, testCase, { "tagIds": [21] })
             })
             dialog.open()
             tryVerify(function () { return dialog.opened })
