@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuickX 1.0
 import Datamizer 1.0
 import App.DataProviders 1.0
+import App.Devices 1.0
 import App.Managers 1.0
 
 // The device settings calls of the service. Settings are listed for one device at a time;
@@ -10,9 +11,9 @@ QmlObject {
     id: manager
 
     property DeviceSettingsFilter filter: DeviceSettingsFilter {}
-    property var deviceFilter: null
-    // Turns deviceFilter into the "devicesFilter" member (the devices module's filter writer).
-    property var deviceFilterSerializer: null
+    property DevicesFilter deviceFilter: null
+    // Turns deviceFilter into the "devicesFilter" member.
+    property var deviceFilterSerializer: DevicesFilterDeserializer
 
     readonly property CollectionService listSettings: CollectionService {
         property var jsonedFilter: null
@@ -62,14 +63,20 @@ QmlObject {
         })
     }
 
+    // Lists the settings of the filter's device; without a device there is nothing to list.
+    function __listForDevice() {
+        if (!filter || !filter.deviceId)
+            return
+        listSettings.jsonedFilter = DevicesSettingsFilterSerializer.jsonEntity(filter)
+        listSettings.invoke()
+    }
+
+    // A filter that got its device while the manager was being made is listed at completion.
+    Component.onCompleted: __listForDevice()
+
     readonly property Connections __filterWatch: Connections {
         target: manager.filter
-        function onFilterChanged() {
-            if (!manager.filter.deviceId)
-                return
-            manager.listSettings.jsonedFilter = DevicesSettingsFilterSerializer.jsonEntity(manager.filter)
-            manager.listSettings.invoke()
-        }
+        function onFilterChanged() { manager.__listForDevice() }
     }
 
     function createNewLocalEntity(properties, owner) {

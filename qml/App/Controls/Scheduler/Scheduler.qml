@@ -69,6 +69,7 @@ QQC2.Frame {
             clip: true
             model: scheduler.entries
             delegate: WeekPlanner {
+                objectName: "weekPlanner_" + index
                 psv: modelData
                 entity: modelData ? modelData.plan : null
                 entryIndex: index

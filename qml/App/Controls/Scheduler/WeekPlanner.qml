@@ -85,7 +85,8 @@ QQC2.Pane {
         Controls.RectangularToolButton {
             objectName: "actionButton"
             anchors.verticalCenter: parent.verticalCenter
-            width: 65
+            // Wider than 65 only where a translation would not fit.
+            width: Math.max(65, implicitContentWidth + leftPadding + rightPadding)
             checkable: false
             customTextColor: true
             textColor: planner.powerEntry.textColor

@@ -5,6 +5,7 @@ import QtQuickX 1.0
 import App.Constants 1.0
 import App.Controls 1.0 as Controls
 import App.Controls.Scheduler 1.0
+import App.Devices 1.0
 import App.DevicesSettings 1.0
 import App.Managers 1.0
 import EntitiesUi 1.0
@@ -13,10 +14,11 @@ import EntitiesUi 1.0
 // that deviceFilter finds (prepareSettings).
 QQC2.Control {
     id: editor
+    objectName: "deviceSettingsEditor"
 
     property var entity: null
     property var deviceFilter: null
-    property var deviceFilterSerializer: null
+    property var deviceFilterSerializer: DevicesFilterDeserializer
     // The loaded settings by name.
     property var settings: ({})
     readonly property int deviceId: entity ? entity.idd : 0
@@ -28,6 +30,10 @@ QQC2.Control {
     property DeviceSetting autoTimeSetting: null
     property DeviceSetting powerScheduleSetting: null
     readonly property alias errorDialog: errorDialog
+    readonly property alias scheduler: scheduler
+    // Set from Apply until both settings are stored: the device's edits are not replaced by a
+    // listing meanwhile, and after a failure they stay until another device is chosen.
+    readonly property bool hasUnstoredEdits: d.editedDeviceId !== 0
 
     function __newSetting(name, value) {
         return manager.createNewLocalEntity({
@@ -46,6 +52,8 @@ QQC2.Control {
 
     // A device without a stored clock setting has automatic time switched off.
     function __load(index) {
+        if (d.keepsEditsOf(deviceId))
+            return
         settings = index || {}
         var schedule = settings["power.schedule"]
         if (schedule && !schedule.value)
@@ -56,6 +64,9 @@ QQC2.Control {
 
     // Both settings go through one call; the schedule follows 200 ms after the clock setting.
     function updateSettings() {
+        d.editedDeviceId = deviceId
+        d.storedCount = 0
+        d.failed = false
         manager.syncSettings.setting = autoTimeSetting
         manager.syncSettings.invoke()
         scheduleSync.reschedule()
@@ -81,9 +92,32 @@ QQC2.Control {
         manager.writeSettings.invoke()
     }
 
-    // Another device: its own start values until its stored settings arrive.
-    onDeviceIdChanged: __startValues()
+    // Another device: its own start values until its stored settings arrive. A list that
+    // reloads passes through no device and back to the same one: unstored edits stay then.
+    onDeviceIdChanged: {
+        if (deviceId === 0 ? hasUnstoredEdits : d.keepsEditsOf(deviceId))
+            return
+        d.editedDeviceId = 0
+        __startValues()
+    }
     Component.onCompleted: __startValues()
+
+    QtObject {
+        id: d
+
+        property int editedDeviceId: 0
+        property int storedCount: 0
+        property bool failed: false
+
+        function keepsEditsOf(id) {
+            return editedDeviceId !== 0 && editedDeviceId === id
+        }
+
+        function stored() {
+            if (++storedCount === 2 && !failed)
+                editedDeviceId = 0
+        }
+    }
 
     Connections {
         target: editor.manager.listSettings
@@ -93,8 +127,10 @@ QQC2.Control {
 
     Connections {
         target: editor.manager.syncSettings
+        function onInvokedOk() { d.stored() }
         // Unsaved edits stay on screen; the operator learns why they were not stored.
         function onInvokedFail(message) {
+            d.failed = true
             errorDialog.reason = message || qsTr("The service gave no usable answer.")
             errorDialog.open()
         }
@@ -120,6 +156,7 @@ QQC2.Control {
         }
 
         Scheduler {
+            id: scheduler
             objectName: "scheduler"
             Layout.fillWidth: true
             Layout.fillHeight: true

@@ -2,8 +2,8 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15 as QQC2
 import Datamizer 1.0
 import App.Constants 1.0
-import App.Controls 1.0 as Controls
 import App.DataProviders 1.0
+import App.Devices 1.0
 import App.Managers 1.0
 import EntitiesUi 1.0
 
@@ -13,7 +13,7 @@ EditEntityDialog {
     id: dialog
 
     property var deviceFilter: null
-    property var deviceFilterSerializer: null
+    property var deviceFilterSerializer: DevicesFilterDeserializer
     readonly property alias editor: settingsEditor
     readonly property alias confirmation: confirmation
     readonly property alias errorDialog: errorDialog
@@ -26,6 +26,9 @@ EditEntityDialog {
     }
 
     entityTypeName: Strings.deviceSettingsEntityName
+    // A schedule row is wide, and the list needs room for a few of them.
+    width: parent ? Math.max(implicitWidth, parent.width * 3 / 4) : implicitWidth
+    height: parent ? Math.max(400, parent.height * 3 / 4) : implicitHeight
     onAccepted: countDevices.invoke()
 
     entityEditorUi: EditEntityUi {
@@ -35,6 +38,7 @@ EditEntityDialog {
 
         DeviceSettingsEditor {
             id: settingsEditor
+            objectName: "settingsForAllEditor"
             anchors.fill: parent
             deviceFilter: dialog.deviceFilter
             deviceFilterSerializer: dialog.deviceFilterSerializer
@@ -70,7 +74,7 @@ EditEntityDialog {
         function onInvokedFail(message) { dialog.__fail(message) }
     }
 
-    QQC2.Dialog {
+    ConfirmActionDialog {
         id: confirmation
         objectName: "confirmReplaceSettingsDialog"
 
@@ -81,27 +85,22 @@ EditEntityDialog {
             open()
         }
 
-        parent: QQC2.Overlay.overlay
-        anchors.centerIn: parent
-        modal: true
+        parent: dialog.parent
         title: qsTr("Replace settings")
         standardButtons: devicesCount > 0 ? QQC2.Dialog.Ok | QQC2.Dialog.Cancel : QQC2.Dialog.Close
+        text: devicesCount > 0
+              ? qsTr("The automatic time and the power schedule of %1 device(s) will be replaced by these settings, whatever they hold now. Continue?").arg(devicesCount)
+              : qsTr("The filter finds no device: nothing is changed.")
         onAccepted: settingsEditor.prepareSettings()
-
-        Controls.Label {
-            objectName: "messageLabel"
-            width: Math.min(implicitWidth, 480)
-            wrapMode: Text.WordWrap
-            text: confirmation.devicesCount > 0
-                  ? qsTr("The automatic time and the power schedule of %1 device(s) will be replaced by these settings, whatever they hold now. Continue?").arg(confirmation.devicesCount)
-                  : qsTr("No device is found by the filter: nothing is changed.")
-        }
     }
 
     ErrorEntityDialog {
         id: errorDialog
         objectName: "settingsForAllErrorDialog"
-        parent: QQC2.Overlay.overlay
+        parent: dialog.parent
         entityTypeName: Strings.deviceSettingsEntityName
+    // A schedule row is wide, and the list needs room for a few of them.
+    width: parent ? Math.max(implicitWidth, parent.width * 3 / 4) : implicitWidth
+    height: parent ? Math.max(400, parent.height * 3 / 4) : implicitHeight
     }
 }

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtTest 1.15
 import App.DataProviders 1.0
+import App.Devices 1.0
 import App.DevicesSettings 1.0
 import App.Managers 1.0
 import KestrumTest 1.0
@@ -19,6 +20,11 @@ TestCase {
     Component {
         id: spyComponent
         SignalSpy {}
+    }
+
+    Component {
+        id: devicesFilterComponent
+        DevicesFilter {}
     }
 
     readonly property string exampleSchedule: '[{"action":"on","plan":{"t":"07:30:00.000","p":["Mon","Fri"],"e":true}}]'
@@ -131,15 +137,15 @@ TestCase {
 
     function test_writeSettingsBody() {
         var manager = createTemporaryObject(managerComponent, testCase, {
-            "deviceFilter": { "tagIds": [4] },
-            "deviceFilterSerializer": { "jsonEntity": function (filter) { return { "tagsIds": filter.tagIds } } }
+            "deviceFilter": createTemporaryObject(devicesFilterComponent, testCase, { "tagIds": [4] })
         })
         var before = requestsTo("writeSettings").length
         manager.writeSettings.setting = [{ "n": "dateTime.autoSync", "v": "true", "h": "*" }]
         manager.writeSettings.invoke()
         tryVerify(function () { return requestsTo("writeSettings").length === before + 1 })
         var body = JSON.parse(requestsTo("writeSettings")[before].body)
-        compare(body.devicesFilter, { "tagsIds": [4] })
+        compare(body.devicesFilter.tagsIds, [4])
+        compare(body.devicesFilter.includeServants, true)
         compare(body.setting, [{ "n": "dateTime.autoSync", "v": "true", "h": "*" }])
         compare(body.sessionToken, "tok-settings")
     }
