@@ -25,6 +25,8 @@ QQC2.Pane {
     readonly property alias fromPicker: fromPicker
     readonly property alias tillPicker: tillPicker
     readonly property alias errorDialog: errorDialog
+    // Set while the folder dialog for a new token may still write its file.
+    property bool __awaitingFile: false
 
     function createToken() {
         var call = manager.createRoleSession
@@ -49,9 +51,6 @@ QQC2.Pane {
             view.showError(reason)
         }
     }
-
-    // Set while the folder dialog for a new token may still write its file.
-    property bool __awaitingFile: false
 
     Connections {
         target: view.manager.createRoleSession
