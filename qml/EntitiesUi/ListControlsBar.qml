@@ -29,7 +29,6 @@ ScreenToolBarRow {
     }
     Row {
         id: filters
-        height: parent.height
     }
     ListControlsIndicator {
         icon.source: "/Icons/filter-list.svg"

@@ -81,7 +81,9 @@ Pane {
 
                     QuickUserSwitcher {
                         id: userSwitcher
-                        Layout.preferredWidth: secondLine.width / 3
+                        // A third of the line, taken from the view: a size that follows the line's
+                        // own layout would make that layout run again while it runs.
+                        Layout.preferredWidth: mainView.width / 3
                         Layout.alignment: Qt.AlignRight
                     }
                 }

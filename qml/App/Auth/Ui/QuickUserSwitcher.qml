@@ -54,7 +54,12 @@ QQC2.Control {
             manager.listUsers.invoke()
     }
 
+    // After the combo box has taken the new model: it resets its row when the model changes.
     function __showCurrentUser() {
+        Qt.callLater(__applyCurrentUser)
+    }
+
+    function __applyCurrentUser() {
         combo.currentIndex = combo.find(userName)
     }
 
@@ -99,6 +104,7 @@ QQC2.Control {
             model: switcher.users
             textRole: "name"
 
+            onCountChanged: switcher.__showCurrentUser()
             onActivated: switcher.switchContext(switcher.users[index])
             onAccepted: {
                 var found = find(editText)

@@ -90,7 +90,7 @@ ListViewItem {
         }
 
         ToolButton {
-            objectName: "switchToUserButton"
+            objectName: row.user ? "switchToUserButton_" + row.user.name : ""
             icon.source: "/Icons/user-login.svg"
             text: qsTr("Work as this user")
             display: QQC2.AbstractButton.IconOnly
