@@ -46,6 +46,8 @@ QtObject {
                                                && loginInfo.sessionToken !== ""
                                                && currentLoginInfo.sessionToken !== loginInfo.sessionToken
 
+    // The context a switch in progress replaces: its session ends once the switch succeeds.
+    property string __replacedContextToken: ""
     // The service that granted the current tokens; a log-off goes there even after a switch.
     property url __sessionServiceUri
 
@@ -78,6 +80,7 @@ QtObject {
 
     // A login into another user's context, made with the own token.
     function switchUserContext(loginCreds) {
+        __replacedContextToken = inOtherUserContext ? currentLoginInfo.sessionToken : ""
         currentLoginInfo.status = LoginInfo.Loading
         handler.runRequest(loginCreds)
     }
@@ -169,7 +172,10 @@ QtObject {
             cloneInfo(currentLoginInfo, loginInfo)
             if (rememberSession && method === "login-password")
                 stringLoginInfo = LoginInfoSerializer.toString(loginInfo)
+        } else if (__replacedContextToken) {
+            handler.requestLogoff(String(__sessionServiceUri) + "/logoff", __replacedContextToken)
         }
+        __replacedContextToken = ""
         if (!currentLoginInfo.userName)
             updateInfo(userId)
         authorized(userId)
@@ -181,6 +187,7 @@ QtObject {
             rememberSession = false
             return
         }
+        __replacedContextToken = ""
         currentLoginInfo.status = LoginInfo.Authorized
         userSwitchFailed(message)
     }

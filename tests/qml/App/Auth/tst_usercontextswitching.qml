@@ -175,6 +175,21 @@ TestCase {
         switching.confirmationDialog.reject()
     }
 
+    // Going from one context straight to another ends the first one's session.
+    function test_contextToContext() {
+        askSwitchTo(17)
+        switching.confirmationDialog.accept()
+        tryCompare(AuthManager.currentLoginInfo, "sessionToken", "tok-ctx", 3000)
+        var logoffs = requestsTo("logoff").length
+        server.setPathResponse(path + "login", 200, '{"status":0,"result":{"t":"tok-ctx-2","r":1,"uId":42}}')
+        askSwitchTo(42)
+        switching.confirmationDialog.accept()
+        tryCompare(AuthManager.currentLoginInfo, "sessionToken", "tok-ctx-2", 3000)
+        compare(JSON.parse(requestsTo("login").pop().body).data.sessionToken, "tok-own")
+        tryVerify(function () { return requestsTo("logoff").length === logoffs + 1 }, 3000)
+        compare(requestsTo("logoff").pop().body, '{"sessionToken":"tok-ctx"}')
+    }
+
     function test_logoffInAContextEndsBothSessions() {
         askSwitchTo(17)
         switching.confirmationDialog.accept()
