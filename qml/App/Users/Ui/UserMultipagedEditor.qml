@@ -34,7 +34,8 @@ EditEntityUi {
     }
 
     lastPage: !userInCreation
-    isAppliable: userInCreation && userPage.isAcceptable
+    // One user per creation: Apply waits while the service stores the first one.
+    isAppliable: userInCreation && userPage.isAcceptable && !(manager && manager.addUser.isLoading)
     isAcceptable: !userInCreation && loginPage.isAcceptable
 
     onOpened: {

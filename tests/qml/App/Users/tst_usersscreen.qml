@@ -178,9 +178,13 @@ TestCase {
         compare(editor.userPage.nameField.text, "Zoe Zed")
         view.errorDialog.close()
 
-        server.setPathResponse(path + "addUser", 200, '{"status":0,"result":{"id":61,"n":"Zoe Zed","cId":4,"r":5}}')
+        server.setPathResponse(path + "addUser", 200, '{"status":0,"result":{"id":61,"n":"Zoe Zed","cId":4,"r":5}}', 300)
+        var additions = requestsTo("addUser").length
         dialog.standardButton(Dialog.Apply).clicked()
+        // A second Apply while the first is on its way would store the user twice.
+        tryVerify(function () { return !dialog.standardButton(Dialog.Apply).enabled }, 1000)
         tryVerify(function () { return !editor.userInCreation }, 3000)
+        compare(requestsTo("addUser").length, additions + 1)
         compare(JSON.parse(requestsTo("addUser").pop().body).user,
                 { "id": 0, "n": "Zoe Zed", "cId": 4, "r": 5, "bIn": false, "d": false, "a": false })
         verify(dialog.lastPage)
