@@ -32,6 +32,10 @@ EditEntityUi {
 
     isAcceptable: nameField.isAcceptable
 
+    function __isEnter(event) {
+        return event.key === Qt.Key_Return || event.key === Qt.Key_Enter
+    }
+
     onOpened: {
         if (entity) {
             nameField.text = entity.name
@@ -73,6 +77,8 @@ EditEntityUi {
             placeholderText: Strings.locationNamePlaceholder
             isAcceptable: text.length > 2
 
+            // Enter belongs to the field here, not to the dialog's default button.
+            Keys.onShortcutOverride: event.accepted = editor.__isEnter(event)
             onTextEdited: {
                 if (editor.entity && !editor.entity.domain)
                     domainField.text = text + ".org"
@@ -94,6 +100,7 @@ EditEntityUi {
             placeholderText: Strings.locationDomainPlaceholder
             isAcceptable: true
 
+            Keys.onShortcutOverride: event.accepted = editor.__isEnter(event)
             onAccepted: {
                 if (editor.isAcceptable)
                     editor.acceptCloseRequested()

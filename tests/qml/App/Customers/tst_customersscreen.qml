@@ -121,6 +121,10 @@ TestCase {
         verify(editor.isAcceptable)
         verify(editor.parentBox.visible)
         compare(editor.parentBox.currentText, "East")
+        // Enter goes from the name to the domain, and from there accepts.
+        keyClick(Qt.Key_Return)
+        verify(editor.domainField.activeFocus)
+        verify(view.editDialog.visible)
         editor.nameField.text = "Al"
         verify(!editor.isAcceptable)
         view.editDialog.reject()
@@ -141,7 +145,11 @@ TestCase {
         view.editCurrent()
         tryVerify(function () { return view.editDialog.opened })
         compare(editor.parentChoices.map(function (customer) { return customer.idd }).sort(), [20, 4])
-        view.editDialog.reject()
+        var updates = requestsTo("updateCustomer").length
+        editor.domainField.forceActiveFocus()
+        keyClick(Qt.Key_Return)
+        tryVerify(function () { return requestsTo("updateCustomer").length === updates + 1 }, 3000)
+        compare(JSON.parse(requestsTo("updateCustomer").pop().body).customer.n, "East")
     }
 
     function test_refusedWriteGivesTheInputBack() {
