@@ -63,6 +63,7 @@ QQC2.Pane {
         d.credentialsLogin = manager.createNewLocalLoginEntity()
         credentialsEditor.user = user
         credentialsEditor.entity = d.credentialsLogin
+        d.typedLoginName = loginName || ""
         credentialsDialog.open()
         if (loginName)
             credentialsEditor.loginField.text = loginName
@@ -198,6 +199,7 @@ QQC2.Pane {
 
         parent: QQC2.Overlay.overlay
         entityTypeName: qsTr("User Credentials")
+        onClosed: d.typedLoginName = ""
 
         entityEditorUi: LoginEditor {
             id: credentialsEditor
@@ -253,6 +255,15 @@ QQC2.Pane {
         function onInvokedFail(message) { d.reportFailure(message) }
     }
 
+    // The editor fills in the user's stored login name when it has listed the logins; a name
+    // the operator typed before a refusal stays.
+    Connections {
+        target: view.loginManager.listLogins
+        enabled: d.typedLoginName !== ""
+        // After the editor's own handler, whichever runs first.
+        function onInvokedOk() { Qt.callLater(d.restoreTypedLoginName) }
+    }
+
     Connections {
         target: view.loginManager.addLogin
         function onInvokedOk() {
@@ -278,10 +289,17 @@ QQC2.Pane {
         property var credentialsLogin: null
         property var storedLogin: null
         property var failedLogin: null
+        property string typedLoginName: ""
 
         function reportFailure(message) {
             errorDialog.reason = message || Strings.requestFailedError
             errorDialog.open()
+        }
+
+        function restoreTypedLoginName() {
+            if (typedLoginName)
+                credentialsEditor.loginField.text = typedLoginName
+            typedLoginName = ""
         }
 
         function userById(userId) {

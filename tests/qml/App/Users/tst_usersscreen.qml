@@ -219,13 +219,16 @@ TestCase {
         editor.passwordField.text = "another-pass"
         editor.confirmField.text = "another-pass"
         server.setPathResponse(path + "addLogin", 200, '{"status":6,"result":null}')
-        server.setPathResponse(path + "listLogins", 200, '{"status":0,"result":{"items":[]}}')
+        server.setPathResponse(path + "listLogins", 200, '{"status":0,"result":{"items":[{"userId":42,"data":{"login":"stored@example.com"}}]}}', 200)
         dialog.standardButton(Dialog.Ok).clicked()
         tryVerify(function () { return view.errorDialog.opened }, 3000)
         compare(view.errorDialog.reason, "Invalid argument!")
         view.errorDialog.close()
         tryVerify(function () { return dialog.opened }, 3000)
         compare(editor.user.idd, view.listView.list.model[0].idd)
+        // Also once the stored login name has been listed.
+        tryVerify(function () { return !editor.manager.listLogins.isLoading }, 3000)
+        wait(50)
         compare(editor.loginField.text, "renamed@example.com")
         dialog.reject()
     }
