@@ -50,10 +50,12 @@ QQC2.Pane {
         createDialog.open()
     }
 
+    // Edits and archiving go to copies, so the list shows only what the service stored.
     function editCurrent() {
         if (!currentUser)
             return
-        userEditor.entity = currentUser
+        d.edited = UserDeserializer.clone(currentUser)
+        userEditor.entity = d.edited
         editDialog.open()
     }
 
@@ -72,12 +74,14 @@ QQC2.Pane {
     function archiveCurrent() {
         if (!currentIsActive)
             return
-        archiveDialog.entity = currentUser
+        d.edited = UserDeserializer.clone(currentUser)
+        archiveDialog.entity = d.edited
         archiveDialog.open()
     }
 
     function storeUser(user) {
         var call = user.idd === 0 ? manager.addUser : manager.updateUser
+        d.storedUser = user
         call.user = user
         call.invoke()
     }
@@ -226,12 +230,18 @@ QQC2.Pane {
 
         parent: QQC2.Overlay.overlay
         entityTypeName: Strings.userEntityName
-        // A refused password comes back for mending; the typed login name is kept.
+        // A refused edit or password comes back for mending with what was typed.
         onClosed: {
             var login = d.failedLogin
+            var user = d.failedUser
             d.failedLogin = null
-            if (login && login.data)
+            d.failedUser = null
+            if (login && login.data) {
                 view.manageCredentials(d.userById(login.userId), login.data.login)
+            } else if (user) {
+                userEditor.entity = user
+                editDialog.open()
+            }
         }
     }
 
@@ -252,7 +262,12 @@ QQC2.Pane {
 
     Connections {
         target: view.manager.updateUser
-        function onInvokedFail(message) { d.reportFailure(message) }
+        function onInvokedFail(message) {
+            // An edit comes back for mending; a refused archiving has nothing to mend.
+            if (d.storedUser && !d.storedUser.archived)
+                d.failedUser = d.storedUser
+            d.reportFailure(message)
+        }
     }
 
     // The editor fills in the user's stored login name when it has listed the logins; a name
@@ -289,6 +304,9 @@ QQC2.Pane {
         property var credentialsLogin: null
         property var storedLogin: null
         property var failedLogin: null
+        property var edited: null
+        property var storedUser: null
+        property var failedUser: null
         property string typedLoginName: ""
 
         function reportFailure(message) {

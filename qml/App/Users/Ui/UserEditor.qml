@@ -47,7 +47,8 @@ EditEntityUi {
             return
         entity.name = nameField.text
         entity.disabled = disabledBox.checked
-        entity.customerId = locations[locationBox.currentIndex].idd
+        if (locationBox.currentIndex >= 0)
+            entity.customerId = locations[locationBox.currentIndex].idd
         if (roleBox.currentIndex >= 0)
             entity.role = roles[roleBox.currentIndex].idd
     }

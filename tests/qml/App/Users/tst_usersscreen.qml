@@ -152,6 +152,7 @@ TestCase {
         verify(!findChild(toolBar, "editUserButton").enabled)
         verify(!findChild(toolBar, "userPasswordButton").enabled)
         verify(findChild(toolBar, "addUserButton").enabled)
+        view.listView.list.model[0].archived = false
     }
 
     // A refused first step stays on the user page with the typed name; an accepted one moves to
@@ -205,6 +206,33 @@ TestCase {
         tryVerify(function () { return !dialog.visible })
         // The next creation starts on the first page again.
         verify(editor.userInCreation)
+    }
+
+    // A refused edit brings the editor back with the typed values; the list keeps what is stored.
+    function test_refusedEditKeepsTheInput() {
+        var view = openView()
+        view.listView.list.currentIndex = view.listView.list.model.findIndex(function (user) { return user.idd === 7 })
+        view.editCurrent()
+        var editor = view.editDialog.entityEditorUi
+        tryVerify(function () { return view.editDialog.opened })
+        editor.nameField.text = "Tom Renamed"
+        editor.chosenRole = Role.LocalAdministrator
+        editor.disabledBox.checked = true
+        server.setPathResponse(path + "updateUser", 200, '{"status":4,"result":null}')
+        var lists = requestsTo("listUsers").length
+        view.editDialog.accept()
+        tryVerify(function () { return view.errorDialog.opened }, 3000)
+        compare(view.errorDialog.reason, "Already exists!")
+        compare(JSON.parse(requestsTo("updateUser").pop().body).user,
+                { "id": 7, "n": "Tom Renamed", "cId": 9, "r": 5, "bIn": false, "d": true, "a": false })
+        tryVerify(function () { return requestsTo("listUsers").length > lists }, 3000)
+        verify(view.listView.list.model.some(function (user) { return user.name === "Tom Tech" && !user.disabled }))
+        view.errorDialog.close()
+        tryVerify(function () { return view.editDialog.opened }, 3000)
+        compare(editor.nameField.text, "Tom Renamed")
+        compare(editor.roleBox.currentText, "LocalAdministrator")
+        verify(editor.disabledBox.checked)
+        view.editDialog.reject()
     }
 
     // A refused password brings the credentials dialog back with the typed login name.
