@@ -7,9 +7,12 @@
 #include "ServiceProcess.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QQuickItem>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -255,6 +258,21 @@ private slots:
         QVERIFY(confirmWithOk());
         QVERIFY(goneWithin(QStringLiteral("messageLabel")));
         QVERIFY(backInOwnContext());
+    }
+
+    // The passwords typed here, for a new user's login among them, never reach the log.
+    void logHoldsNoPasswords()
+    {
+        const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        QByteArray log;
+        for (const QFileInfo &file : documents.entryInfoList({ QStringLiteral("ostrel_*.txt") })) {
+            QFile text(file.filePath());
+            QVERIFY(text.open(QIODevice::ReadOnly));
+            log += text.readAll();
+        }
+        QVERIFY(log.contains("addLogin"));
+        QVERIFY(!log.contains(newUser.password.toUtf8()));
+        QVERIFY(!log.contains(admin.password.toUtf8()));
     }
 
     void cleanupTestCase() { ConsoleRun::releaseConsoleLog(); }
