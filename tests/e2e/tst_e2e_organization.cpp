@@ -255,6 +255,8 @@ private slots:
                 && m_console.read(QStringLiteral("messageLabel"), "text").toString()
                     == QStringLiteral("Error! User handling failed! Access denied!"),
             networkTimeout);
+        // Only the report's OK is left once the question has faded out.
+        QVERIFY(goneWithin(QStringLiteral("userSwitchMessageLabel")));
         QVERIFY(confirmWithOk());
         QVERIFY(goneWithin(QStringLiteral("messageLabel")));
         QVERIFY(backInOwnContext());
