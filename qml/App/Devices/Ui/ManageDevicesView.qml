@@ -37,8 +37,10 @@ QQC2.Pane {
     readonly property alias filterEditor: filterEditor
 
     // The task and settings dialogs are wired by their own modules; until then they say so.
+    // Settings go to every device of the shared filter, even while its panel is hidden.
     function openSettingsForFound() {
-        underConstructionDialog.open()
+        settingsForAllDialog.deviceFilter = view.filter
+        settingsForAllDialog.open()
     }
 
     function openTaskForCurrentDevice() {
@@ -277,6 +279,13 @@ QQC2.Pane {
     ErrorEntityDialog {
         id: errorDialog
         objectName: "errorDialog"
+    }
+
+    DeviceSettingsForAllDialog {
+        id: settingsForAllDialog
+        objectName: "settingsForAllDialog"
+
+        onSettingsWritten: view.manager.reload()
     }
 
     QQC2.Dialog {

@@ -39,7 +39,13 @@ Item {
             server.setPathResponse("/QuillonService.svc/listFirmwares", 200, '{"status":0,"result":{"items":[{"id":"f2","n":"b 2"},{"id":"f1","n":"A 1"}]}}')
             server.setPathResponse("/QuillonService.svc/listModels", 200, '{"status":0,"result":{"items":[]}}')
             server.setPathResponse("/QuillonService.svc/listCustomers", 200, '{"status":0,"result":{"items":[{"id":4,"n":"Hall, \\"B\\""}]}}')
+            answerSettings()
             server.setDefaultResponse(200, '{"status":0,"result":null}')
+        }
+
+        // The current device's settings are listed too; they must not take queued answers.
+        function answerSettings() {
+            server.setPathResponse("/QuillonService.svc/listSettings", 200, '{"status":0,"result":{"items":[]}}')
         }
 
         // The answer to every device list from now on.
@@ -67,6 +73,7 @@ Item {
         function exportAnswers(answers) {
             wait(50)
             server.clearPathResponses()
+            answerSettings()
             answers.forEach(function (answer) { server.enqueue(200, answer) })
         }
 
