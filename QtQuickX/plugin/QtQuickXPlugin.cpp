@@ -22,6 +22,7 @@
 #include "GraphicElement.h"
 #include "GraphicItem.h"
 #include "GroupPath.h"
+#include "HttpRequest.h"
 #include "IntersectionPath.h"
 #include "Knot.h"
 #include "LocalIO.h"
@@ -191,6 +192,8 @@ void QtQuickXPlugin::registerTypes(const char *uri)
     qmlRegisterType<ConditionArgument>(uri, 1, 0, "ConditionArgument");
     // 52 TextController
     qmlRegisterType<TextController>(uri, 1, 0, "TextController");
+    // The bounded HTTP exchange under FileLoader.
+    qmlRegisterType<HttpRequest>(uri, 1, 0, "HttpRequest");
 
     // 53 QtQuickX
     qmlRegisterSingletonType<QtQuickX>(

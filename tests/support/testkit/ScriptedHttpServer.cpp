@@ -87,8 +87,20 @@ void ScriptedHttpServer::respond(QTcpSocket *socket, const Response &response)
     }
     QByteArray reply = "HTTP/1.1 " + QByteArray::number(response.status) + " Scripted\r\n";
     reply += "Content-Type: " + response.contentType + "\r\n";
-    reply += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
-    reply += "Connection: keep-alive\r\n\r\n";
-    reply += response.body;
-    socket->write(reply);
+    for (const auto &header : response.headers)
+        reply += header.first + ": " + header.second + "\r\n";
+    if (response.omitContentLength) {
+        reply += "Connection: close\r\n\r\n";
+    } else {
+        reply += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
+        reply += "Connection: keep-alive\r\n\r\n";
+    }
+    if (response.stallAfterBytes >= 0) {
+        // The rest of the body never comes; the connection stays open.
+        socket->write(reply + response.body.left(response.stallAfterBytes));
+        return;
+    }
+    socket->write(reply + response.body);
+    if (response.omitContentLength)
+        socket->disconnectFromHost();
 }

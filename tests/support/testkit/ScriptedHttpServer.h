@@ -4,6 +4,7 @@
 #include <QList>
 #include <QMap>
 #include <QObject>
+#include <QPair>
 #include <QQueue>
 #include <QTcpServer>
 #include <QUrl>
@@ -28,6 +29,12 @@ public:
         QByteArray contentType = "application/json";
         int delayMs = 0;
         bool dropConnection = false;
+        // Further header lines, e.g. a Location for redirects.
+        QList<QPair<QByteArray, QByteArray>> headers;
+        // >= 0: the headers and this many bytes of the body are sent, then nothing more.
+        int stallAfterBytes = -1;
+        // The body is sent without a Content-Length and ended by closing the connection.
+        bool omitContentLength = false;
     };
 
     explicit ScriptedHttpServer(QObject *parent = nullptr);
