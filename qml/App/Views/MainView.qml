@@ -52,6 +52,7 @@ Pane {
                         objectName: "titleLabel"
                         Layout.fillWidth: true
                         text: Navigator.currentItemTitle
+                        textFormat: Text.PlainText
                         visible: text !== ""
                         font.pixelSize: 20
                         horizontalAlignment: Text.AlignRight
@@ -95,6 +96,10 @@ Pane {
             Layout.fillWidth: true
             Layout.fillHeight: true
         }
+    }
+
+    SessionExpiredDialog {
+        parent: Overlay.overlay
     }
 
     Connections {
