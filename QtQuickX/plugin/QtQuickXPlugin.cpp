@@ -48,6 +48,7 @@
 #include "Rect.h"
 #include "RectanglePath.h"
 #include "RefPath.h"
+#include "ScriptDateJson.h"
 #include "SharingUtility.h"
 #include "SimplifyPath.h"
 #include "SnapToPixelPath.h"
@@ -243,5 +244,6 @@ void QtQuickXPlugin::registerTypes(const char *uri)
 void QtQuickXPlugin::initializeEngine(QQmlEngine *engine, const char *uri)
 {
     qDebug() << "QtQuickXPlugin::initializeEngine";
+    ScriptDateJson::setEngine(engine);
     QQmlExtensionPlugin::initializeEngine(engine, uri);
 }
