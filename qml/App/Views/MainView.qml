@@ -98,6 +98,14 @@ Pane {
         }
     }
 
+    // Back from a sub-page by keyboard; a page at the root has nothing to go back to.
+    Shortcut {
+        objectName: "backShortcut"
+        sequences: ["Esc", "Alt+Left"]
+        enabled: stack.depth > 1 && !stack.busy
+        onActivated: Navigator.pop()
+    }
+
     SessionExpiredDialog {
         parent: Overlay.overlay
     }
