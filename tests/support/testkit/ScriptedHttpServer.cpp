@@ -21,7 +21,12 @@ ScriptedHttpServer::~ScriptedHttpServer()
 
 bool ScriptedHttpServer::start()
 {
-    return m_server.listen(QHostAddress::LocalHost, 0);
+    return start(0);
+}
+
+bool ScriptedHttpServer::start(quint16 port)
+{
+    return m_server.listen(QHostAddress::LocalHost, port);
 }
 
 QUrl ScriptedHttpServer::url(const QString &path) const

@@ -41,6 +41,8 @@ public:
     ~ScriptedHttpServer() override;
 
     bool start();
+    // Listens on this loopback port (one a test reserved before the server could exist).
+    bool start(quint16 port);
     quint16 port() const { return m_server.serverPort(); }
     QUrl url(const QString &path = QString()) const;
 
