@@ -200,6 +200,19 @@ TestCase {
         tryVerify(function () { return !dialog.visible }, 2000)
     }
 
+    // The name lookup after a sign-in asks for one user: a flood of users builds one entity.
+    function test_lookupOfOneUserBuildsOne() {
+        var users = []
+        for (var i = 0; i < 5000; ++i)
+            users.push({ "id": 42, "n": "User " + i })
+        server.setPathAnswer("/QuillonService.svc/listUsers", { "body": JSON.stringify({ "status": 0, "result": { "items": users } }) })
+        server.setPathAnswer("/QuillonService.svc/login", { "body": grantedAnswer })
+        signInWithPassword()
+        tryCompare(AuthManager.currentLoginInfo, "userName", "User 0", 5000)
+        compare(AuthManager.userManager.listUsers.result.length, 1)
+        compare(AuthManager.userManager.listUsers.droppedItems, 4999)
+    }
+
     // Before signing in, an expired answer of a stray call opens nothing.
     function test_expiredAnswerBeforeSignInOpensNothing() {
         server.setPathAnswer("/QuillonService.svc/listTags", { "body": '{"status":2,"result":null}' })
