@@ -157,12 +157,20 @@ TestCase {
 
     // An error page that echoes the request, and is long: the log keeps a short start of it with
     // no secret in it.
-    function test_failedAnswerIsLoggedShortAndMasked() {
+    function test_failedAnswerIsLoggedShortAndMasked_data() {
+        return [
+            { tag: "echo at the start", lead: 0 },
+            // The token begins just before the logged start ends: not even its first part shows.
+            { tag: "secret across the cut", lead: 150 }
+        ]
+    }
+
+    function test_failedAnswerIsLoggedShortAndMasked(data) {
         var password = "Pa55-word-never-logged"
         var token = "tok-4f2a9c0d-never-logged"
         var body = JSON.stringify({ "sessionToken": token, "data": { "login": "op@example.com", "password": password } })
-        var echo = "<html><body>Bad request: " + body.replace(/"/g, "&quot;") + " sessionToken=" + token
-                + " " + password + "</body></html>"
+        var echo = new Array(data.lead + 1).join("-") + token + " <html><body>Bad request: "
+                + body.replace(/"/g, "&quot;") + " sessionToken=" + token + " " + password + "</body></html>"
         server.setPathAnswer("/svc/echo", { "status": 500, "prefix": echo, "unit": "padding ", "count": 200000 })
         var loader = makeLoader({ "source": server.url + "/svc/echo", "requestBody": body })
         var failed = spyOn(loader, "error")
@@ -174,6 +182,7 @@ TestCase {
         verify(logged.indexOf("FileLoader error loading") >= 0, logged)
         verify(logged.indexOf(password) < 0, logged)
         verify(logged.indexOf(token) < 0, logged)
+        verify(logged.indexOf(token.substring(0, 8)) < 0, logged)
         verify(messageLog.length < 1000, "log grew by " + messageLog.length)
         compare(loader.status, 500)
         verify(loader.errorString.indexOf("answered HTTP 500") >= 0, loader.errorString)
