@@ -30,7 +30,7 @@ public:
         int delayMs = 0;
         bool dropConnection = false;
         // Further header lines, e.g. a Location for redirects.
-        QList<QPair<QByteArray, QByteArray>> headers;
+        QList<QPair<QByteArray, QByteArray>> headers = {};
         // >= 0: the headers and this many bytes of the body are sent, then nothing more.
         int stallAfterBytes = -1;
         // The body is sent without a Content-Length and ended by closing the connection.
