@@ -14,7 +14,8 @@ TestCase {
 
     Button { id: button; text: testCase.markup }
     ToolButton { id: toolButton; text: testCase.markup; display: QQC2.AbstractButton.TextOnly }
-    ListViewItem { id: row; text: testCase.markup }
+    // Outside a view a row has no index of its own.
+    ListViewItem { id: row; property int index: 0; text: testCase.markup }
 
     function labelOf(control) {
         var children = control.contentItem.children
