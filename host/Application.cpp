@@ -1,6 +1,7 @@
 #include "Application.h"
 
 #include "BuildInfo.h"
+#include "CommandLineOptions.h"
 #include "OstrelModule.h"
 #include "ServiceUriOption.h"
 #include "StartupIncubationController.h"
@@ -8,7 +9,6 @@
 #include <QtQuickX.h>
 #include <QuickInMemoryImageProvider.h>
 
-#include <QCommandLineParser>
 #include <QDebug>
 #include <QIcon>
 #include <QMessageBox>
@@ -71,18 +71,10 @@ int Application::run()
 
 bool Application::processCommandLine(int &exitCode)
 {
-    QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption helpOption = parser.addHelpOption();
-    parser.addOption(
-        QCommandLineOption(QStringLiteral("clog"), QStringLiteral("Enable log output to console")));
-    parser.addOption(QCommandLineOption(QStringLiteral("log"),
-        QStringLiteral("Enable log output to file.\nFile name will be: "
-                       "<Documents>\\ostrel_<yyMMdd-hhmmss>.txt.")));
-    const QCommandLineOption serviceUriOption(QStringLiteral("service-uri"),
-        QStringLiteral("Use the management service at <uri> (kept in the settings)."),
-        QStringLiteral("uri"));
-    parser.addOption(serviceUriOption);
+    CommandLineOptions options;
+    QCommandLineParser &parser = options.parser();
+    const QCommandLineOption &helpOption = options.help();
+    const QCommandLineOption &serviceUriOption = options.serviceUri();
     parser.parse(QCoreApplication::arguments());
 
     if (parser.isSet(helpOption)) {

@@ -2,12 +2,14 @@
 
 #include "Application.h"
 #include "BuildInfo.h"
+#include "CommandLineOptions.h"
 #include "OutputMessageHandler.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QLocale>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -21,6 +23,21 @@ bool hasArgument(int argc, char **argv, const char *option)
             return true;
     }
     return false;
+}
+
+// Without a display the application object cannot be made, so the help is printed here.
+bool printedHelpWithoutDisplay(int argc, char **argv)
+{
+    if (CommandLineOptions::displayAvailable())
+        return false;
+    QCoreApplication application(argc, argv);
+    CommandLineOptions options;
+    options.parser().parse(QCoreApplication::arguments());
+    if (!options.parser().isSet(options.help()))
+        return false;
+    std::fputs(qPrintable(options.parser().helpText()), stdout);
+    std::fflush(stdout);
+    return true;
 }
 
 int runApplication(int &argc, char **argv)
@@ -72,7 +89,8 @@ int consoleMain(int argc, char **argv)
         QCoreApplication::setApplicationName(QStringLiteral("Kestrum Console"));
         QCoreApplication::setApplicationVersion(BuildInfo::buildVersion());
 
-        result = runApplication(argc, argv);
+        if (!printedHelpWithoutDisplay(argc, argv))
+            result = runApplication(argc, argv);
     }
     return result;
 }

@@ -1,22 +1,33 @@
 #include "NetworkManager.h"
 
+#include <HttpRequest.h>
+#include <ResponseExcerpt.h>
+
 #include <QDebug>
 #include <QMetaEnum>
 #include <QNetworkRequest>
 
 NetworkManager::NetworkManager(QObject *parent)
     : QObject(parent)
+    , m_timeout(HttpRequest::DefaultTimeout)
+    , m_maxAnswerSize(HttpRequest::DefaultMaxResponseSize)
 {
     qRegisterMetaType<QNetworkReply::NetworkError>("QNetworkReply::NetworkError");
+    m_deadline.setSingleShot(true);
+    connect(&m_deadline, &QTimer::timeout, this, &NetworkManager::onDeadline);
 }
 
 void NetworkManager::runRequest(const QUrl &uri, const QByteArray &verb, const QByteArray &body)
 {
-    qDebug() << "NetworkManager::request" << verb << body;
+    qDebug() << "NetworkManager::request" << verb << ResponseExcerpt::maskedBody(body);
     m_buffer.clear();
+    m_requestBody = body;
 
     QNetworkRequest request(uri);
     request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/json"));
+    // The body goes only where it was addressed.
+    request.setAttribute(
+        QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     // The verb is only logged: every request is a POST.
     QNetworkReply *reply = m_accessManager.post(request, body);
     m_currentReply = reply;
@@ -27,6 +38,8 @@ void NetworkManager::runRequest(const QUrl &uri, const QByteArray &verb, const Q
         SLOT(downloadProgress(qlonglong, qlonglong)));
     connect(reply, SIGNAL(error(QNetworkReply::NetworkError)), this,
         SLOT(networkError(QNetworkReply::NetworkError)));
+    if (m_timeout > 0)
+        m_deadline.start(m_timeout);
 }
 
 void NetworkManager::readData()
@@ -37,13 +50,20 @@ void NetworkManager::readData()
     const qint64 available = m_currentReply->bytesAvailable();
     if (available == 0)
         return;
+    if (m_maxAnswerSize > 0 && m_buffer.size() + available > m_maxAnswerSize) {
+        dropAnswer("answer larger than the bound");
+        return;
+    }
     m_buffer.append(m_currentReply->read(available));
 }
 
 void NetworkManager::requestCompleted()
 {
+    if (sender() == m_currentReply)
+        m_deadline.stop();
     qDebug() << "NetworkManager::requestFinished()" << m_currentReply.data();
-    qDebug() << "Bytes:" << m_buffer;
+    qDebug() << "Bytes:" << m_buffer.size()
+             << qUtf8Printable(ResponseExcerpt::of(m_buffer, m_requestBody));
     emit requestFinished(m_buffer);
 
     // Replies are released once their answer has been handed on.
@@ -65,4 +85,20 @@ void NetworkManager::downloadProgress(qlonglong bytesReceived, qlonglong bytesTo
 {
     Q_UNUSED(bytesReceived)
     Q_UNUSED(bytesTotal)
+}
+
+void NetworkManager::onDeadline()
+{
+    dropAnswer("no answer within the deadline");
+}
+
+// Ends the current reply with nothing of its answer kept; it still finishes as a network error.
+void NetworkManager::dropAnswer(const char *reason)
+{
+    qDebug() << "NetworkManager:" << reason;
+    m_deadline.stop();
+    m_buffer.clear();
+    m_buffer.squeeze();
+    if (m_currentReply)
+        m_currentReply->abort();
 }

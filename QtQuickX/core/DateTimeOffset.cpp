@@ -1,5 +1,7 @@
 #include "DateTimeOffset.h"
 
+#include "ScriptDateJson.h"
+
 #include <QJSValue>
 #include <QJsonObject>
 #include <QTimeZone>
@@ -55,6 +57,11 @@ QJsonValue DateTimeOffset::jsonValue() const
             + QLatin1String(")/"));
     object.insert(offsetMinutesKey(), m_value.offsetFromUtc() / 60);
     return object;
+}
+
+QJSValue DateTimeOffset::scriptJsonValue() const
+{
+    return ScriptDateJson::make(jsonValue());
 }
 
 DateTimeOffset DateTimeOffset::fromJsonObject(const QVariant &object)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QJSValue>
 #include <QJsonValue>
 #include <QLocale>
 #include <QMetaType>
@@ -11,7 +12,8 @@
 class DateTimeOffset
 {
     Q_GADGET
-    Q_PROPERTY(QJsonValue jsonValue READ jsonValue)
+    // Read as a property or called as a method alike (see ScriptDateJson).
+    Q_PROPERTY(QJSValue jsonValue READ scriptJsonValue)
     Q_PROPERTY(QDateTime value READ value)
     Q_PROPERTY(bool isValid READ isValid)
     Q_PROPERTY(DateTimeOffset beginOfTheMonth READ beginOfTheMonth)
@@ -31,6 +33,7 @@ public:
 
     // The wire form {"DateTime": "/Date(<ms>)/", "OffsetMinutes": <n>}; null for an invalid value.
     QJsonValue jsonValue() const;
+    QJSValue scriptJsonValue() const;
     // Reads the wire form from a QVariantMap, QJsonObject or QJsonValue; invalid otherwise.
     static DateTimeOffset fromJsonObject(const QVariant &object);
     static DateTimeOffset fromJsonObject(const QVariantMap &object);

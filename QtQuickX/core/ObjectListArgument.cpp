@@ -4,9 +4,23 @@
 #include <private/qv4arrayobject_p.h>
 #include <private/qv4qobjectwrapper_p.h>
 
+#include <QQmlListReference>
+
 #include <limits>
 
 namespace {
+
+// A QML list property (such as an item's children) as the list of its objects.
+bool listPropertyObjects(const QVariant &value, QObjectList *objects)
+{
+    if (value.userType() != qMetaTypeId<QQmlListReference>())
+        return false;
+    const QQmlListReference list = value.value<QQmlListReference>();
+    const int count = list.canCount() && list.canAt() ? list.count() : 0;
+    for (int i = 0; i < count; ++i)
+        objects->append(list.at(i));
+    return true;
+}
 
 QObject *toObject(const QVariant &value)
 {
@@ -24,6 +38,11 @@ ObjectListArgument::ObjectListArgument(const QVariant &argument)
     QVariant value = argument;
     if (value.userType() == qMetaTypeId<QJSValue>()) {
         const QJSValue script = value.value<QJSValue>();
+        if (script.isObject() && !script.isArray() && !script.isQObject()
+            && listPropertyObjects(script.toVariant(), &m_objects)) {
+            m_count = m_objects.size();
+            return;
+        }
         if (!script.isArray()) {
             m_objects.append(toObject(value));
             m_count = 1;
@@ -43,7 +62,9 @@ ObjectListArgument::ObjectListArgument(const QVariant &argument)
         }
         value = script.toVariant();
     }
-    if (value.userType() == qMetaTypeId<QObjectList>()) {
+    if (listPropertyObjects(value, &m_objects)) {
+        m_count = m_objects.size();
+    } else if (value.userType() == qMetaTypeId<QObjectList>()) {
         m_objects = value.value<QObjectList>();
         m_count = m_objects.size();
     } else if (value.userType() == QMetaType::QVariantList) {

@@ -22,6 +22,7 @@
 #include "GraphicElement.h"
 #include "GraphicItem.h"
 #include "GroupPath.h"
+#include "HttpRequest.h"
 #include "IntersectionPath.h"
 #include "Knot.h"
 #include "LocalIO.h"
@@ -47,6 +48,7 @@
 #include "Rect.h"
 #include "RectanglePath.h"
 #include "RefPath.h"
+#include "ScriptDateJson.h"
 #include "SharingUtility.h"
 #include "SimplifyPath.h"
 #include "SnapToPixelPath.h"
@@ -191,6 +193,8 @@ void QtQuickXPlugin::registerTypes(const char *uri)
     qmlRegisterType<ConditionArgument>(uri, 1, 0, "ConditionArgument");
     // 52 TextController
     qmlRegisterType<TextController>(uri, 1, 0, "TextController");
+    // The bounded HTTP exchange under FileLoader.
+    qmlRegisterType<HttpRequest>(uri, 1, 0, "HttpRequest");
 
     // 53 QtQuickX
     qmlRegisterSingletonType<QtQuickX>(
@@ -240,5 +244,6 @@ void QtQuickXPlugin::registerTypes(const char *uri)
 void QtQuickXPlugin::initializeEngine(QQmlEngine *engine, const char *uri)
 {
     qDebug() << "QtQuickXPlugin::initializeEngine";
+    ScriptDateJson::setEngine(engine);
     QQmlExtensionPlugin::initializeEngine(engine, uri);
 }

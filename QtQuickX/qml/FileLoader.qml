@@ -1,15 +1,18 @@
 import QtQuick 2.15
 import QtQuickX 1.0
 
-// An HTTP (or local) loader over the script engine's XMLHttpRequest.
+// An HTTP (or local) loader over the bounded HttpRequest.
 // By default one request is outstanding at a time and a new load aborts the previous one;
 // with `concurrent` a new load leaves requests already on their way to finish.
+// Every request is bounded: `timeOutInterval` is the deadline of the whole exchange (headers and
+// body), `maxResultSize` the largest answer read, and no redirect leads to another origin.
 QmlObject {
     id: loader
 
     property bool manual: false
     property int retryInterval: 0
     property int timeOutInterval: 10000
+    property real maxResultSize: 32 * 1024 * 1024
     property url source: ""
     property string result: ""
     property var requestBody: null
@@ -21,9 +24,14 @@ QmlObject {
     property string requestMethod: "GET"
     property bool concurrent: false
     readonly property bool isReadyAndOk: readyState === 4 && __lastSucceeded
+    // The last finished request succeeded; `result` is its answer.
+    readonly property bool succeeded: __lastSucceeded
     readonly property bool isLoading: __outstandingCount > 0
     property int readyState: 0
     property int status: 0
+    // Why the last request failed, for the operator: unreachable, timed out, too large,
+    // redirected or an HTTP error; empty after a success.
+    property string errorString: ""
 
     property bool __lastSucceeded: false
     property int __outstandingCount: 0
@@ -49,33 +57,32 @@ QmlObject {
         __outstanding = []
         __outstandingCount = 0
         for (var i = 0; i < pending.length; ++i)
-            __cancel(pending[i])
+            __release(pending[i])
         retryTimer.stop()
         reloadDebounce.abort()
     }
 
-    // Without an HTTP status a remote request has failed (refused, unresolved, TLS);
-    // local files and resources have no status at all.
-    function __isSuccess(requestStatus, url) {
-        if (requestStatus === 200)
-            return true
-        return requestStatus === 0 && !/^https?:/i.test(url)
+    function __release(request) {
+        request.abort()
+        request.destroy()
     }
 
-    function __cancel(entry) {
-        entry.request.onreadystatechange = null
-        entry.timer.destroy()
-        entry.request.abort()
-    }
-
-    function __forget(entry) {
-        var index = __outstanding.indexOf(entry)
+    function __forget(request) {
+        var index = __outstanding.indexOf(request)
         if (index < 0)
             return false
         __outstanding.splice(index, 1)
         __outstandingCount = __outstanding.length
-        entry.timer.destroy()
         return true
+    }
+
+    function __headers() {
+        var headers = {}
+        if (requestHeaders) {
+            for (var name in requestHeaders)
+                headers[name] = String(requestHeaders[name])
+        }
+        return headers
     }
 
     function __load() {
@@ -84,71 +91,55 @@ QmlObject {
         if (!enabled)
             return
         readyState = 0
-        var url = String(source)
-        var request = new XMLHttpRequest()
-        var entry = {
-            "request": request,
-            "url": url,
-            "timer": timeOutTimer.createObject(loader, { "interval": timeOutInterval })
-        }
-        __outstanding.push(entry)
-        __outstandingCount = __outstanding.length
-        request.open(requestMethod, url, true)
-        if (responseType)
-            request.responseType = responseType
-        if (requestHeaders) {
-            for (var name in requestHeaders)
-                request.setRequestHeader(name, requestHeaders[name])
-        }
-        request.onreadystatechange = function () {
-            loader.__onReadyStateChange(entry)
-        }
-        entry.timer.triggered.connect(function () {
-            loader.__onTimeOut(entry)
+        var request = requestComponent.createObject(loader, {
+            "timeout": timeOutInterval,
+            "maxResponseSize": maxResultSize
         })
-        if (requestBody)
-            request.send(requestBody)
-        else
-            request.send()
-        if (__outstanding.indexOf(entry) < 0)
-            return
-        if (timeOutInterval > 0)
-            entry.timer.start()
+        __outstanding.push(request)
+        __outstandingCount = __outstanding.length
+        request.readyStateChanged.connect(function () {
+            loader.__onReadyStateChange(request)
+        })
+        request.finished.connect(function () {
+            loader.__onFinished(request)
+        })
+        request.send(requestMethod, source, __headers(), requestBody ? String(requestBody) : "")
         started()
     }
 
-    function __onReadyStateChange(entry) {
-        if (__outstanding.indexOf(entry) < 0)
-            return
-        var request = entry.request
-        // The time-out bounds only the wait for the first answer of the server.
-        entry.timer.stop()
-        if (request.readyState !== XMLHttpRequest.DONE) {
+    function __onReadyStateChange(request) {
+        if (__outstanding.indexOf(request) >= 0 && request.readyState < 4)
             readyState = request.readyState
+    }
+
+    function __onFinished(request) {
+        if (!__forget(request))
+            return
+        var failure = request.failure
+        errorString = request.errorString
+        request.destroy()
+        if (failure === HttpRequest.TimedOut) {
+            // The answer so far is dropped; a previous result stays.
+            console.warn("FileLoader time-out loading '" + source + "':", errorString)
+            if (!concurrent)
+                abort()
+            timeOut()
             return
         }
-        __forget(entry)
-        var succeeded = __isSuccess(request.status, entry.url)
+        var succeeded = failure === HttpRequest.NoFailure
+        // Set first, so that whatever reads the result sees whether it is an answer or an error.
+        __lastSucceeded = succeeded
         result = request.responseText
         status = request.status
-        __lastSucceeded = succeeded
         readyState = 4
         if (succeeded) {
             readyAndOk()
         } else {
-            console.warn("FileLoader error loading '" + entry.url + "': " + result)
+            // A failed answer is logged by its start only: it may echo a token or a password.
+            console.warn("FileLoader error loading '" + source + "':", errorString,
+                         request.logExcerpt())
             error()
         }
-    }
-
-    function __onTimeOut(entry) {
-        if (!__forget(entry))
-            return
-        entry.request.onreadystatechange = null
-        entry.request.abort()
-        if (!concurrent)
-            abort()
-        timeOut()
     }
 
     function __scheduleAutomaticLoad() {
@@ -182,7 +173,7 @@ QmlObject {
     }
 
     Component {
-        id: timeOutTimer
-        Timer { repeat: false }
+        id: requestComponent
+        HttpRequest {}
     }
 }

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuickX 1.0
 import App.Constants 1.0
+import Datamizer 1.0
 import "qrc:///Datamizer/LogMasking.js" as LogMasking
 
 // One method of the management service: posts the JSON body to baseUrl/method and
@@ -21,6 +22,15 @@ QmlObject {
     property alias concurrent: serviceLoader.concurrent
     readonly property alias isLoading: serviceLoader.isLoading
     readonly property string status: jsonResult ? String(jsonResult["status"]) : "-1"
+    // Answers of the management service carry a "status"; other sources (a catalogue file)
+    // set this to false and are taken as they are.
+    property bool statusRequired: true
+    // The answer may be used: only the number 0 is a successful status.
+    readonly property bool answerOk: serviceLoader.succeeded && __answerOk(jsonResult)
+    // Largest answer read, in bytes; a larger one fails unread.
+    property alias maxResultSize: serviceLoader.maxResultSize
+    // Deadline of a whole call, in ms.
+    property alias timeOutInterval: serviceLoader.timeOutInterval
     readonly property FileLoader loader: serviceLoader
 
     readonly property var __parsedResult: __parse(serviceLoader.result)
@@ -41,19 +51,14 @@ QmlObject {
     }
 
     function hasErrors() {
-        if (!jsonResult)
+        if (jsonResult === null || jsonResult === undefined)
             return false
-        var code = jsonResult["status"]
-        return typeof code === "number" && code >= 1 && code <= 7 && Math.floor(code) === code
+        return !__answerOk(jsonResult)
     }
 
     function findReason() {
         var code = jsonResult ? jsonResult["status"] : undefined
         switch (code) {
-        case undefined:
-        case 0:
-        case 1:
-            return Strings.unknownError
         case 2:
             return Strings.unauthentificatedError
         case 3:
@@ -67,7 +72,20 @@ QmlObject {
         case 7:
             return Strings.wrongContextError
         }
-        return undefined
+        return Strings.unknownError
+    }
+
+    function __isRecord(answer) {
+        return answer !== null && typeof answer === "object" && !Array.isArray(answer)
+    }
+
+    function __answerOk(answer) {
+        if (answer === null || answer === undefined)
+            return false
+        if (!statusRequired)
+            return typeof answer !== "object" || answer["status"] === undefined
+                    || answer["status"] === 0
+        return __isRecord(answer) && answer["status"] === 0
     }
 
     // An answer that is not JSON gives no result instead of keeping a stale one.
@@ -84,12 +102,21 @@ QmlObject {
 
     function __onAnswer() {
         invoked()
-        if (!__parsedResult.valid)
-            invokedFail("")
-        else if (hasErrors())
+        if (!__parsedResult.valid || (statusRequired && !__isRecord(jsonResult))) {
+            invokedFail(Strings.unreadableAnswerError)
+        } else if (hasErrors()) {
+            // Status 2: the session token is no longer valid.
+            if (jsonResult["status"] === 2)
+                ServiceEvents.sessionExpired(method)
             invokedFail(findReason())
-        else
+        } else {
             invokedOk()
+        }
+    }
+
+    function __onTransportFailure() {
+        console.log("Datamizer::onError", method)
+        invokedFail(serviceLoader.errorString)
     }
 
     onInvoked: console.log("Datamizer.invoked")
@@ -110,9 +137,7 @@ QmlObject {
         onResultChanged: console.log("Method:", service.method, "Result:",
                                       result ? result.length : 0, "bytes")
         onReadyAndOk: service.__onAnswer()
-        onError: {
-            console.log("Datamizer::onError")
-            service.invokedFail("")
-        }
+        onError: service.__onTransportFailure()
+        onTimeOut: service.__onTransportFailure()
     }
 }

@@ -14,6 +14,8 @@ CollectionService {
     property int offset: 35
     property int amount: 100
     property int position: 0
+    // A page never builds more entities than were asked for.
+    maxItems: amount
 
     property int __total: 0
 

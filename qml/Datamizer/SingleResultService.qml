@@ -7,7 +7,8 @@ DatamizerService {
     property Component delegate
     property string singleResultProperty: "result"
     readonly property var result: {
-        var payload = jsonResult ? jsonResult[singleResultProperty] : null
+        // A failed answer builds nothing, whatever it carries.
+        var payload = answerOk ? jsonResult[singleResultProperty] : null
         if (!payload || !delegate)
             return null
         return delegate.createObject(null, { "modelData": payload })

@@ -9,6 +9,8 @@ Controls.Label {
     objectName: "messageLabel"
     width: Math.min(Math.ceil(metrics.advanceWidth), 480)
     wrapMode: Text.WordWrap
+    // Reasons and names in messages come from the service.
+    textFormat: Text.PlainText
 
     TextMetrics {
         id: metrics

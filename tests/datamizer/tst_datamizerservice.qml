@@ -128,26 +128,27 @@ TestCase {
         compare(service.result, null)
     }
 
-    function test_statusesThatAreNoError_data() {
+    // Only the number 0 is success: a missing or unknown status is a failure.
+    function test_statusesAndTheirOutcome_data() {
         return [
-            { tag: "ok", body: '{"status":0,"result":{"items":[]}}' },
-            { tag: "no status", body: '{"result":{"items":[]}}' },
-            { tag: "unknown code", body: '{"status":9,"result":{"items":[]}}' }
+            { tag: "ok", body: '{"status":0,"result":{"items":[]}}', ok: true },
+            { tag: "no status", body: '{"result":{"items":[]}}', ok: false },
+            { tag: "unknown code", body: '{"status":9,"result":{"items":[]}}', ok: false }
         ]
     }
 
-    function test_statusesThatAreNoError(data) {
+    function test_statusesAndTheirOutcome(data) {
         var service = makeService(collectionComponent)
         var spies = answer(service, 200, data.body)
-        compare(spies.ok.count, 1)
-        compare(spies.failed.count, 0)
-        verify(!service.hasErrors())
+        compare(spies.ok.count, data.ok ? 1 : 0)
+        compare(spies.failed.count, data.ok ? 0 : 1)
+        compare(service.hasErrors(), !data.ok)
     }
 
-    function test_reasonOfUnknownCodeIsUndefined() {
+    function test_reasonOfUnknownCodeIsTheUnknownError() {
         var service = makeService(collectionComponent)
         answer(service, 200, '{"status":12}')
-        compare(service.findReason(), undefined)
+        compare(service.findReason(), Strings.unknownError)
     }
 
     function test_collectionPaths_data() {
@@ -236,8 +237,8 @@ TestCase {
 
     function test_transportFailuresFail_data() {
         return [
-            { tag: "http error", status: 500, body: '{"status":1}', refused: false },
-            { tag: "no status", status: null, body: "", refused: true }
+            { tag: "http error", status: 500, body: '{"status":1}', refused: false, text: "answered HTTP 500" },
+            { tag: "no status", status: null, body: "", refused: true, text: "connection refused" }
         ]
     }
 
@@ -248,7 +249,8 @@ TestCase {
         var spies = answer(service, data.status, data.body)
         compare(spies.invoked.count, 0)
         compare(spies.ok.count, 0)
-        compare(spies.failed.signalArguments[0][0], "")
+        var message = spies.failed.signalArguments[0][0]
+        verify(message.indexOf(data.text) >= 0, message)
     }
 
     function test_answerThatIsNotJsonFails() {
@@ -262,7 +264,7 @@ TestCase {
         compare(service.result, null)
     }
 
-    function test_timeOutReportsNothing() {
+    function test_timeOutFailsWithAMessage() {
         var service = makeService(collectionComponent)
         service.loader.timeOutInterval = 100
         server.enqueue(200, '{"status":0}', 600)
@@ -273,7 +275,9 @@ TestCase {
         compare(invoking.count, 1)
         tryCompare(service, "isLoading", false, 1000)
         wait(700)
-        compare(invoked.count + failed.count, 0)
+        compare(invoked.count, 0)
+        compare(failed.count, 1)
+        verify(failed.signalArguments[0][0].indexOf("did not answer within 0.1 s") >= 0)
     }
 
     function test_twoQuickCalls_data() {

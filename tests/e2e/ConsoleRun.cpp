@@ -4,7 +4,10 @@
 #include "OutputMessageHandler.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -79,4 +82,17 @@ void ConsoleRun::releaseConsoleLog()
 {
     qInstallMessageHandler(testLogHandler);
     testLogHandler = nullptr;
+}
+
+QByteArray ConsoleRun::logFilesText()
+{
+    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    QByteArray text;
+    const QStringList logs = documents.entryList({ QStringLiteral("ostrel_*.txt") }, QDir::Files);
+    for (const QString &name : logs) {
+        QFile file(documents.filePath(name));
+        if (file.open(QIODevice::ReadOnly))
+            text += file.readAll();
+    }
+    return text;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -16,4 +17,7 @@ public:
     // them: drivers call this in initTestCase and releaseConsoleLog in cleanupTestCase.
     static void keepConsoleLog();
     static void releaseConsoleLog();
+
+    // The text of every log file the console runs wrote into Documents; empty when none.
+    static QByteArray logFilesText();
 };

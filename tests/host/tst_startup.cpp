@@ -98,6 +98,17 @@ private slots:
         QVERIFY(!run.out.contains("Loading main window"));
     }
 
+    // A terminal without a display gets the help printed, not an abort.
+    void helpWithoutDisplayIsPrinted()
+    {
+        const Run run = runConsole({ "--help" },
+            { { "DISPLAY", "" }, { "WAYLAND_DISPLAY", "" }, { "QT_QPA_PLATFORM", "" } });
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.out.contains("--service-uri <uri>"), run.out.constData());
+        QVERIFY(run.out.contains("Enable log output to console"));
+        QVERIFY(!run.err.contains("PROBE MESSAGEBOX"));
+    }
+
     void fileLoggingSwitch_data()
     {
         QTest::addColumn<QStringList>("arguments");

@@ -15,6 +15,31 @@ ScriptedHttpServer::Response makeResponse(
     return response;
 }
 
+ScriptedHttpServer::Response responseFromMap(const QVariantMap &answer)
+{
+    ScriptedHttpServer::Response response;
+    response.status = answer.value(QStringLiteral("status"), 200).toInt();
+    if (answer.contains(QStringLiteral("unit"))) {
+        const QByteArray unit = answer.value(QStringLiteral("unit")).toString().toUtf8();
+        const int count = answer.value(QStringLiteral("count")).toInt();
+        response.body = answer.value(QStringLiteral("prefix")).toString().toUtf8();
+        response.body.reserve(response.body.size() + unit.size() * count + 64);
+        for (int i = 0; i < count; ++i)
+            response.body += unit;
+        response.body += answer.value(QStringLiteral("suffix")).toString().toUtf8();
+    } else {
+        response.body = answer.value(QStringLiteral("body")).toString().toUtf8();
+    }
+    response.delayMs = answer.value(QStringLiteral("delayMs"), 0).toInt();
+    response.dropConnection = answer.value(QStringLiteral("dropConnection"), false).toBool();
+    const QVariantMap headers = answer.value(QStringLiteral("headers")).toMap();
+    for (auto it = headers.cbegin(); it != headers.cend(); ++it)
+        response.headers.append({ it.key().toLatin1(), it.value().toString().toUtf8() });
+    response.stallAfterBytes = answer.value(QStringLiteral("stallAfterBytes"), -1).toInt();
+    response.omitContentLength = answer.value(QStringLiteral("omitContentLength"), false).toBool();
+    return response;
+}
+
 } // namespace
 
 QmlScriptedServer::QmlScriptedServer(QObject *parent)
@@ -83,4 +108,14 @@ void QmlScriptedServer::setPathResponse(
 void QmlScriptedServer::clearPathResponses()
 {
     m_server.clearPathResponses();
+}
+
+void QmlScriptedServer::setPathAnswer(const QString &path, const QVariantMap &answer)
+{
+    m_server.setPathResponse(path.toUtf8(), responseFromMap(answer));
+}
+
+void QmlScriptedServer::enqueueAnswer(const QVariantMap &answer)
+{
+    m_server.enqueue(responseFromMap(answer));
 }

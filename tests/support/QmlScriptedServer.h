@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
+#include <QVariantMap>
 
 // ScriptedHttpServer for Qt Quick Tests: answers are scripted per test, requests are recorded.
 class QmlScriptedServer : public QObject
@@ -35,6 +36,14 @@ public:
     Q_INVOKABLE void setPathResponse(
         const QString &path, int status, const QString &body, int delayMs = 0);
     Q_INVOKABLE void clearPathResponses();
+
+    // The answer to every request for this path, described by a map: "status", "body" (or a
+    // body of "prefix", "unit" repeated "count" times and "suffix"), "delayMs", "headers"
+    // (name to value), "stallAfterBytes" (the rest of the body never comes) and
+    // "omitContentLength" (the body ends with the connection).
+    Q_INVOKABLE void setPathAnswer(const QString &path, const QVariantMap &answer);
+    // The same, queued for the next request.
+    Q_INVOKABLE void enqueueAnswer(const QVariantMap &answer);
 
 signals:
     void started();

@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "BuildInfo.h"
 #include "OstrelModule.h"
+#include "QmlMessageLog.h"
 #include "QmlReferenceService.h"
 #include "QmlScriptedServer.h"
 
@@ -25,6 +26,7 @@ void QmlTestSetup::applicationAvailable()
     OstrelModule::registerTypes();
     qmlRegisterType<QmlScriptedServer>("KestrumTest", 1, 0, "ScriptedServer");
     qmlRegisterType<QmlReferenceService>("KestrumTest", 1, 0, "ReferenceService");
+    qmlRegisterType<QmlMessageLog>("KestrumTest", 1, 0, "MessageLog");
 }
 
 void QmlTestSetup::qmlEngineAvailable(QQmlEngine *engine)

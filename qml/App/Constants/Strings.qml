@@ -161,4 +161,9 @@ QtObject {
     readonly property string invalidArgumentError: qsTr("Invalid argument!")
     readonly property string wrongContextError: qsTr("Wrong context!")
     readonly property string fileWriteError: qsTr("The file could not be written!")
+
+    // Answers of a broken service
+    readonly property string unreadableAnswerError: qsTr("The service sent an answer that cannot be read.")
+    readonly property string signInAgain: qsTr("Sign in again")
+    readonly property string cancel: qsTr("Cancel")
 }

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15 as QQC2
+import "ButtonKeys.js" as ButtonKeys
 
 // Texts are shown as written: the style would upper-case them.
 QQC2.Button {
@@ -9,6 +10,10 @@ QQC2.Button {
 
     font.capitalization: Font.MixedCase
     onAlignmentChanged: contentItem.alignment = alignment
+    Keys.onReturnPressed: ButtonKeys.press(control, event)
+    Keys.onEnterPressed: ButtonKeys.press(control, event)
+
+    FocusFrame {}
 
     IconLabelRenderTypePatcher {
         target: control.contentItem

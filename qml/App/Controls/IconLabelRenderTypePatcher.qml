@@ -3,6 +3,8 @@ import QtQuickX 1.0
 
 // Native text rendering reads better while a control is enabled, but greyed-out text looks
 // smeared with it: the icon label's text items switch to Qt's renderer while disabled.
+// Their text is also plain: a button or list row may show a name from the service, and the
+// icon label would otherwise draw markup in it.
 QtObject {
     id: patcher
 
@@ -27,6 +29,8 @@ QtObject {
             if (!hasRenderType(children[i]))
                 continue
             QmlX.writeProperty(children[i], "renderType", renderType, QmlX.DontRemoveBinding)
+            if (QmlX.instanceOf(children[i], "QQuickText", true))
+                QmlX.writeProperty(children[i], "textFormat", Text.PlainText, QmlX.DontRemoveBinding)
             ++patched
         }
     }

@@ -29,6 +29,7 @@ QQC2.Switch {
             Text {
                 anchors.centerIn: parent
                 text: control.indicatorText
+                textFormat: Text.PlainText
                 renderType: control.enabled ? Text.NativeRendering : Text.QtRendering
             }
         }

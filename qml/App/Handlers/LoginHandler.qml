@@ -24,11 +24,11 @@ QtObject {
         onReadyAndOk: handler.processData(result)
         onError: {
             console.log("LoginHandler::loginRequester:error", status)
-            handler.fail()
+            handler.failToReach(errorString)
         }
         onTimeOut: {
             console.log("LoginHandler::loginRequester:timeOut")
-            handler.fail()
+            handler.failToReach(errorString)
         }
     }
 
@@ -40,11 +40,11 @@ QtObject {
         onReadyAndOk: handler.__processSessionInfo(result)
         onError: {
             console.log("LoginHandler::sessionRequester:error", status)
-            handler.fail()
+            handler.failToReach(errorString)
         }
         onTimeOut: {
             console.log("LoginHandler::sessionRequester:timeOut")
-            handler.fail()
+            handler.failToReach(errorString)
         }
     }
 
@@ -61,7 +61,9 @@ QtObject {
     }
 
     signal authorized(string userId, string method)
-    signal error(string message, string method)
+    // `refused`: the service turned the credentials down; otherwise it could not be asked or
+    // its answer could not be used.
+    signal error(string message, string method, bool refused)
 
     function runRequest(creds) {
         __credentials = creds
@@ -86,7 +88,13 @@ QtObject {
         sessionRequester.reload()
     }
 
-    // Ends a session at the service that granted it; the local state is the manager's.
+    // Drops a login or session check still on its way; its answer is never seen.
+    function cancel() {
+        loginRequester.abort()
+        sessionRequester.abort()
+    }
+
+    // Ends the session at the service that granted it; the local state is the manager's.
     function requestLogoff(logoffUri, sessionToken) {
         logoffRequester.source = logoffUri || Endpoints.logoff
         logoffRequester.requestBody = JSON.stringify({ "sessionToken": sessionToken || "" })
@@ -106,9 +114,20 @@ QtObject {
         __authorize(granted, granted.t, __credentials ? __credentials.method : "")
     }
 
+    // The service refused the credentials.
     function fail() {
+        __failWith(Strings.accessDeniedError, true)
+    }
+
+    // The service could not be asked (unreachable, too slow, HTTP error, redirect) or gave no
+    // usable answer: the message says which.
+    function failToReach(message) {
+        __failWith(message || Strings.requestFailedError, false)
+    }
+
+    function __failWith(message, refused) {
         currentLoginInfo.status = LoginInfo.Error
-        error(Strings.accessDeniedError, __credentials ? __credentials.method : "")
+        error(message, __credentials ? __credentials.method : "", refused)
     }
 
     function __processSessionInfo(data) {
@@ -118,23 +137,42 @@ QtObject {
         __authorize(granted, ownLoginInfo.sessionToken, "sessionToken")
     }
 
-    // The "result" of an Ok answer, or null after reporting the failure.
+    // The "result" of an Ok answer that names a user, or null after reporting the failure.
+    // Only the number 0 grants; 2, 3 and 7 and a grant without a user are refusals.
     function __grantedResult(data) {
         var answer
         try {
             answer = JSON.parse(data)
         } catch (e) {
             console.log("LoginHandler::responseError", e)
-            fail()
+            failToReach(Strings.unreadableAnswerError)
             return null
         }
-        var status = answer ? answer.status : undefined
+        var isRecord = function (value) {
+            return value !== null && typeof value === "object" && !Array.isArray(value)
+        }
+        if (!isRecord(answer)) {
+            console.log("LoginHandler::responseError: not an object")
+            failToReach(Strings.unreadableAnswerError)
+            return null
+        }
+        var status = answer.status
         if (status !== ResponseStatus.Ok) {
             console.log("LoginHandler::processData:responseStatus", status)
+            if (status === ResponseStatus.Unauthentificated || status === ResponseStatus.NoRights
+                    || status === ResponseStatus.WrongContext)
+                fail()
+            else
+                failToReach(Strings.unknownError)
+            return null
+        }
+        var granted = answer.result
+        if (!isRecord(granted) || typeof granted.uId !== "number" || !(granted.uId >= 0)) {
+            console.log("LoginHandler::processData:noUser")
             fail()
             return null
         }
-        return answer.result || {}
+        return granted
     }
 
     function __dateValue(value) {

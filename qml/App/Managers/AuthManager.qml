@@ -27,7 +27,7 @@ QtObject {
         ownLoginInfo: authManager.loginInfo
         headers: authManager.headers
         onAuthorized: authManager.__onAuthorized(userId, method)
-        onError: authManager.__onError(message, method)
+        onError: authManager.__onError(message, method, refused)
     }
 
     property Settings settings: Settings {
@@ -50,6 +50,9 @@ QtObject {
     property string __replacedContextToken: ""
     // The service that granted the current tokens; a log-off goes there even after a switch.
     property url __sessionServiceUri
+    // What the own login was before a login started, given back when it is cancelled or the
+    // service cannot be asked.
+    property int __ownStatusBeforeLogin: LoginInfo.Idle
 
     signal authorized(string userId)
     signal authorizationError(string message)
@@ -114,6 +117,16 @@ QtObject {
         loggedOff()
     }
 
+    // Gives up a password or stored-session login still waiting for the service.
+    function cancelLogin() {
+        if (currentLoginInfo.status !== LoginInfo.Loading)
+            return
+        handler.cancel()
+        currentLoginInfo.status = LoginInfo.Idle
+        if (loginInfo.status === LoginInfo.Loading)
+            loginInfo.status = __ownStatusBeforeLogin
+    }
+
     function logoff() {
         __logoffAt(String(Endpoints.logoff))
     }
@@ -143,6 +156,8 @@ QtObject {
     // The login view shows its busy indicator and its errors by currentLoginInfo's status, so
     // that one moves to Loading with the own login.
     function __runOwnLogin(loginCreds) {
+        if (loginInfo.status !== LoginInfo.Loading)
+            __ownStatusBeforeLogin = loginInfo.status
         loginInfo.status = LoginInfo.Loading
         currentLoginInfo.status = LoginInfo.Loading
         __sessionServiceUri = Endpoints.serviceUri
@@ -181,10 +196,15 @@ QtObject {
         authorized(userId)
     }
 
-    function __onError(message, method) {
+    // Only a refusal by the service forgets the remembered session: one that could not be
+    // asked (down, too slow) is asked again later.
+    function __onError(message, method, refused) {
+        if (!refused && loginInfo.status === LoginInfo.Loading)
+            loginInfo.status = __ownStatusBeforeLogin
         authorizationError(message)
         if (method !== "user-context") {
-            rememberSession = false
+            if (refused)
+                rememberSession = false
             return
         }
         __replacedContextToken = ""
@@ -216,6 +236,8 @@ QtObject {
     property Connections __endpointsConnection: Connections {
         target: Endpoints
         function onServiceUriChanged() {
+            // An answer of the previous service must not sign in after the change.
+            authManager.cancelLogin()
             authManager.__logoffAt(String(authManager.__sessionServiceUri) + "/logoff")
         }
     }

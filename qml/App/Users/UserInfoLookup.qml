@@ -12,7 +12,11 @@ QtObject {
     readonly property UsersManager userManager: UsersManager {
         filter: lookup.userFilter
         listUsersManual: true
-        Component.onCompleted: listRolesAllowedToCreate.enabled = false
+        Component.onCompleted: {
+            listRolesAllowedToCreate.enabled = false
+            // One user is looked up: a longer answer builds no more than that one.
+            listUsers.maxItems = 1
+        }
     }
     readonly property LoginManager loginManager: LoginManager {}
 

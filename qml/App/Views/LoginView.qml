@@ -50,6 +50,7 @@ Pane {
         __focusLogin()
     }
     StackView.onActivated: __focusLogin()
+    Keys.onEscapePressed: AuthManager.cancelLogin()
 
     Connections {
         target: AuthManager
@@ -144,17 +145,30 @@ Pane {
             KeyNavigation.tab: aboutButton
         }
 
-        BusyIndicator {
-            objectName: "signInBusyIndicator"
+        RowLayout {
             Layout.alignment: Qt.AlignHCenter
-            running: loginView.isSigningIn
-            visible: running
+            visible: loginView.isSigningIn
+
+            BusyIndicator {
+                objectName: "signInBusyIndicator"
+                running: loginView.isSigningIn
+                visible: running
+            }
+
+            // A service that does not answer must not hold the operator.
+            Button {
+                objectName: "cancelSignInButton"
+                text: Strings.cancel
+                flat: true
+                onClicked: AuthManager.cancelLogin()
+            }
         }
 
         Label {
             objectName: "errorLabel"
             Layout.fillWidth: true
             text: loginView.errorText
+            textFormat: Text.PlainText
             color: "red"
             visible: AuthManager.currentLoginInfo.status === LoginInfo.Error
             horizontalAlignment: Text.AlignHCenter
@@ -174,7 +188,6 @@ Pane {
             text: qsTr("About")
             display: AbstractButton.IconOnly
             flat: true
-            enabled: !loginView.isSigningIn
             KeyNavigation.tab: settingsButton
 
             onClicked: loginView.navigator.push("/App/About/Ui/AboutView.qml")
@@ -187,7 +200,6 @@ Pane {
             text: Strings.settingsTitle
             display: AbstractButton.IconOnly
             flat: true
-            enabled: !loginView.isSigningIn
             KeyNavigation.tab: loginField
 
             onClicked: loginView.navigator.push("/App/Settings/Ui/SettingsView.qml")

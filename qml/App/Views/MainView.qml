@@ -53,6 +53,7 @@ Pane {
                         objectName: "titleLabel"
                         Layout.fillWidth: true
                         text: Navigator.currentItemTitle
+                        textFormat: Text.PlainText
                         visible: text !== ""
                         font.pixelSize: 20
                         horizontalAlignment: Text.AlignRight
@@ -105,6 +106,18 @@ Pane {
     }
 
     UserContextSwitching {}
+
+    // Back from a sub-page by keyboard; a page at the root has nothing to go back to.
+    Shortcut {
+        objectName: "backShortcut"
+        sequences: ["Esc", "Alt+Left"]
+        enabled: stack.depth > 1 && !stack.busy
+        onActivated: Navigator.pop()
+    }
+
+    SessionExpiredDialog {
+        parent: Overlay.overlay
+    }
 
     Connections {
         target: Navigator

@@ -128,15 +128,19 @@ Pane {
         ColumnLayout {
             spacing: 0
 
-            Label {
+            ServiceLabel {
                 objectName: "userNameLabel"
                 Layout.alignment: Qt.AlignRight
-                text: AuthManager.currentLoginInfo.userName || Strings.notAvailable
+                Layout.maximumWidth: welcomeView.width / 3
+                horizontalAlignment: Text.AlignRight
+                serviceText: AuthManager.currentLoginInfo.userName || Strings.notAvailable
             }
-            Label {
+            ServiceLabel {
                 objectName: "loginNameLabel"
                 Layout.alignment: Qt.AlignRight
-                text: AuthManager.currentLoginInfo.loginName || Strings.notAvailable
+                Layout.maximumWidth: welcomeView.width / 3
+                horizontalAlignment: Text.AlignRight
+                serviceText: AuthManager.currentLoginInfo.loginName || Strings.notAvailable
             }
         }
 

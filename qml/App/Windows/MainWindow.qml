@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Controls.Material 2.15
+import QtQuick.Window 2.15
 
 ApplicationWindow {
     id: appWindow
@@ -19,8 +20,12 @@ ApplicationWindow {
     }
 
     visible: true
-    width: 1366
-    height: 768
+    // The first size fits the screen's free area (a scaled desktop has fewer logical pixels);
+    // below the minimum the welcome view's three columns would be cut off.
+    width: Math.max(minimumWidth, Math.min(1366, Screen.desktopAvailableWidth))
+    height: Math.max(minimumHeight, Math.min(768, Screen.desktopAvailableHeight - 40))
+    minimumWidth: 960
+    minimumHeight: 600
     title: qsTr("%1 %2").arg(titleBase).arg(mockups ? "[OFFLINE MODE]" : "")
     Material.accent: Material.LightBlue
 

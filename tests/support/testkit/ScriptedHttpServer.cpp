@@ -21,7 +21,12 @@ ScriptedHttpServer::~ScriptedHttpServer()
 
 bool ScriptedHttpServer::start()
 {
-    return m_server.listen(QHostAddress::LocalHost, 0);
+    return start(0);
+}
+
+bool ScriptedHttpServer::start(quint16 port)
+{
+    return m_server.listen(QHostAddress::LocalHost, port);
 }
 
 QUrl ScriptedHttpServer::url(const QString &path) const
@@ -87,8 +92,20 @@ void ScriptedHttpServer::respond(QTcpSocket *socket, const Response &response)
     }
     QByteArray reply = "HTTP/1.1 " + QByteArray::number(response.status) + " Scripted\r\n";
     reply += "Content-Type: " + response.contentType + "\r\n";
-    reply += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
-    reply += "Connection: keep-alive\r\n\r\n";
-    reply += response.body;
-    socket->write(reply);
+    for (const auto &header : response.headers)
+        reply += header.first + ": " + header.second + "\r\n";
+    if (response.omitContentLength) {
+        reply += "Connection: close\r\n\r\n";
+    } else {
+        reply += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
+        reply += "Connection: keep-alive\r\n\r\n";
+    }
+    if (response.stallAfterBytes >= 0) {
+        // The rest of the body never comes; the connection stays open.
+        socket->write(reply + response.body.left(response.stallAfterBytes));
+        return;
+    }
+    socket->write(reply + response.body);
+    if (response.omitContentLength)
+        socket->disconnectFromHost();
 }

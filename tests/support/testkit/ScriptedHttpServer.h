@@ -4,6 +4,7 @@
 #include <QList>
 #include <QMap>
 #include <QObject>
+#include <QPair>
 #include <QQueue>
 #include <QTcpServer>
 #include <QUrl>
@@ -28,12 +29,20 @@ public:
         QByteArray contentType = "application/json";
         int delayMs = 0;
         bool dropConnection = false;
+        // Further header lines, e.g. a Location for redirects.
+        QList<QPair<QByteArray, QByteArray>> headers = {};
+        // >= 0: the headers and this many bytes of the body are sent, then nothing more.
+        int stallAfterBytes = -1;
+        // The body is sent without a Content-Length and ended by closing the connection.
+        bool omitContentLength = false;
     };
 
     explicit ScriptedHttpServer(QObject *parent = nullptr);
     ~ScriptedHttpServer() override;
 
     bool start();
+    // Listens on this loopback port (one a test reserved before the server could exist).
+    bool start(quint16 port);
     quint16 port() const { return m_server.serverPort(); }
     QUrl url(const QString &path = QString()) const;
 

@@ -15,6 +15,11 @@ Pane {
         ? qsTr("Kestrum console [non-production build] v. %1").arg(BUILD_VERSION)
         : qsTr("Kestrum console v.%1").arg(BUILD_VERSION)
 
+    // The text ended with one full stop, whether or not it has one of its own.
+    function asSentence(text) {
+        return /\.$/.test(text) ? text : text + "."
+    }
+
     padding: 12
 
     ColumnLayout {
@@ -25,13 +30,16 @@ Pane {
         Label {
             objectName: "versionLabel"
             text: aboutView.versionText
+            textFormat: Text.PlainText
             font.bold: true
         }
 
         Label {
             objectName: "noticeLabel"
             Layout.fillWidth: true
-            text: qsTr("© %1. All rights reserved.").arg(Strings.companyLabel)
+            // The company's name may end with its own full stop ("Inc.").
+            text: qsTr("© %1 All rights reserved.").arg(aboutView.asSentence(Strings.companyLabel))
+            textFormat: Text.PlainText
             wrapMode: Text.Wrap
         }
 

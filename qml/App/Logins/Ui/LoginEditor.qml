@@ -74,6 +74,8 @@ EditEntityUi {
             objectName: "userNameLabel"
             Layout.fillWidth: true
             text: editor.user && editor.user.name ? editor.user.name : Strings.notAvailable
+            textFormat: Text.PlainText
+            elide: Text.ElideRight
         }
 
         QQC2.MenuSeparator {

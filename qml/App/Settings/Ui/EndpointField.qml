@@ -6,7 +6,9 @@ import App.Controls 1.0
 
 // One endpoint of the settings page: the URIs offered (persisted as a JSON list) in an editable
 // combo box whose edit text shows the endpoint in use. A typed URI is added to the list and
-// chosen; text that is not an HTTP(S) address is refused with a hint and changes nothing.
+// chosen, also when the field loses the focus; text that is not an HTTP(S) address is refused
+// with a hint and changes nothing. An address is listed once, and the endpoint in use (one given
+// on the command line, say) is offered even when it is not in the list.
 ColumnLayout {
     id: field
 
@@ -15,6 +17,9 @@ ColumnLayout {
     // The persisted JSON text of the list.
     property string listText: ""
     property var uris: defaultUris
+    // What the combo box offers: the list, and the endpoint in use when it is not in it.
+    readonly property var offeredUris: uris.indexOf(String(endpoint)) < 0 && String(endpoint) !== ""
+                                       ? uris.concat([String(endpoint)]) : uris
     // The endpoint in use.
     property url endpoint
     readonly property alias comboBox: combo
@@ -31,8 +36,16 @@ ColumnLayout {
     }
 
     function append(list, uri) {
-        list.push(String(uri))
+        if (list.indexOf(String(uri)) < 0)
+            list.push(String(uri))
         return JSON.stringify(list)
+    }
+
+    // Typed text not yet confirmed with Enter is confirmed when the field is left.
+    function confirmPending() {
+        var text = combo.editText
+        if (text !== "" && text !== String(endpoint))
+            confirmText(text)
     }
 
     // Stores the list as it is now, so that a first opening persists the defaults.
@@ -72,7 +85,10 @@ ColumnLayout {
     }
 
     function __showEndpoint() {
-        combo.currentIndex = Math.max(0, uris.indexOf(String(endpoint)))
+        // Set here, before the index: a new model would reset the index afterwards.
+        if (combo.model !== offeredUris)
+            combo.model = offeredUris
+        combo.currentIndex = Math.max(0, offeredUris.indexOf(String(endpoint)))
         combo.editText = String(endpoint)
         // Long URIs show their start: the scheme and host tell them apart.
         if (combo.contentItem)
@@ -80,7 +96,7 @@ ColumnLayout {
     }
 
     onListTextChanged: uris = __listFromText(listText)
-    onUrisChanged: __showEndpoint()
+    onOfferedUrisChanged: __showEndpoint()
     onEndpointChanged: __showEndpoint()
     Component.onCompleted: __showEndpoint()
 
@@ -90,14 +106,17 @@ ColumnLayout {
         Layout.preferredWidth: 400
         editable: true
         selectTextByMouse: true
-        model: field.uris
 
         onActivated: {
             hintLabel.text = ""
-            field.endpointChosen(field.uris[index])
+            field.endpointChosen(field.offeredUris[index])
             field.__showEndpoint()
         }
         onAccepted: field.confirmText(editText)
+        onActiveFocusChanged: {
+            if (!activeFocus)
+                field.confirmPending()
+        }
     }
 
     Label {

@@ -22,6 +22,13 @@ Pane {
 
     padding: 0
 
+    // Leaving the page keeps what was typed but not yet confirmed.
+    StackView.onDeactivating: {
+        serverField.confirmPending()
+        otaField.confirmPending()
+        storeField.confirmPending()
+    }
+
     Settings {
         category: "Endpoints"
 
