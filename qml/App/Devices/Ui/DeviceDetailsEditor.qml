@@ -74,6 +74,7 @@ QQC2.Pane {
 
         Label { text: qsTr("Registred:") }
         Label {
+            textFormat: Text.PlainText
             Layout.fillWidth: true
             text: editor.__dateText(editor.entity ? editor.entity.registered : null)
             elide: Text.ElideRight

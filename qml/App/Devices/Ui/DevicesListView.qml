@@ -72,6 +72,7 @@ QQC2.Pane {
         spacing: 0
 
         Label {
+            textFormat: Text.PlainText
             objectName: "devicesCountLabel"
             Layout.fillWidth: true
             padding: 8

@@ -355,6 +355,7 @@ QQC2.Pane {
                 value: view.csvExport.total ? view.csvExport.exported / view.csvExport.total : 0
             }
             Label {
+                textFormat: Text.PlainText
                 objectName: "exportMessage"
                 Layout.fillWidth: true
                 wrapMode: Text.Wrap

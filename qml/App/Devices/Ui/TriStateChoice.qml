@@ -15,6 +15,7 @@ ColumnLayout {
     spacing: 0
 
     Label {
+        textFormat: Text.PlainText
         text: choice.title
     }
 
