@@ -126,7 +126,7 @@ QQC2.Pane {
             objectName: "exportCsvButton"
             text: qsTr("Export CSV…")
             enabled: !view.manager.mockup && !view.csvExport.running
-            onClicked: exportFileDialog.open()
+            onClicked: exportFileDialog.active = true
         }
         ToolButton {
             objectName: "filterToggleButton"
@@ -302,15 +302,24 @@ QQC2.Pane {
         }
     }
 
-    Dialogs.FileDialog {
+    // Made when first asked for: the file dialog is costly to create with the screen.
+    Loader {
         id: exportFileDialog
 
-        title: qsTr("Export CSV")
-        selectExisting: false
-        defaultSuffix: "csv"
-        nameFilters: [qsTr("CSV files (*.csv)"), qsTr("All files (*)")]
-        folder: IO.defaultDocumentsDirectory
-        onAccepted: view.exportCsvTo(fileUrl)
+        active: false
+        sourceComponent: Dialogs.FileDialog {
+            title: qsTr("Export CSV")
+            selectExisting: false
+            defaultSuffix: "csv"
+            nameFilters: [qsTr("CSV files (*.csv)"), qsTr("All files (*)")]
+            folder: IO.defaultDocumentsDirectory
+            onAccepted: {
+                view.exportCsvTo(fileUrl)
+                Qt.callLater(function () { exportFileDialog.active = false })
+            }
+            onRejected: Qt.callLater(function () { exportFileDialog.active = false })
+            Component.onCompleted: open()
+        }
     }
 
     QQC2.Dialog {
