@@ -83,6 +83,9 @@ QQC2.Pane {
                 Controls.RectangularToolButton {
                     objectName: "day" + modelData.name
                     anchors.verticalCenter: parent.verticalCenter
+                    // The style's padding leaves a 40 px button no room for "Wed".
+                    leftPadding: 2
+                    rightPadding: 2
                     text: modelData.text
                     value: [modelData.name]
                     checked: planner.hasDay(modelData.name)
