@@ -71,22 +71,10 @@ QList<qint64> deviceIds(const QString &condition)
     return ids;
 }
 
-// The first visible item of that name below root (root itself included).
-QQuickItem *findBelow(QQuickItem *root, const QString &objectName)
-{
-    if (!root || !root->isVisible() || root->objectName() == objectName)
-        return root && root->isVisible() ? root : nullptr;
-    for (QQuickItem *child : root->childItems()) {
-        if (QQuickItem *found = findBelow(child, objectName))
-            return found;
-    }
-    return nullptr;
-}
-
 // Names repeat from one schedule row to the next: rows are looked into one at a time.
 QQuickItem *itemIn(OperatorWindow &console, const QString &container, const QString &objectName)
 {
-    return findBelow(console.item(container), objectName);
+    return console.itemIn(console.item(container), objectName);
 }
 
 bool clickItem(OperatorWindow &console, QQuickItem *target)
@@ -168,10 +156,10 @@ bool openFirstDevice(OperatorWindow &console, const QString &editor, qint64 *dev
 }
 
 // The named button of the dialog that shows item: the nearest ancestor holding one.
-QQuickItem *buttonNear(QQuickItem *item, const QString &objectName)
+QQuickItem *buttonNear(OperatorWindow &console, QQuickItem *item, const QString &objectName)
 {
     for (QQuickItem *ancestor = item; ancestor; ancestor = ancestor->parentItem()) {
-        if (QQuickItem *button = findBelow(ancestor, objectName))
+        if (QQuickItem *button = console.itemIn(ancestor, objectName))
             return button;
     }
     return nullptr;
@@ -185,7 +173,7 @@ QQuickItem *scrolledTo(OperatorWindow &console, const QString &container, const 
     if (!list)
         return nullptr;
     for (int step = 0; step < 50; ++step) {
-        QQuickItem *row = findBelow(list, rowName);
+        QQuickItem *row = console.itemIn(list, rowName);
         if (row) {
             const QRectF inList
                 = row->mapRectToItem(list, QRectF(0, 0, row->width(), row->height()));
@@ -339,7 +327,7 @@ private slots:
         QQuickItem *tagRow = scrolledTo(console, QStringLiteral("filterTagsView"),
             QStringLiteral("tagsList"), QStringLiteral("tagRow_21"));
         QVERIFY(tagRow);
-        QQuickItem *tagBox = findBelow(tagRow, QStringLiteral("tagCheckBox"));
+        QQuickItem *tagBox = console.itemIn(tagRow, QStringLiteral("tagCheckBox"));
         QVERIFY(clickItem(console, tagBox));
         QTRY_VERIFY_WITH_TIMEOUT(tagBox->property("checked").toBool(), uiTimeout);
         QObject *devices = objectAt(console.item(QStringLiteral("manageDevicesView")), "manager");
@@ -363,8 +351,8 @@ private slots:
             uiTimeout);
         // The device's own rows lie behind the dialog: the dialog's row is looked up in it.
         QVERIFY(clickItem(console,
-            findBelow(itemIn(console, QStringLiteral("settingsForAllEditor"),
-                          QStringLiteral("weekPlanner_0")),
+            console.itemIn(itemIn(console, QStringLiteral("settingsForAllEditor"),
+                               QStringLiteral("weekPlanner_0")),
                 QStringLiteral("daySat"))));
         QVERIFY(console.click(QStringLiteral("okButton")));
 
@@ -377,7 +365,8 @@ private slots:
         QCOMPARE(storedSettings(), before);
         // The settings dialog may still be fading out: the button is the confirmation's own.
         QVERIFY(clickItem(console,
-            buttonNear(console.item(QStringLiteral("messageLabel")), QStringLiteral("okButton"))));
+            buttonNear(console, console.item(QStringLiteral("messageLabel")),
+                QStringLiteral("okButton"))));
 
         const QString schedule = QStringLiteral(
             R"([{"action":"off","plan":{"t":"08:00:00.000","p":["Sat"],"e":true}}])");
