@@ -62,6 +62,7 @@ QQC2.Frame {
 
         ListView {
             id: list
+            objectName: "scheduleList"
             Layout.fillWidth: true
             Layout.fillHeight: true
             implicitHeight: Math.max(contentHeight, 60)

@@ -43,7 +43,7 @@ QQC2.Pane {
         psv.action = powerEntry.value === "on" ? powerValues["off"].value : powerValues["on"].value
     }
 
-    width: Math.max(parent ? parent.width : 0, implicitWidth)
+    width: parent ? parent.width : implicitWidth
 
     background: Rectangle {
         radius: 8
@@ -57,60 +57,79 @@ QQC2.Pane {
             entity.time = new Date()
     }
 
-    contentItem: Row {
+    // Time, days and the rest wrap onto further lines where the row is narrower than they are.
+    contentItem: Flow {
         spacing: 6
 
-        TumblerTimePicker {
-            objectName: "timePicker"
-            anchors.verticalCenter: parent.verticalCenter
-            entity: planner.entity ? planner.entity.time : null
-        }
+        Row {
+            height: 60
+            spacing: 6
 
-        QQC2.ToolSeparator { anchors.verticalCenter: parent.verticalCenter }
-
-        Repeater {
-            model: planner.days
-            Controls.RectangularToolButton {
-                objectName: "day" + modelData.name
+            TumblerTimePicker {
+                objectName: "timePicker"
                 anchors.verticalCenter: parent.verticalCenter
-                text: modelData.text
-                value: [modelData.name]
-                checked: planner.hasDay(modelData.name)
-                onToggled: planner.setDay(modelData.name, checked)
+                entity: planner.entity ? planner.entity.time : null
             }
+
+            QQC2.ToolSeparator { anchors.verticalCenter: parent.verticalCenter }
         }
 
-        QQC2.ToolSeparator { anchors.verticalCenter: parent.verticalCenter }
+        Row {
+            height: 60
+            spacing: 6
 
-        Controls.RectangularToolButton {
-            objectName: "actionButton"
-            anchors.verticalCenter: parent.verticalCenter
-            // Wider than 65 only where a translation would not fit.
-            width: Math.max(65, implicitContentWidth + leftPadding + rightPadding)
-            checkable: false
-            customTextColor: true
-            textColor: planner.powerEntry.textColor
-            text: planner.powerEntry.displayText
-            onClicked: planner.switchAction()
+            Repeater {
+                model: planner.days
+                Controls.RectangularToolButton {
+                    objectName: "day" + modelData.name
+                    anchors.verticalCenter: parent.verticalCenter
+                    // The style's padding leaves a 40 px button no room for "Wed".
+                    leftPadding: 2
+                    rightPadding: 2
+                    text: modelData.text
+                    value: [modelData.name]
+                    checked: planner.hasDay(modelData.name)
+                    onToggled: planner.setDay(modelData.name, checked)
+                }
+            }
+
+            QQC2.ToolSeparator { anchors.verticalCenter: parent.verticalCenter }
         }
 
-        Controls.RectangularSwitch {
-            objectName: "enabledSwitch"
-            anchors.verticalCenter: parent.verticalCenter
-            checked: !!planner.entity && planner.entity.enabled
-            onToggled: planner.entity.enabled = checked
-        }
+        Row {
+            height: 60
+            spacing: 6
 
-        Item {
-            width: 12
-            height: 1
-        }
+            Controls.RectangularToolButton {
+                objectName: "actionButton"
+                anchors.verticalCenter: parent.verticalCenter
+                // Wider than 65 only where a translation would not fit.
+                width: Math.max(65, implicitContentWidth + leftPadding + rightPadding)
+                checkable: false
+                customTextColor: true
+                textColor: planner.powerEntry.textColor
+                text: planner.powerEntry.displayText
+                onClicked: planner.switchAction()
+            }
 
-        Controls.ToolButton {
-            objectName: "removeButton"
-            anchors.verticalCenter: parent.verticalCenter
-            icon.source: "/Icons/remove.svg"
-            onClicked: planner.removeClicked(planner.entryIndex)
+            Controls.RectangularSwitch {
+                objectName: "enabledSwitch"
+                anchors.verticalCenter: parent.verticalCenter
+                checked: !!planner.entity && planner.entity.enabled
+                onToggled: planner.entity.enabled = checked
+            }
+
+            Item {
+                width: 12
+                height: 1
+            }
+
+            Controls.ToolButton {
+                objectName: "removeButton"
+                anchors.verticalCenter: parent.verticalCenter
+                icon.source: "/Icons/remove.svg"
+                onClicked: planner.removeClicked(planner.entryIndex)
+            }
         }
     }
 }

@@ -31,9 +31,9 @@ QQC2.Control {
     property DeviceSetting powerScheduleSetting: null
     readonly property alias errorDialog: errorDialog
     readonly property alias scheduler: scheduler
-    // Set from Apply until both settings are stored: the device's edits are not replaced by a
-    // listing meanwhile, and after a failure they stay until another device is chosen.
-    readonly property bool hasUnstoredEdits: d.editedDeviceId !== 0
+    // From Apply until the service has stored both settings, and after a failure, the device's
+    // edits are kept: the device list reloads after Apply and passes through other devices.
+    readonly property bool hasUnstoredEdits: d.revision >= 0 && !!d.unstored[deviceId]
 
     function __newSetting(name, value) {
         return manager.createNewLocalEntity({
@@ -46,13 +46,14 @@ QQC2.Control {
 
     function __startValues() {
         settings = {}
-        autoTimeSetting = __newSetting("dateTime.autoSync", "true")
-        powerScheduleSetting = __newSetting("power.schedule", [])
+        var kept = d.unstored[deviceId]
+        autoTimeSetting = kept ? kept.autoTime : __newSetting("dateTime.autoSync", "true")
+        powerScheduleSetting = kept ? kept.powerSchedule : __newSetting("power.schedule", [])
     }
 
     // A device without a stored clock setting has automatic time switched off.
     function __load(index) {
-        if (d.keepsEditsOf(deviceId))
+        if (hasUnstoredEdits)
             return
         settings = index || {}
         var schedule = settings["power.schedule"]
@@ -63,10 +64,9 @@ QQC2.Control {
     }
 
     // Both settings go through one call; the schedule follows 200 ms after the clock setting.
+    // The schedule sent is the one on screen at Apply, whatever the editor shows 200 ms later.
     function updateSettings() {
-        d.editedDeviceId = deviceId
-        d.storedCount = 0
-        d.failed = false
+        d.pending = d.keep(deviceId, autoTimeSetting, powerScheduleSetting)
         manager.syncSettings.setting = autoTimeSetting
         manager.syncSettings.invoke()
         scheduleSync.reschedule()
@@ -92,30 +92,32 @@ QQC2.Control {
         manager.writeSettings.invoke()
     }
 
-    // Another device: its own start values until its stored settings arrive. A list that
-    // reloads passes through no device and back to the same one: unstored edits stay then.
-    onDeviceIdChanged: {
-        if (deviceId === 0 ? hasUnstoredEdits : d.keepsEditsOf(deviceId))
-            return
-        d.editedDeviceId = 0
-        __startValues()
-    }
+    // Another device: its own start values (or its unstored edits) until its settings arrive.
+    onDeviceIdChanged: __startValues()
     Component.onCompleted: __startValues()
 
     QtObject {
         id: d
 
-        property int editedDeviceId: 0
-        property int storedCount: 0
-        property bool failed: false
+        // Device id -> the edits of its last Apply, until the service has stored both.
+        property var unstored: ({})
+        property var pending: null
+        // Bumped on each change of the map, which bindings cannot see.
+        property int revision: 0
 
-        function keepsEditsOf(id) {
-            return editedDeviceId !== 0 && editedDeviceId === id
+        function keep(id, autoTime, powerSchedule) {
+            var entry = { "autoTime": autoTime, "powerSchedule": powerSchedule, "stored": 0, "failed": false }
+            unstored[id] = entry
+            revision++
+            return entry
         }
 
-        function stored() {
-            if (++storedCount === 2 && !failed)
-                editedDeviceId = 0
+        function storedOn(id) {
+            var entry = unstored[id]
+            if (entry && ++entry.stored === 2 && !entry.failed) {
+                delete unstored[id]
+                revision++
+            }
         }
     }
 
@@ -127,10 +129,14 @@ QQC2.Control {
 
     Connections {
         target: editor.manager.syncSettings
-        function onInvokedOk() { d.stored() }
+        function onInvokedOk() {
+            var answer = editor.manager.syncSettings.jsonResult.result
+            d.storedOn(answer ? answer["dId"] : 0)
+        }
         // Unsaved edits stay on screen; the operator learns why they were not stored.
         function onInvokedFail(message) {
-            d.failed = true
+            if (d.pending)
+                d.pending.failed = true
             errorDialog.reason = message || qsTr("The service gave no usable answer.")
             errorDialog.open()
         }
@@ -140,7 +146,7 @@ QQC2.Control {
         id: scheduleSync
         interval: 200
         onTimeout: {
-            editor.manager.syncSettings.setting = editor.powerScheduleSetting
+            editor.manager.syncSettings.setting = d.pending.powerSchedule
             editor.manager.syncSettings.invoke()
         }
     }

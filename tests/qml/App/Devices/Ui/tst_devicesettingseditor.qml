@@ -140,6 +140,8 @@ Item {
             entries[0].plan.period = ["Sat"]
             var expected = PowerScheduleDeserializer.jsonEntity(entries)
             editor.updateSettings()
+            // The list moves on to another device before the schedule is sent: what was applied goes.
+            editor.entity = { "idd": Number(withSchedule) + 1 }
             tryVerify(function () {
                 var now = readStored()[withSchedule]
                 return now["dateTime.autoSync"] === "true" && now["power.schedule"] === expected
@@ -178,10 +180,12 @@ Item {
             compare(editor.autoTimeSetting.value, "false")
             compare(editor.powerScheduleSetting.value.length, 1)
             editor.errorDialog.close()
-            // Another device drops them.
+            // Another device shows its own settings; the edits wait for their device.
             editor.entity = { "idd": 99998 }
             compare(editor.powerScheduleSetting.value.length, 0)
             verify(!editor.hasUnstoredEdits)
+            editor.entity = { "idd": 99999 }
+            compare(editor.powerScheduleSetting.value.length, 1)
         }
 
         function test_forAllFoundAfterConfirmation() {
