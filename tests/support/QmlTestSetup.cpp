@@ -5,6 +5,7 @@
 #include "OstrelModule.h"
 #include "QmlReferenceService.h"
 #include "QmlScriptedServer.h"
+#include "TimerSentinel.h"
 
 #include <QtQuickX.h>
 #include <QuickInMemoryImageProvider.h>
@@ -25,6 +26,8 @@ void QmlTestSetup::applicationAvailable()
     OstrelModule::registerTypes();
     qmlRegisterType<QmlScriptedServer>("KestrumTest", 1, 0, "ScriptedServer");
     qmlRegisterType<QmlReferenceService>("KestrumTest", 1, 0, "ReferenceService");
+    qmlRegisterSingletonType<TimerSentinel>("KestrumTest", 1, 0, "TimerSentinel",
+        [](QQmlEngine *, QJSEngine *) -> QObject * { return new TimerSentinel; });
 }
 
 void QmlTestSetup::qmlEngineAvailable(QQmlEngine *engine)

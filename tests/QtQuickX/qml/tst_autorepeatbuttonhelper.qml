@@ -67,15 +67,22 @@ TestCase {
         verify(fourthAt < firstAt + 570, "fourth repeat after " + fourthAt + " ms")
         compare(plainButton.clicks, plainHelper.triggerCount)
 
+        // The release stops the timer at once; three repeat intervals (QML timers run on the
+        // animation clock, which no sentinel timer is ordered with) give a wrongly running one
+        // time to show.
         plainButton.pressed = false
         var count = plainHelper.triggerCount
         wait(120)
         compare(plainHelper.triggerCount, count)
 
+        // No repeat before the long delay again; a wait that a loaded machine stretched past
+        // that delay proves nothing either way.
         plainButton.pressed = true
+        var pressedAt = Date.now()
         compare(plainHelper.triggerCount, 0)
         wait(300)
-        compare(plainHelper.triggerCount, 0)
+        if (Date.now() - pressedAt < 570)
+            compare(plainHelper.triggerCount, 0)
     }
 
     function test_actionInsteadOfClicked() {

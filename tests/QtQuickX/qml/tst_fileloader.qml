@@ -86,7 +86,10 @@ TestCase {
         verify(loader.isLoading)
         timedOut.wait(2000)
         verify(!loader.isLoading)
-        wait(900)
+        // The server answers 800 ms after the request from this process's own event loop, so
+        // its answer is sent after this sentinel at the latest; its arrival through the socket is
+        // not ordered, but the abandoned request is closed, so nothing is there to arrive.
+        TimerSentinel.waitPast(900)
         compare(ok.count, 0)
         compare(loader.result, "")
     }
@@ -109,7 +112,9 @@ TestCase {
         loader.reload()
         tryCompare(server, "requestCount", before + 2)
         tryCompare(ok, "count", data.answers, 2000)
-        wait(500)
+        // Both answers are sent by then (400 ms at most, from this event loop); a replaced
+        // request is aborted, so no late answer can still arrive.
+        TimerSentinel.waitPast(500)
         compare(ok.count, data.answers)
         compare(loader.result, data.last)
         verify(!loader.isLoading)
@@ -139,7 +144,8 @@ TestCase {
         loader.requestBody = "two"
         loader.requestBody = "three"
         ok.wait(2000)
-        wait(150)
+        // Past the debounce interval: a second, unjoined load would have been sent by then.
+        TimerSentinel.waitPast(150)
         compare(server.requestCount, before + 1)
         compare(server.requests[before].body, "three")
     }
@@ -148,7 +154,9 @@ TestCase {
         var before = server.requestCount
         var loader = makeLoader({ "source": server.url + "/svc/off", "enabled": false })
         loader.reload()
-        wait(100)
+        // A disabled loader refuses in reload() itself; the wait lets a wrongly started request
+        // reach the server.
+        TimerSentinel.waitPast(100)
         compare(server.requestCount, before)
         verify(!loader.isLoading)
     }

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtTest 1.15
 import QtQuickX 1.0
+import KestrumTest 1.0
 import "qrc:///QtQuickX/Model.js" as Model
 import "qrc:///Datamizer/DataUtils.js" as DataUtils
 
@@ -110,7 +111,7 @@ TestCase {
         process.completeLater("first")
         process.completeLater("second")
         tryCompare(spy, "count", 1, 1000)
-        wait(150)
+        TimerSentinel.waitPast(150)
         compare(spy.count, 1)
         compare(spy.signalArguments[0][0], "second")
         verify(!process.active)

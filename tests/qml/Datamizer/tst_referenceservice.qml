@@ -68,8 +68,9 @@ TestCase {
     }
 
     function initTestCase() {
-        if (!service.start())
+        if (!service.available)
             skip("the build has no reference service")
+        verify(service.start(), "the reference service did not start")
         Endpoints.serviceUri = service.serviceUri
     }
 

@@ -1,5 +1,6 @@
 #include "Debounce.h"
 #include "DebouncedValue.h"
+#include "TimerSentinel.h"
 
 #include <QElapsedTimer>
 #include <QJSEngine>
@@ -21,7 +22,7 @@ private slots:
         QCOMPARE(timeouts.count(), 0);
         QTRY_COMPARE(timeouts.count(), 1);
         QVERIFY(!debounce.scheduled());
-        QTest::qWait(20);
+        TimerSentinel::waitPast(20);
         QCOMPARE(timeouts.count(), 1);
         // set, reset by reschedule, set again, cleared by the run
         QCOMPARE(scheduled.count(), 4);
@@ -53,7 +54,7 @@ private slots:
         else
             QVERIFY2(firedAt >= 570 && firedAt < secondCallAt + 570,
                 qPrintable(QString::number(firedAt)));
-        QTest::qWait(100);
+        TimerSentinel::waitPast(700);
         QCOMPARE(timeouts.count(), 1);
     }
 
@@ -64,7 +65,7 @@ private slots:
         QSignalSpy timeouts(&debounce, &Debounce::timeout);
         debounce.schedule();
         QVERIFY(debounce.scheduled());
-        QTest::qWait(30);
+        TimerSentinel::waitPast(30);
         QCOMPARE(timeouts.count(), 0);
         debounce.runIfScheduled();
         QCOMPARE(timeouts.count(), 0);
@@ -75,12 +76,12 @@ private slots:
         debounce.setInterval(50);
         debounce.schedule();
         debounce.setWhen(false);
-        QTest::qWait(120);
+        TimerSentinel::waitPast(120);
         QCOMPARE(timeouts.count(), 1);
         QVERIFY(debounce.scheduled());
         debounce.abort();
         debounce.setWhen(true);
-        QTest::qWait(120);
+        TimerSentinel::waitPast(120);
         QCOMPARE(timeouts.count(), 1);
     }
 
@@ -111,7 +112,7 @@ private slots:
         if (allow) {
             QTRY_COMPARE(runs, 2);
         } else {
-            QTest::qWait(100);
+            TimerSentinel::waitPast(100);
             QCOMPARE(runs, 1);
         }
     }
@@ -143,7 +144,7 @@ private slots:
         debounce.setScheduled(true);
         debounce.setScheduled(false);
         QCOMPARE(scheduled.count(), 2);
-        QTest::qWait(20);
+        TimerSentinel::waitPast(20);
         QCOMPARE(timeouts.count(), 0);
     }
 

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtTest 1.15
 import QtQuickX 1.0
+import KestrumTest 1.0
 
 TestCase {
     id: testCase
@@ -72,14 +73,14 @@ TestCase {
         verify(debounce.scheduled)
         compare(debounce.runs, 0)
         tryCompare(debounce, "runs", 1)
-        wait(20)
+        TimerSentinel.waitPast(20)
         compare(debounce.runs, 1)
     }
 
     function test_gateHoldsRun() {
         gated.schedule()
         verify(gated.scheduled)
-        wait(120)
+        TimerSentinel.waitPast(120)
         compare(gated.runs, 0)
         gated.when = true
         tryCompare(gated, "runs", 1)
