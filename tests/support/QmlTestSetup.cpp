@@ -26,6 +26,8 @@ void QmlTestSetup::applicationAvailable()
     OstrelModule::registerTypes();
     qmlRegisterType<QmlScriptedServer>("KestrumTest", 1, 0, "ScriptedServer");
     qmlRegisterType<QmlReferenceService>("KestrumTest", 1, 0, "ReferenceService");
+    qmlRegisterType(QUrl(QStringLiteral("qrc:/KestrumTest/SignalSpies.qml")), "KestrumTest", 1, 0,
+        "SignalSpies");
     qmlRegisterSingletonType<TimerSentinel>("KestrumTest", 1, 0, "TimerSentinel",
         [](QQmlEngine *, QJSEngine *) -> QObject * { return new TimerSentinel; });
 }

@@ -33,24 +33,16 @@ TestCase {
         LoginInfo {}
     }
 
-    Component {
-        id: spyComponent
-        SignalSpy {}
+    SignalSpies {
+        id: spies
     }
 
-    property var spies: []
-
-    // Spies on singletons must let go of them, or later emissions reach a destroyed spy.
     function spyOn(target, signalName) {
-        var spy = createTemporaryObject(spyComponent, testCase, { "target": target, "signalName": signalName })
-        spies.push(spy)
-        return spy
+        return spies.spyOn(target, signalName)
     }
 
     function cleanup() {
-        for (var i = 0; i < spies.length; ++i)
-            spies[i].target = null
-        spies = []
+        spies.clear()
     }
 
     function credentials(properties) {

@@ -28,23 +28,16 @@ TestCase {
         TagsFilter {}
     }
 
-    Component {
-        id: spyComponent
-        SignalSpy {}
+    SignalSpies {
+        id: spies
     }
 
-    property var spies: []
-
     function spyOn(target, signalName) {
-        var spy = createTemporaryObject(spyComponent, testCase, { "target": target, "signalName": signalName })
-        spies.push(spy)
-        return spy
+        return spies.spyOn(target, signalName)
     }
 
     function cleanup() {
-        for (var i = 0; i < spies.length; ++i)
-            spies[i].target = null
-        spies = []
+        spies.clear()
     }
 
     function initTestCase() {
