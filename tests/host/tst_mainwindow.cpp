@@ -119,7 +119,10 @@ private slots:
         QObject *firstApp = loaded.core->qmlApp;
         QMetaObject::invokeMethod(
             loaded.window, "beginLaunch", Q_ARG(int, 0), Q_ARG(QString, QString()));
-        QTest::qWait(100);
+        // The handler runs within the call: a launch it started would be loading now.
+        QQuickItem *launcher = item(loaded.window, "launcherLoader");
+        QVERIFY(launcher);
+        QCOMPARE(launcher->property("status").toInt(), 1); // Loader.Ready
         QCOMPARE(loaded.core->qmlApp, firstApp);
         QCOMPARE(allGui.count(), 1);
         delete loaded.window;
