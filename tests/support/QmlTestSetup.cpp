@@ -24,12 +24,12 @@ void QmlTestSetup::applicationAvailable()
     QQuickStyle::setStyle(QStringLiteral("Material"));
     QtQuickX::instance()->createUiSizes();
     OstrelModule::registerTypes();
-    qmlRegisterType<QmlScriptedServer>("KestrumTest", 1, 0, "ScriptedServer");
-    qmlRegisterType<QmlReferenceService>("KestrumTest", 1, 0, "ReferenceService");
     qmlRegisterType(QUrl(QStringLiteral("qrc:/KestrumTest/SignalSpies.qml")), "KestrumTest", 1, 0,
         "SignalSpies");
     qmlRegisterSingletonType<TimerSentinel>("KestrumTest", 1, 0, "TimerSentinel",
         [](QQmlEngine *, QJSEngine *) -> QObject * { return new TimerSentinel; });
+    qmlRegisterType<QmlScriptedServer>("KestrumTest", 1, 0, "ScriptedServer");
+    qmlRegisterType<QmlReferenceService>("KestrumTest", 1, 0, "ReferenceService");
 }
 
 void QmlTestSetup::qmlEngineAvailable(QQmlEngine *engine)
