@@ -206,7 +206,8 @@ TestCase {
         service.invoke()
         service.invoke()
         tryCompare(server, "requestCount", before + 3)
-        wait(150)
+        // Past the 40 ms debounce: a second, unjoined call would have been sent by then.
+        TimerSentinel.waitPast(150)
         compare(server.requestCount, before + 3)
         server.setDefaultResponse(200, "")
     }
@@ -294,7 +295,9 @@ TestCase {
         tryCompare(server, "requestCount", before + 1)
         service.invoke()
         tryCompare(ok, "count", data.answers, 2000)
-        wait(400)
+        // Both answers are sent by then (300 ms at most, from this event loop); a replaced call
+        // is aborted, so no late answer can still arrive.
+        TimerSentinel.waitPast(400)
         compare(ok.count, data.answers)
         compare(invoking.count, 2)
     }
