@@ -2,6 +2,7 @@
 
 #include "BuildInfo.h"
 #include "CommandLineOptions.h"
+#include "ConsoleTranslation.h"
 #include "OstrelModule.h"
 #include "ServiceUriOption.h"
 #include "StartupIncubationController.h"
@@ -44,6 +45,9 @@ int Application::run()
         return exitCode;
 
     QtQuickX::registerResources();
+    // Before any QML is loaded, so that every text is looked up in it.
+    if (ConsoleTranslation::install(QLocale::system()))
+        qDebug() << "Translation installed for" << QLocale::system().name();
     qDebug() << "Application font set to:" << font().toString();
     QQuickStyle::setStyle(QStringLiteral("Material"));
     QtQuickX::instance()->createUiSizes();

@@ -18,7 +18,7 @@ struct DeviceSelection
     SqlWhere where;
     QString order;
     // Set when the driving tag alone decides the count: every tag row names a stored device.
-    QString countFrom;
+    QString countFrom {};
 };
 
 // A device filter as the console sends it ("filter" of "listDevices", "devicesFilter" of

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QObject>
+
 // The wire vocabulary shared with the console: status codes, roles, task types and states.
+// Their names are reflected so that a test holds them against the console's own.
 namespace service {
+Q_NAMESPACE
 
 enum class StatusCode {
     Ok = 0,
@@ -13,6 +17,7 @@ enum class StatusCode {
     InvalidArgument = 6,
     WrongContext = 7,
 };
+Q_ENUM_NS(StatusCode)
 
 enum class UserRole {
     God = 0,
@@ -24,6 +29,7 @@ enum class UserRole {
     GlacisPusher = 6,
     SessionCleaner = 7,
 };
+Q_ENUM_NS(UserRole)
 
 enum class TaskType {
     Undefined = 0,
@@ -36,6 +42,7 @@ enum class TaskType {
     AutoPowerOff = 7,
     DisablePowerManagement = 8,
 };
+Q_ENUM_NS(TaskType)
 
 enum class TaskStatus {
     Pending = 0,
@@ -44,6 +51,7 @@ enum class TaskStatus {
     Canceled = 3,
     Failed = 4,
 };
+Q_ENUM_NS(TaskStatus)
 
 inline bool isValidRole(int role)
 {

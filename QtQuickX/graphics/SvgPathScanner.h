@@ -190,7 +190,7 @@ Q_ALWAYS_INLINE void SvgPathScanner::skipSeparator()
         comma = *m_pos == u',';
         m_pos += comma;
         m_pos += isWhitespace(*m_pos);
-        if (Q_LIKELY(!isWhitespace(*m_pos) & (comma | (*m_pos != u','))))
+        if (Q_LIKELY((!isWhitespace(*m_pos)) & (comma | (*m_pos != u','))))
             return;
     }
     skipWhitespace();

@@ -1,7 +1,6 @@
 // Every console method against the real service: answer shapes, filters, paging, tasks and
 // their tickets, archived entities and the catalogues.
-#include "ServiceProcess.h"
-#include "ServiceTestData.h"
+#include "ServiceTestCase.h"
 
 #include <QJsonDocument>
 #include <QSet>
@@ -9,13 +8,11 @@
 #include <QtTest>
 #include <memory>
 
-class ServiceApiTest : public QObject
+class ServiceApiTest : public ServiceTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
     void answerKeys_data();
     void answerKeys();
     void deviceFilters_data();
@@ -44,28 +41,7 @@ private:
     {
         return QJsonDocument::fromJson(text).object();
     }
-
-    ServiceProcess m_service;
-    std::unique_ptr<ServiceClient> m_client;
-    std::unique_ptr<DatabaseOracle> m_oracle;
-    QString m_god;
 };
-
-void ServiceApiTest::initTestCase()
-{
-    QVERIFY2(m_service.start(), qPrintable(m_service.errorOutput()));
-    m_client = std::make_unique<ServiceClient>(m_service.port());
-    m_oracle = std::make_unique<DatabaseOracle>(m_service.databasePath());
-    m_god = m_client->login(demo::god, demo::passwordOf(demo::god));
-    QVERIFY(!m_god.isEmpty());
-}
-
-void ServiceApiTest::cleanupTestCase()
-{
-    m_oracle.reset();
-    m_client.reset();
-    m_service.stop();
-}
 
 void ServiceApiTest::answerKeys_data()
 {

@@ -1,20 +1,17 @@
 // Bad requests get a clear answer and change nothing; tokens that are unknown, expired or
 // ended are refused; the server keeps answering afterwards.
-#include "ServiceProcess.h"
-#include "ServiceTestData.h"
+#include "ServiceTestCase.h"
 
 #include <QJsonDocument>
 #include <QThread>
 #include <QtTest>
 #include <memory>
 
-class ServiceBadInputTest : public QObject
+class ServiceBadInputTest : public ServiceTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
     void transportErrors_data();
     void transportErrors();
     void invalidArguments_data();
@@ -37,28 +34,7 @@ private:
                            "+ (SELECT count(*) FROM settings) + (SELECT count(*) FROM logins) + "
                            "(SELECT total(length(name)) FROM devices)"));
     }
-
-    ServiceProcess m_service;
-    std::unique_ptr<ServiceClient> m_client;
-    std::unique_ptr<DatabaseOracle> m_oracle;
-    QString m_god;
 };
-
-void ServiceBadInputTest::initTestCase()
-{
-    QVERIFY2(m_service.start(), qPrintable(m_service.errorOutput()));
-    m_client = std::make_unique<ServiceClient>(m_service.port());
-    m_oracle = std::make_unique<DatabaseOracle>(m_service.databasePath());
-    m_god = m_client->login(demo::god, demo::passwordOf(demo::god));
-    QVERIFY(!m_god.isEmpty());
-}
-
-void ServiceBadInputTest::cleanupTestCase()
-{
-    m_oracle.reset();
-    m_client.reset();
-    m_service.stop();
-}
 
 void ServiceBadInputTest::transportErrors_data()
 {

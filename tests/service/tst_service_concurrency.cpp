@@ -1,6 +1,5 @@
 // Many clients writing at once: every write lands, none fails with a locked database.
-#include "ServiceProcess.h"
-#include "ServiceTestData.h"
+#include "ServiceTestCase.h"
 
 #include <QtTest>
 #include <atomic>
@@ -8,13 +7,11 @@
 #include <thread>
 #include <vector>
 
-class ServiceConcurrencyTest : public QObject
+class ServiceConcurrencyTest : public ServiceTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
     void concurrentWritesAreAllKept();
     void concurrentTaggingLosesNoTag();
     void concurrentPartialUpdatesKeepEachField();
@@ -34,25 +31,7 @@ private:
         for (auto &thread : threads)
             thread.join();
     }
-
-    ServiceProcess m_service;
-    std::unique_ptr<DatabaseOracle> m_oracle;
-    QString m_god;
 };
-
-void ServiceConcurrencyTest::initTestCase()
-{
-    QVERIFY2(m_service.start(), qPrintable(m_service.errorOutput()));
-    m_oracle = std::make_unique<DatabaseOracle>(m_service.databasePath());
-    m_god = ServiceClient(m_service.port()).login(demo::god, demo::passwordOf(demo::god));
-    QVERIFY(!m_god.isEmpty());
-}
-
-void ServiceConcurrencyTest::cleanupTestCase()
-{
-    m_oracle.reset();
-    m_service.stop();
-}
 
 void ServiceConcurrencyTest::concurrentWritesAreAllKept()
 {

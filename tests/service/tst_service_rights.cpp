@@ -1,18 +1,15 @@
 // Rights by role and by location: refused calls answer status 3 and change nothing.
-#include "ServiceProcess.h"
-#include "ServiceTestData.h"
+#include "ServiceTestCase.h"
 
 #include <QJsonDocument>
 #include <QtTest>
 #include <memory>
 
-class ServiceRightsTest : public QObject
+class ServiceRightsTest : public ServiceTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
     void rights_data();
     void rights();
     void userContext_data();
@@ -39,25 +36,8 @@ private:
             "+ (SELECT total(archived) FROM customers) + (SELECT total(role) FROM users)"));
     }
 
-    ServiceProcess m_service;
-    std::unique_ptr<ServiceClient> m_client;
-    std::unique_ptr<DatabaseOracle> m_oracle;
     QHash<QString, QString> m_tokens;
 };
-
-void ServiceRightsTest::initTestCase()
-{
-    QVERIFY2(m_service.start(), qPrintable(m_service.errorOutput()));
-    m_client = std::make_unique<ServiceClient>(m_service.port());
-    m_oracle = std::make_unique<DatabaseOracle>(m_service.databasePath());
-}
-
-void ServiceRightsTest::cleanupTestCase()
-{
-    m_oracle.reset();
-    m_client.reset();
-    m_service.stop();
-}
 
 void ServiceRightsTest::rights_data()
 {

@@ -19,6 +19,15 @@ QmlReferenceService::QmlReferenceService(QObject *parent)
 
 QmlReferenceService::~QmlReferenceService() = default;
 
+bool QmlReferenceService::available() const
+{
+#ifdef KESTRUM_WITH_REFERENCE_SERVICE
+    return true;
+#else
+    return false;
+#endif
+}
+
 bool QmlReferenceService::start()
 {
 #ifdef KESTRUM_WITH_REFERENCE_SERVICE

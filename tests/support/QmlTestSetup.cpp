@@ -6,6 +6,7 @@
 #include "QmlMessageLog.h"
 #include "QmlReferenceService.h"
 #include "QmlScriptedServer.h"
+#include "TimerSentinel.h"
 
 #include <QtQuickX.h>
 #include <QuickInMemoryImageProvider.h>
@@ -24,6 +25,10 @@ void QmlTestSetup::applicationAvailable()
     QQuickStyle::setStyle(QStringLiteral("Material"));
     QtQuickX::instance()->createUiSizes();
     OstrelModule::registerTypes();
+    qmlRegisterType(QUrl(QStringLiteral("qrc:/KestrumTest/SignalSpies.qml")), "KestrumTest", 1, 0,
+        "SignalSpies");
+    qmlRegisterSingletonType<TimerSentinel>("KestrumTest", 1, 0, "TimerSentinel",
+        [](QQmlEngine *, QJSEngine *) -> QObject * { return new TimerSentinel; });
     qmlRegisterType<QmlScriptedServer>("KestrumTest", 1, 0, "ScriptedServer");
     qmlRegisterType<QmlReferenceService>("KestrumTest", 1, 0, "ReferenceService");
     qmlRegisterType<QmlMessageLog>("KestrumTest", 1, 0, "MessageLog");
