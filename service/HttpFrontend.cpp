@@ -32,8 +32,9 @@ void HttpFrontend::installRoutes()
     m_server->Post(
         methodPattern, [this](const httplib::Request &request, httplib::Response &response) {
             const QString method = QString::fromStdString(request.matches[1].str());
-            const HttpReply reply = m_service.dispatcher().dispatch(
-                method, QByteArray::fromRawData(request.body.data(), int(request.body.size())));
+            const HttpReply reply = m_service.dispatcher().dispatch(method,
+                QByteArray::fromRawData(request.body.data(), int(request.body.size())),
+                QString::fromStdString(request.remote_addr));
             response.status = reply.httpStatus;
             response.set_content(reply.body.constData(), size_t(reply.body.size()),
                 "application/json; charset=utf-8");

@@ -49,12 +49,14 @@ std::optional<Caller> ServiceDispatcher::resolveCaller(const QJsonObject &body) 
     caller.token = session->token;
     caller.userId = session->userId;
     caller.customerId = query.value(0).toLongLong();
+    caller.roleSession = session->timeLimited;
     // A time-limited role session acts with the role it was issued for.
     caller.role = session->timeLimited ? session->role : query.value(1).toInt();
     return caller;
 }
 
-HttpReply ServiceDispatcher::dispatch(const QString &methodName, const QByteArray &body) const
+HttpReply ServiceDispatcher::dispatch(
+    const QString &methodName, const QByteArray &body, const QString &peerAddress) const
 {
     const auto method = m_methods.constFind(methodName);
     if (method == m_methods.constEnd())
@@ -82,6 +84,7 @@ HttpReply ServiceDispatcher::dispatch(const QString &methodName, const QByteArra
             if (method->access == Access::Console && !AccessPolicy::isConsoleRole(caller.role))
                 throw ServiceError::noRights(QStringLiteral("role has no console access"));
         }
+        caller.peerAddress = peerAddress;
         const QJsonValue result = method->handler(Call { request, caller });
         return { 200, answer(int(StatusCode::Ok), result) };
     } catch (const ServiceError &error) {

@@ -202,7 +202,7 @@ qint64 TasksHandler::requireTaskInReach(const Caller &caller, qint64 id)
     Database::exec(query);
     if (!query.next())
         throw ServiceError::notFound(QStringLiteral("no such task"));
-    m_context.policy.requireInReach(caller, query.value(0).toLongLong());
+    m_context.policy.requireInReach(caller, query.value(0).toLongLong(), QStringLiteral("task"));
     return id;
 }
 

@@ -125,7 +125,8 @@ QJsonValue TicketsHandler::moveTickets(const Call &call, const QString &fromStat
         found.insert(owners.value(0).toLongLong());
         if (!tasks.contains(owners.value(1).toLongLong()))
             tasks.append(owners.value(1).toLongLong());
-        m_context.policy.requireInReach(call.caller, owners.value(2).toLongLong());
+        m_context.policy.requireInReach(
+            call.caller, owners.value(2).toLongLong(), QStringLiteral("ticket"));
     }
     if (found.size() != QSet<qint64>(ids->cbegin(), ids->cend()).size())
         throw ServiceError::notFound(QStringLiteral("no such ticket"));
