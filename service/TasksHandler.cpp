@@ -98,7 +98,7 @@ QJsonValue TasksHandler::listTasks(const Call &call)
     const QJsonObject filter
         = JsonArgs::optionalObject(call.body, "filter").value_or(QJsonObject());
     const FieldSelection what = FieldSelection::fromRequest(call.body);
-    const Paging paging = Paging::fromRequest(call.body, 0);
+    const Paging paging = Paging::fromRequest(call.body, Paging::unpagedTake);
     SqlWhere where = HistoryFilter::where(m_context.policy, call.caller, filter,
         { QStringLiteral("t.id"), QStringLiteral("t.status"), QStringLiteral("t.closed_ms") });
     if (const auto types = JsonArgs::optionalIdList(filter, "types"); types && !types->isEmpty())

@@ -76,7 +76,7 @@ QJsonValue TicketsHandler::listTickets(const Call &call)
     const QJsonObject filter
         = JsonArgs::optionalObject(call.body, "filter").value_or(QJsonObject());
     const FieldSelection what = FieldSelection::fromRequest(call.body);
-    const Paging paging = Paging::fromRequest(call.body, 0);
+    const Paging paging = Paging::fromRequest(call.body, Paging::unpagedTake);
     SqlWhere where = HistoryFilter::where(m_context.policy, call.caller, filter,
         { QStringLiteral("k.id"), QStringLiteral("k.status"), QStringLiteral("k.executed_ms") });
     if (const auto taskId = JsonArgs::optionalId(filter, "taskId"); taskId && *taskId != 0)
@@ -108,7 +108,7 @@ QJsonValue TicketsHandler::listTickets(const Call &call)
 QJsonValue TicketsHandler::moveTickets(const Call &call, const QString &fromStatuses, int status)
 {
     m_context.policy.requireManager(call.caller);
-    const auto ids = JsonArgs::optionalIdList(call.body, "ticketIds");
+    const auto ids = JsonArgs::optionalIdList(call.body, "ticketIds", 10000);
     if (!ids || ids->isEmpty() || ids->size() > 10000)
         throw ServiceError::invalid(QStringLiteral("\"ticketIds\" must list 1 to 10000 tickets"));
 
