@@ -2,6 +2,7 @@
 
 #include "AccessPolicy.h"
 #include "Database.h"
+#include "JsonText.h"
 #include "ServiceError.h"
 #include "SessionStore.h"
 
@@ -64,6 +65,11 @@ HttpReply ServiceDispatcher::dispatch(
             answer(int(StatusCode::InvalidArgument), QJsonValue::Null,
                 QStringLiteral("unknown method")) };
 
+    // The parser would store a replacement character instead: the text is not what was sent.
+    if (JsonText::hasLoneSurrogate(body))
+        return { 200,
+            answer(int(StatusCode::InvalidArgument), QJsonValue::Null,
+                QStringLiteral("text holds a lone UTF-16 surrogate")) };
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(body, &parseError);
     if (parseError.error != QJsonParseError::NoError || !document.isObject())
