@@ -27,6 +27,7 @@ public:
         , retryTimer(io)
     {
         context.limits.maxBodyBytes = maxBodyBytes;
+        context.limits.header = std::chrono::seconds(std::max(1, settings.headerTimeoutSeconds));
         if (!settings.tlsCertificate.isEmpty() || !settings.tlsKey.isEmpty())
             tls = makeTlsContext(settings.tlsCertificate, settings.tlsKey);
     }

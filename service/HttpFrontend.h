@@ -27,6 +27,7 @@ public:
         int slowThreads = 2;
         int maxConnections = 2000;
         int maxQueuedCalls = 4096;
+        int headerTimeoutSeconds = 10;
         // PEM files; both set means HTTPS only.
         QString tlsCertificate;
         QString tlsKey;

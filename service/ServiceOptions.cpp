@@ -46,6 +46,10 @@ bool ServiceOptions::parse(const QStringList &arguments, QString *error)
     const QCommandLineOption connectionsOption(QStringLiteral("max-connections"),
         QStringLiteral("Most client connections open at once (default 2000)."),
         QStringLiteral("count"), QStringLiteral("2000"));
+    const QCommandLineOption headerTimeoutOption(QStringLiteral("header-timeout"),
+        QStringLiteral("Seconds a client has to send a request's header, idle time included "
+                       "(default 10)."),
+        QStringLiteral("seconds"), QStringLiteral("10"));
     const QCommandLineOption certificateOption(QStringLiteral("tls-cert"),
         QStringLiteral("PEM certificate (chain): serve HTTPS only."), QStringLiteral("path"));
     const QCommandLineOption keyOption(QStringLiteral("tls-key"),
@@ -55,8 +59,8 @@ bool ServiceOptions::parse(const QStringList &arguments, QString *error)
                        "localhost are always accepted."),
         QStringLiteral("name"));
     parser.addOptions({ db, listen, demoOption, demoDevicesOption, simulateOption, intervalOption,
-        idleOption, lifetimeOption, threadsOption, connectionsOption, certificateOption, keyOption,
-        hostNameOption });
+        idleOption, lifetimeOption, threadsOption, connectionsOption, headerTimeoutOption,
+        certificateOption, keyOption, hostNameOption });
     if (!parser.parse(arguments)) {
         *error = parser.errorText();
         return false;
@@ -85,8 +89,8 @@ bool ServiceOptions::parse(const QStringList &arguments, QString *error)
         || !positive(intervalOption, 10, &simulateIntervalMs)
         || !positive(idleOption, 1, &sessionIdleSeconds)
         || !positive(lifetimeOption, 1, &sessionLifetimeSeconds)
-        || !positive(threadsOption, 1, &threads)
-        || !positive(connectionsOption, 1, &maxConnections))
+        || !positive(threadsOption, 1, &threads) || !positive(connectionsOption, 1, &maxConnections)
+        || !positive(headerTimeoutOption, 1, &headerTimeoutSeconds))
         return false;
     tlsCertificate = parser.value(certificateOption);
     tlsKey = parser.value(keyOption);

@@ -21,6 +21,7 @@ struct ServiceOptions
     int sessionLifetimeSeconds = 7 * 24 * 3600;
     int threads = 8;
     int maxConnections = 2000;
+    int headerTimeoutSeconds = 10;
     QString tlsCertificate;
     QString tlsKey;
     QStringList hostNames;

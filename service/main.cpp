@@ -50,6 +50,7 @@ int main(int argc, char *argv[])
         service::HttpFrontend::Settings http;
         http.threads = options.threads;
         http.maxConnections = options.maxConnections;
+        http.headerTimeoutSeconds = options.headerTimeoutSeconds;
         http.tlsCertificate = options.tlsCertificate;
         http.tlsKey = options.tlsKey;
         http.hostNames = options.hostNames;
