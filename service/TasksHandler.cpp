@@ -1,6 +1,7 @@
 #include "TasksHandler.h"
 
 #include "AccessPolicy.h"
+#include "AnswerBudget.h"
 #include "Database.h"
 #include "DeviceFilter.h"
 #include "FieldSelection.h"
@@ -111,7 +112,8 @@ QJsonValue TasksHandler::listTasks(const Call &call)
     where.bind(query);
     Database::exec(query);
     QJsonArray items;
-    while (query.next())
+    AnswerBudget budget;
+    while (query.next() && budget.fits(query.value(5).toString().size()))
         items.append(what.project(taskFromRow(query)));
     QJsonObject result = ListResult::items(items);
     if (paging.calcTotal()) {

@@ -1,6 +1,7 @@
 #include "TicketsHandler.h"
 
 #include "AccessPolicy.h"
+#include "AnswerBudget.h"
 #include "Database.h"
 #include "FieldSelection.h"
 #include "HistoryFilter.h"
@@ -66,7 +67,9 @@ QJsonArray TicketsHandler::select(const SqlWhere &where, const QString &tail)
     where.bind(query);
     Database::exec(query);
     QJsonArray tickets;
-    while (query.next())
+    AnswerBudget budget;
+    while (query.next()
+        && budget.fits(query.value(7).toString().size() + query.value(9).toString().size()))
         tickets.append(ticketFromRow(query));
     return tickets;
 }

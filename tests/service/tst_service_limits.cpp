@@ -20,6 +20,7 @@ private slots:
     void longestListStillFilters();
     void unpagedListsAreCutToOnePage_data();
     void unpagedListsAreCutToOnePage();
+    void largeRowsAreCutByAnswerSize();
 
 private:
     QJsonObject call(const QString &method, const QJsonObject &body)
@@ -152,6 +153,37 @@ void ServiceLimitsTest::unpagedListsAreCutToOnePage()
             seen.insert(qint64(item.toObject().value(QLatin1String("id")).toDouble()));
     }
     QCOMPARE(qint64(seen.size()), stored);
+}
+
+void ServiceLimitsTest::largeRowsAreCutByAnswerSize()
+{
+    // Each ticket repeats its task's data: 200,000 characters times every device of the fleet.
+    const QJsonObject added = call(QStringLiteral("addTask"),
+        { { QStringLiteral("task"),
+              QJsonObject { { QStringLiteral("t"), 5 },
+                  { QStringLiteral("d"), QString(200000, QLatin1Char('x')) } } },
+            { QStringLiteral("devicesFilter"), QJsonObject() } });
+    QCOMPARE(statusOf(added), 0);
+    const qint64 task = qint64(resultOf(added).value(QLatin1String("id")).toDouble());
+    const qint64 stored = m_oracle->number(
+        QStringLiteral("SELECT count(*) FROM tickets WHERE task_id = %1").arg(task));
+    QVERIFY(stored > 1000);
+    const auto page = [&](int skip) {
+        return itemsOf(call(QStringLiteral("listTickets"),
+            { { QStringLiteral("filter"), QJsonObject { { QStringLiteral("taskId"), task } } },
+                { QStringLiteral("what"), QStringLiteral("id") },
+                { QStringLiteral("paging"),
+                    QJsonObject {
+                        { QStringLiteral("skip"), skip }, { QStringLiteral("take"), 1000 } } } }));
+    };
+    const QJsonArray first = page(0);
+    QVERIFY(!first.isEmpty());
+    QVERIFY2(first.size() < 400, qPrintable(QString::number(first.size())));
+    // The next page goes on where the cut was made.
+    const QJsonArray second = page(first.size());
+    QVERIFY(!second.isEmpty());
+    QVERIFY(second.first().toObject().value(QLatin1String("id")).toDouble()
+        > first.last().toObject().value(QLatin1String("id")).toDouble());
 }
 
 QTEST_GUILESS_MAIN(ServiceLimitsTest)
