@@ -3,6 +3,7 @@
 #include "RawHttpConnection.h"
 #include "ServiceProcess.h"
 #include "ServiceTestData.h"
+#include "TestCertificate.h"
 
 #include <QElapsedTimer>
 #include <QJsonDocument>
@@ -221,27 +222,17 @@ void ServiceTransportTest::stopsPromptlyDespiteSlowClients()
 
 void ServiceTransportTest::answersOverTls()
 {
-    QTemporaryDir dir;
-    const QString certificate = dir.filePath(QStringLiteral("cert.pem"));
-    const QString key = dir.filePath(QStringLiteral("key.pem"));
-    const int made = QProcess::execute(QStringLiteral("openssl"),
-        { QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
-            QStringLiteral("rsa:2048"), QStringLiteral("-nodes"), QStringLiteral("-days"),
-            QStringLiteral("2"), QStringLiteral("-subj"), QStringLiteral("/CN=127.0.0.1"),
-            QStringLiteral("-addext"), QStringLiteral("subjectAltName=IP:127.0.0.1"),
-            QStringLiteral("-keyout"), key, QStringLiteral("-out"), certificate });
-    if (made != 0)
+    TestCertificate certificate;
+    if (!certificate.make())
         QSKIP("openssl cannot make a test certificate here");
     ServiceProcess secure;
-    QVERIFY2(secure.start(
-                 { QStringLiteral("--tls-cert"), certificate, QStringLiteral("--tls-key"), key }),
+    QVERIFY2(secure.start({ QStringLiteral("--tls-cert"), certificate.certificatePath(),
+                 QStringLiteral("--tls-key"), certificate.keyPath() }),
         qPrintable(secure.errorOutput()));
 
     // Qt's network access, as the console uses it, trusting the test's certificate.
-    QFile pem(certificate);
-    QVERIFY(pem.open(QIODevice::ReadOnly));
     QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
-    tls.setCaCertificates(QSslCertificate::fromData(pem.readAll()));
+    tls.setCaCertificates(QSslCertificate::fromData(certificate.pem()));
     const auto post = [&](const QSslConfiguration &configuration) {
         // A manager of its own each time: no connection or TLS session is reused.
         QNetworkAccessManager network;
