@@ -103,12 +103,13 @@ public:
     HttpRouter router;
     WorkerPool workers;
     WorkerPool slowWorkers;
-    // Declared before the I/O context: connections still queued there unregister on the way out.
+    // Declared before the I/O context: connections whose handlers are still queued there
+    // unregister through them when the context goes.
     ConnectionRegistry registry;
+    ConnectionContext context;
     net::io_context io;
     // Keeps the I/O thread running while no connection is open, until stop() is done.
     net::executor_work_guard<net::io_context::executor_type> keepRunning { io.get_executor() };
-    ConnectionContext context;
     Tcp::acceptor acceptor;
     net::steady_timer retryTimer;
     std::unique_ptr<net::ssl::context> tls;
