@@ -43,10 +43,11 @@ SqlWhere DeviceFilter::where(const LocationReach &reach) const
 DeviceSelection DeviceFilter::selection(const LocationReach &reach) const
 {
     if (!m_allOfTags || m_allOfTags->isEmpty())
-        return { QStringLiteral("devices d"), conditions(reach, false), QStringLiteral("d.id") };
+        return { QStringLiteral("devices d"), conditions(reach, false), QStringLiteral("d.id"),
+            QString() };
     DeviceSelection selection { QStringLiteral(
                                     "device_tags t0 CROSS JOIN devices d ON d.id = t0.device_id"),
-        SqlWhere(), QStringLiteral("t0.device_id") };
+        SqlWhere(), QStringLiteral("t0.device_id"), QString() };
     selection.where.add(QStringLiteral("t0.tag_id = %1").arg(m_allOfTags->first()));
     const SqlWhere rest = conditions(reach, true);
     if (rest.values().isEmpty() && rest.condition() == QLatin1String("1"))
