@@ -62,10 +62,23 @@ LocationReach AccessPolicy::reach(const Caller &caller, bool includeServants) co
     return LocationReach::of(m_tree.subtree(caller.customerId));
 }
 
-void AccessPolicy::requireInReach(const Caller &caller, qint64 customerId) const
+void AccessPolicy::requireOwnSession(const Caller &caller)
+{
+    if (caller.roleSession)
+        throw ServiceError::noRights(QStringLiteral("not allowed with a role session"));
+}
+
+void AccessPolicy::requireInReach(
+    const Caller &caller, qint64 customerId, const QString &what) const
 {
     if (!reach(caller).contains(customerId))
-        throw ServiceError::noRights(QStringLiteral("location out of reach"));
+        throw ServiceError::notFound(QStringLiteral("no such ") + what);
+}
+
+void AccessPolicy::requireLocationArgument(const Caller &caller, qint64 customerId) const
+{
+    if (!m_tree.exists(customerId) || !reach(caller).contains(customerId))
+        throw ServiceError::invalid(QStringLiteral("no such location"));
 }
 
 LocationReach AccessPolicy::scopedReach(
@@ -98,6 +111,29 @@ QVector<int> AccessPolicy::rolesAllowedToCreate(int callerRole)
 bool AccessPolicy::mayGrantRole(int callerRole, int role)
 {
     return rolesAllowedToCreate(callerRole).contains(role);
+}
+
+namespace {
+int rank(int role)
+{
+    switch (UserRole(role)) {
+    case UserRole::God:
+        return 4;
+    case UserRole::Administrator:
+        return 3;
+    case UserRole::LocalAdministrator:
+        return 2;
+    case UserRole::Technician:
+        return 1;
+    default:
+        return 0;
+    }
+}
+} // namespace
+
+bool AccessPolicy::outranks(int callerRole, int targetRole)
+{
+    return rank(callerRole) > rank(targetRole);
 }
 
 bool AccessPolicy::outranksOrEquals(int callerRole, int targetRole)

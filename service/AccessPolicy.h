@@ -25,10 +25,19 @@ public:
     void requireManager(const Caller &caller) const;
     void requireLocationCreator(const Caller &caller) const;
     void requireGod(const Caller &caller) const;
+    // Logins, passwords, role sessions and user contexts need the user's own session: a
+    // time-limited role session acts only with its role's rights.
+    static void requireOwnSession(const Caller &caller);
 
     // The caller's locations: with servants his location and its sublocations, else only his own.
     LocationReach reach(const Caller &caller, bool includeServants = true) const;
-    void requireInReach(const Caller &caller, qint64 customerId) const;
+    // An entity outside the caller's reach answers as if it did not exist, so that ids do not
+    // map other locations; what names it goes into the message ("no such <what>").
+    void requireInReach(const Caller &caller, qint64 customerId,
+        const QString &what = QStringLiteral("location")) const;
+    // A location named as an argument (a new parent or home): unknown and out of reach alike
+    // are refused as invalid.
+    void requireLocationArgument(const Caller &caller, qint64 customerId) const;
     // A list narrowed to one location of the caller's reach (and its sublocations), or the
     // caller's own reach when no location is named (0 or -1).
     LocationReach scopedReach(
@@ -38,6 +47,9 @@ public:
     static bool mayGrantRole(int callerRole, int role);
     // Whether the caller may act as (or manage) a user of this role.
     static bool outranksOrEquals(int callerRole, int targetRole);
+    // Whether the caller's role stands above the target's (God, Administrator,
+    // LocalAdministrator, Technician, then every other role).
+    static bool outranks(int callerRole, int targetRole);
 
 private:
     LocationTree &m_tree;

@@ -55,21 +55,37 @@ QJsonValue AuthHandler::login(const Call &call)
     const QString method = JsonArgs::requiredString(call.body, "method");
     const QJsonObject data = JsonArgs::requiredObject(call.body, "data");
     if (method == QLatin1String("login-password"))
-        return loginWithPassword(data);
+        return loginWithPassword(data, call.caller.peerAddress);
     if (method == QLatin1String("user-context"))
         return loginIntoUserContext(data);
     throw ServiceError::invalid(QStringLiteral("unknown login method"));
 }
 
-QJsonValue AuthHandler::loginWithPassword(const QJsonObject &data)
+QJsonValue AuthHandler::loginWithPassword(const QJsonObject &data, const QString &peerAddress)
 {
-    const QString login = JsonArgs::optionalString(data, "login").value_or(QString());
+    const QString login = JsonArgs::optionalString(data, "login").value_or(QString()).trimmed();
     const QString password = JsonArgs::optionalString(data, "password").value_or(QString());
+    if (const qint64 wait = m_throttle.waitMs(login, peerAddress, WireDate::nowMs()); wait > 0)
+        throw ServiceError(StatusCode::Unauthentificated,
+            QStringLiteral("too many failed logins, try again in %1 s").arg((wait + 999) / 1000));
+    try {
+        const QJsonValue granted = checkPassword(login, password);
+        m_throttle.succeeded(login, peerAddress);
+        return granted;
+    } catch (const ServiceError &error) {
+        if (error.status() == StatusCode::Unauthentificated)
+            m_throttle.failed(login, peerAddress, WireDate::nowMs());
+        throw;
+    }
+}
+
+QJsonValue AuthHandler::checkPassword(const QString &login, const QString &password)
+{
     QSqlQuery query = m_context.database.prepare(QStringLiteral(
-        "SELECT l.salt, l.hash, l.iterations, u.id, u.role FROM logins l JOIN users u ON u.id = "
-        "l.user_id "
+        "SELECT l.salt, l.hash, l.iterations, u.id, u.role, u.built_in FROM logins l JOIN users u "
+        "ON u.id = l.user_id "
         "WHERE l.login = ? AND l.method = 'login-password' AND u.archived = 0 AND u.disabled = 0"));
-    query.addBindValue(login.trimmed());
+    query.addBindValue(login);
     Database::exec(query);
     if (!query.next()) {
         // Spend the same time as a real check, so that timing does not tell which logins exist.
@@ -81,9 +97,11 @@ QJsonValue AuthHandler::loginWithPassword(const QJsonObject &data)
         query.value(2).toInt() };
     const qint64 userId = query.value(3).toLongLong();
     const int role = query.value(4).toInt();
+    // Built-in service accounts sign in by other means; a password stored for one is void.
+    const bool serviceAccount = query.value(5).toBool() && !AccessPolicy::isConsoleRole(role);
     // An open read would pin an old snapshot and make the session write fail.
     query.finish();
-    if (!PasswordHasher::verify(password, stored))
+    if (!PasswordHasher::verify(password, stored) || serviceAccount)
         throw refused();
     return describe(m_context.sessions.create(userId, role), true);
 }
@@ -103,8 +121,11 @@ QJsonValue AuthHandler::loginIntoUserContext(const QJsonObject &data)
     Caller caller;
     caller.userId = own->userId;
     caller.customerId = self.value(0).toLongLong();
+    caller.roleSession = own->timeLimited;
     caller.role = own->timeLimited ? own->role : self.value(1).toInt();
     self.finish();
+    // A role session would otherwise turn into an ordinary session that outlives its window.
+    AccessPolicy::requireOwnSession(caller);
     m_context.policy.requireManager(caller);
 
     const qint64 targetId = JsonArgs::requiredId(data, "userId");
@@ -118,13 +139,14 @@ QJsonValue AuthHandler::loginIntoUserContext(const QJsonObject &data)
     const int targetRole = target.value(1).toInt();
     const bool lockedOut = target.value(2).toBool() || target.value(3).toBool();
     target.finish();
-    m_context.policy.requireInReach(caller, targetCustomer);
+    m_context.policy.requireInReach(caller, targetCustomer, QStringLiteral("user"));
     if (!AccessPolicy::outranksOrEquals(caller.role, targetRole))
         throw ServiceError::noRights(QStringLiteral("user outranks the caller"));
     if (lockedOut)
         throw ServiceError(
             StatusCode::WrongContext, QStringLiteral("user is archived or disabled"));
-    return describe(m_context.sessions.create(targetId, targetRole), true);
+    // The context ends with the session it was granted to.
+    return describe(m_context.sessions.create(targetId, targetRole, ownToken), true);
 }
 
 QJsonValue AuthHandler::sessionInfo(const Call &call)
@@ -146,6 +168,8 @@ QJsonValue AuthHandler::logoff(const Call &call)
 QJsonValue AuthHandler::createRoleSession(const Call &call)
 {
     const Caller &caller = call.caller;
+    // A role session minting another could stretch its own window without end.
+    AccessPolicy::requireOwnSession(caller);
     if (caller.role != int(UserRole::God) && caller.role != int(UserRole::Administrator))
         throw ServiceError::noRights(QStringLiteral("administrators only"));
     const auto role = JsonArgs::optionalInt(call.body, "role");

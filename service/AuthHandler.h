@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LoginThrottle.h"
 #include "ServiceContext.h"
 #include "ServiceDispatcher.h"
 
@@ -17,7 +18,8 @@ public:
 
 private:
     QJsonValue login(const Call &call);
-    QJsonValue loginWithPassword(const QJsonObject &data);
+    QJsonValue loginWithPassword(const QJsonObject &data, const QString &peerAddress);
+    QJsonValue checkPassword(const QString &login, const QString &password);
     QJsonValue loginIntoUserContext(const QJsonObject &data);
     QJsonValue sessionInfo(const Call &call);
     QJsonValue logoff(const Call &call);
@@ -26,6 +28,7 @@ private:
     QJsonObject describe(const Session &session, bool withToken) const;
 
     ServiceContext m_context;
+    LoginThrottle m_throttle;
 };
 
 } // namespace service

@@ -78,9 +78,7 @@ void CustomersHandler::requireValidOwner(const Caller &caller, qint64 ownerId)
         m_context.policy.requireGod(caller);
         return;
     }
-    if (!m_context.tree.exists(ownerId))
-        throw ServiceError::invalid(QStringLiteral("no such parent location"));
-    m_context.policy.requireInReach(caller, ownerId);
+    m_context.policy.requireLocationArgument(caller, ownerId);
 }
 
 QJsonValue CustomersHandler::listCustomers(const Call &call)

@@ -4,8 +4,12 @@
 
 #include <QAtomicInt>
 #include <QDebug>
+#include <QFile>
 #include <QHash>
 #include <QSqlError>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace service {
 
@@ -16,13 +20,40 @@ QString describe(const QSqlError &error)
 {
     return error.text();
 }
+
+// The first words of a statement: enough to tell which one failed, without the values an
+// id list or a caller's text put into it.
+QString headOf(const QString &sql)
+{
+    constexpr int shown = 80;
+    return sql.size() <= shown ? sql : sql.left(shown) + QStringLiteral("...");
+}
+
+// The file holds password hashes and session hashes: readable by its owner only. SQLite gives
+// its WAL, shared-memory and journal files the permissions of the database file.
+void restrictToOwner(const QString &path)
+{
+    if (path.isEmpty() || path.startsWith(QLatin1Char(':')))
+        return;
+    const QByteArray native = QFile::encodeName(path);
+    const int fd = ::open(native.constData(), O_CREAT | O_RDWR | O_CLOEXEC, 0600);
+    if (fd >= 0)
+        ::close(fd);
+    for (const char *suffix : { "", "-wal", "-shm", "-journal" }) {
+        const QByteArray file = native + suffix;
+        if (::access(file.constData(), F_OK) == 0)
+            ::chmod(file.constData(), 0600);
+    }
+}
 } // namespace
 
 Database::Database(const QString &path)
     : m_path(path)
     , m_connectionPrefix(
           QStringLiteral("kestrum-service-%1-").arg(databaseSerial.fetchAndAddOrdered(1)))
-{ }
+{
+    restrictToOwner(path);
+}
 
 Database::~Database()
 {
@@ -63,7 +94,7 @@ QSqlQuery Database::prepare(const QString &sql)
     QSqlQuery query(connection());
     query.setForwardOnly(true);
     if (!query.prepare(sql)) {
-        qWarning().noquote() << "Database::prepare()" << describe(query.lastError()) << sql;
+        qWarning().noquote() << "Database::prepare()" << describe(query.lastError()) << headOf(sql);
         throw ServiceError(StatusCode::Error, "database error");
     }
     return query;
@@ -73,7 +104,7 @@ void Database::exec(QSqlQuery &query)
 {
     if (!query.exec()) {
         qWarning().noquote() << "Database::exec()" << describe(query.lastError())
-                             << query.lastQuery();
+                             << headOf(query.lastQuery());
         throw ServiceError(StatusCode::Error, "database error");
     }
 }

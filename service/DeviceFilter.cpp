@@ -4,25 +4,17 @@
 #include "ListResult.h"
 #include "ServiceError.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+
 namespace service {
 
 namespace {
-constexpr int maxListSize = 100000;
-
-template<typename List>
-std::optional<List> bounded(std::optional<List> list)
+// One bound value whatever the length of the list: the statement and its binding stay linear.
+QVariantList asJsonList(const QStringList &texts)
 {
-    if (list && list->size() > maxListSize)
-        throw ServiceError::invalid(QStringLiteral("filter list too long"));
-    return list;
-}
-
-QVariantList variants(const QStringList &texts)
-{
-    QVariantList values;
-    for (const QString &text : texts)
-        values.append(text);
-    return values;
+    return { QString::fromUtf8(
+        QJsonDocument(QJsonArray::fromStringList(texts)).toJson(QJsonDocument::Compact)) };
 }
 } // namespace
 
@@ -31,11 +23,11 @@ DeviceFilter DeviceFilter::fromJson(const std::optional<QJsonObject> &json)
     DeviceFilter filter;
     if (!json)
         return filter;
-    filter.m_ids = bounded(JsonArgs::optionalIdList(*json, "ids"));
-    filter.m_allOfTags = bounded(JsonArgs::optionalIdList(*json, "tagsIds"));
-    filter.m_anyOfTags = bounded(JsonArgs::optionalIdList(*json, "anyOfTagsIds"));
-    filter.m_firmwares = bounded(JsonArgs::optionalStringList(*json, "firmwaresIds"));
-    filter.m_models = bounded(JsonArgs::optionalStringList(*json, "modelsIds"));
+    filter.m_ids = JsonArgs::optionalIdList(*json, "ids");
+    filter.m_allOfTags = JsonArgs::optionalIdList(*json, "tagsIds");
+    filter.m_anyOfTags = JsonArgs::optionalIdList(*json, "anyOfTagsIds");
+    filter.m_firmwares = JsonArgs::optionalStringList(*json, "firmwaresIds");
+    filter.m_models = JsonArgs::optionalStringList(*json, "modelsIds");
     filter.m_online = JsonArgs::optionalBool(*json, "isOnline");
     filter.m_includeServants = JsonArgs::optionalBool(*json, "includeServants").value_or(true);
     filter.m_unregistered = JsonArgs::optionalBool(*json, "unregistered").value_or(false);
@@ -51,10 +43,11 @@ SqlWhere DeviceFilter::where(const LocationReach &reach) const
 DeviceSelection DeviceFilter::selection(const LocationReach &reach) const
 {
     if (!m_allOfTags || m_allOfTags->isEmpty())
-        return { QStringLiteral("devices d"), conditions(reach, false), QStringLiteral("d.id") };
+        return { QStringLiteral("devices d"), conditions(reach, false), QStringLiteral("d.id"),
+            QString() };
     DeviceSelection selection { QStringLiteral(
                                     "device_tags t0 CROSS JOIN devices d ON d.id = t0.device_id"),
-        SqlWhere(), QStringLiteral("t0.device_id") };
+        SqlWhere(), QStringLiteral("t0.device_id"), QString() };
     selection.where.add(QStringLiteral("t0.tag_id = %1").arg(m_allOfTags->first()));
     const SqlWhere rest = conditions(reach, true);
     if (rest.values().isEmpty() && rest.condition() == QLatin1String("1"))
@@ -80,11 +73,11 @@ SqlWhere DeviceFilter::conditions(const LocationReach &reach, bool skipFirstTag)
         where.add(m_ids->isEmpty() ? QStringLiteral("0")
                                    : QStringLiteral("d.id IN ") + SqlList::numbers(*m_ids));
     if (m_firmwares && !m_firmwares->isEmpty())
-        where.add(QStringLiteral("d.firmware_id IN ") + SqlList::placeholders(m_firmwares->size()),
-            variants(*m_firmwares));
+        where.add(QStringLiteral("d.firmware_id IN (SELECT value FROM json_each(?))"),
+            asJsonList(*m_firmwares));
     if (m_models && !m_models->isEmpty())
-        where.add(QStringLiteral("d.model_id IN ") + SqlList::placeholders(m_models->size()),
-            variants(*m_models));
+        where.add(QStringLiteral("d.model_id IN (SELECT value FROM json_each(?))"),
+            asJsonList(*m_models));
     if (m_allOfTags) {
         for (int i = skipFirstTag ? 1 : 0; i < m_allOfTags->size(); ++i)
             where.add(

@@ -122,7 +122,8 @@ qint64 DeviceRepository::count(const DeviceSelection &selection)
 
 std::optional<QJsonObject> DeviceRepository::find(qint64 id)
 {
-    DeviceSelection one { QStringLiteral("devices d"), SqlWhere(), QStringLiteral("d.id") };
+    DeviceSelection one { QStringLiteral("devices d"), SqlWhere(), QStringLiteral("d.id"),
+        QString() };
     one.where.add(QStringLiteral("d.id = ?"), { id });
     const QJsonArray found = page(one, 0, 1, FieldSelection::all());
     if (found.isEmpty())

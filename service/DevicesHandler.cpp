@@ -50,7 +50,7 @@ void DevicesHandler::requireDeviceInReach(
     // Devices without a location belong to nobody's reach but God's.
     if (customer ? !context.policy.reach(caller).contains(*customer)
                  : caller.role != int(UserRole::God))
-        throw ServiceError::noRights(QStringLiteral("device out of reach"));
+        throw ServiceError::notFound(QStringLiteral("no such device"));
 }
 
 QJsonValue DevicesHandler::listDevices(const Call &call)

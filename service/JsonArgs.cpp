@@ -76,7 +76,17 @@ qint64 JsonArgs::requiredId(const QJsonObject &from, const char *key)
     return *id;
 }
 
-std::optional<QVector<qint64>> JsonArgs::optionalIdList(const QJsonObject &from, const char *key)
+QJsonArray JsonArgs::boundedArray(const QJsonValue &value, const char *key, int maxEntries)
+{
+    const QJsonArray array = value.toArray();
+    if (array.size() > maxEntries)
+        throw ServiceError::invalid(
+            QStringLiteral("\"%1\" lists more than %2 entries").arg(key).arg(maxEntries));
+    return array;
+}
+
+std::optional<QVector<qint64>> JsonArgs::optionalIdList(
+    const QJsonObject &from, const char *key, int maxEntries)
 {
     const QJsonValue value = from.value(QLatin1String(key));
     if (isUnset(value))
@@ -84,7 +94,7 @@ std::optional<QVector<qint64>> JsonArgs::optionalIdList(const QJsonObject &from,
     if (!value.isArray())
         throw wrongType(key, "an array of ids");
     QVector<qint64> ids;
-    const QJsonArray array = value.toArray();
+    const QJsonArray array = boundedArray(value, key, maxEntries);
     for (const QJsonValue &item : array) {
         const auto id = idFromValue(item);
         if (!id)
@@ -94,7 +104,8 @@ std::optional<QVector<qint64>> JsonArgs::optionalIdList(const QJsonObject &from,
     return ids;
 }
 
-std::optional<QStringList> JsonArgs::optionalStringList(const QJsonObject &from, const char *key)
+std::optional<QStringList> JsonArgs::optionalStringList(
+    const QJsonObject &from, const char *key, int maxEntries)
 {
     const QJsonValue value = from.value(QLatin1String(key));
     if (isUnset(value))
@@ -102,7 +113,7 @@ std::optional<QStringList> JsonArgs::optionalStringList(const QJsonObject &from,
     if (!value.isArray())
         throw wrongType(key, "an array of texts");
     QStringList texts;
-    const QJsonArray array = value.toArray();
+    const QJsonArray array = boundedArray(value, key, maxEntries);
     for (const QJsonValue &item : array) {
         if (item.isString())
             texts.append(item.toString());

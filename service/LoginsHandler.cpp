@@ -1,10 +1,12 @@
 #include "LoginsHandler.h"
 
+#include "AccessPolicy.h"
 #include "Database.h"
 #include "JsonArgs.h"
 #include "ListResult.h"
 #include "PasswordHasher.h"
 #include "ServiceError.h"
+#include "SessionStore.h"
 
 #include <QJsonArray>
 #include <QSqlQuery>
@@ -33,8 +35,25 @@ void LoginsHandler::registerMethods(ServiceDispatcher &dispatcher)
 
 void LoginsHandler::requireAccessTo(const Caller &caller, qint64 userId)
 {
-    if (userId != caller.userId)
-        m_users.requireManageable(caller, userId);
+    AccessPolicy::requireOwnSession(caller);
+    if (userId == caller.userId)
+        return;
+    // A peer could otherwise set a password and sign in as the other.
+    const UserRecord user = m_users.requireManageable(caller, userId);
+    if (!AccessPolicy::outranks(caller.role, user.role))
+        throw ServiceError::noRights(QStringLiteral("only a higher role manages these logins"));
+    if (user.builtIn)
+        throw ServiceError::noRights(QStringLiteral("built-in accounts have no password logins"));
+}
+
+void LoginsHandler::requireAcceptablePassword(const QString &password, const QString &login)
+{
+    if (password.size() < minPasswordLength)
+        throw ServiceError::invalid(QStringLiteral("password needs at least 8 characters"));
+    if (password.trimmed().isEmpty())
+        throw ServiceError::invalid(QStringLiteral("password must not be blank"));
+    if (password.trimmed().compare(login, Qt::CaseInsensitive) == 0)
+        throw ServiceError::invalid(QStringLiteral("password must differ from the login name"));
 }
 
 QJsonValue LoginsHandler::addLogin(const Call &call)
@@ -49,8 +68,7 @@ QJsonValue LoginsHandler::addLogin(const Call &call)
     const QString password = JsonArgs::requiredString(data, "password");
     if (name.isEmpty() || name.size() > maxLoginLength)
         throw ServiceError::invalid(QStringLiteral("login name must hold 1 to 254 characters"));
-    if (password.size() < minPasswordLength)
-        throw ServiceError::invalid(QStringLiteral("password needs at least 8 characters"));
+    requireAcceptablePassword(password, name);
     requireAccessTo(call.caller, userId);
 
     // Hashing is slow on purpose; do it before taking the write gate.
@@ -79,7 +97,10 @@ QJsonValue LoginsHandler::addLogin(const Call &call)
         insert.addBindValue(hash.key);
         insert.addBindValue(hash.iterations);
         Database::exec(insert);
-        return m_context.database.lastInsertId(insert);
+        const qint64 loginId = m_context.database.lastInsertId(insert);
+        // Whoever knew the old password is signed out; the caller keeps the session he uses.
+        m_context.sessions.endAllOfUser(userId, call.caller.token);
+        return loginId;
     });
     return UserDirectory::loginJson(id, userId, passwordMethod, name);
 }

@@ -17,8 +17,9 @@ private:
     QJsonValue addLogin(const Call &call);
     QJsonValue listLogins(const Call &call);
 
-    // The caller himself, or a user he manages.
+    // The caller himself in his own session, or a user of a lower role that he manages.
     void requireAccessTo(const Caller &caller, qint64 userId);
+    static void requireAcceptablePassword(const QString &password, const QString &login);
 
     ServiceContext m_context;
     UserDirectory m_users;

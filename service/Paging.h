@@ -9,6 +9,9 @@ class Paging
 {
 public:
     static constexpr int maxTake = 1000;
+    // Lists that the console may ask for without "paging" (tasks, tickets) answer at most this
+    // many rows, so that no request can make the service read a whole table into one answer.
+    static constexpr int unpagedTake = 1000;
 
     // defaultTake applies when the request has no "paging"; 0 means no limit.
     static Paging fromRequest(const QJsonObject &body, int defaultTake);

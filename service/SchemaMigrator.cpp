@@ -120,6 +120,28 @@ CREATE INDEX tickets_task ON tickets(task_id, status);
 CREATE INDEX tickets_device ON tickets(device_id);
 CREATE INDEX tickets_status ON tickets(status);
 )"),
+        // Tokens are kept only as hashes: sessions stored in clear are dropped (their users log
+        // in again). Sessions derived from another (user contexts) name it; the cleanup that
+        // runs with every login finds expired rows through indexes.
+        QStringLiteral(R"(
+DROP TABLE sessions;
+CREATE TABLE sessions (
+    token_hash TEXT PRIMARY KEY,
+    parent_hash TEXT NOT NULL DEFAULT '',
+    user_id INTEGER NOT NULL,
+    role INTEGER NOT NULL,
+    created_ms INTEGER NOT NULL,
+    last_used_ms INTEGER NOT NULL,
+    valid_from_ms INTEGER NOT NULL DEFAULT 0,
+    valid_to_ms INTEGER NOT NULL DEFAULT 0,
+    time_limited INTEGER NOT NULL DEFAULT 0
+) WITHOUT ROWID;
+CREATE INDEX sessions_user ON sessions(user_id);
+CREATE INDEX sessions_parent ON sessions(parent_hash);
+CREATE INDEX sessions_last_used ON sessions(time_limited, last_used_ms);
+CREATE INDEX sessions_created ON sessions(time_limited, created_ms);
+CREATE INDEX sessions_valid_to ON sessions(time_limited, valid_to_ms);
+)"),
     };
     return all;
 }

@@ -2,6 +2,7 @@
 
 #include "AccessPolicy.h"
 #include "Database.h"
+#include "JsonText.h"
 #include "ServiceError.h"
 #include "SessionStore.h"
 
@@ -49,12 +50,14 @@ std::optional<Caller> ServiceDispatcher::resolveCaller(const QJsonObject &body) 
     caller.token = session->token;
     caller.userId = session->userId;
     caller.customerId = query.value(0).toLongLong();
+    caller.roleSession = session->timeLimited;
     // A time-limited role session acts with the role it was issued for.
     caller.role = session->timeLimited ? session->role : query.value(1).toInt();
     return caller;
 }
 
-HttpReply ServiceDispatcher::dispatch(const QString &methodName, const QByteArray &body) const
+HttpReply ServiceDispatcher::dispatch(
+    const QString &methodName, const QByteArray &body, const QString &peerAddress) const
 {
     const auto method = m_methods.constFind(methodName);
     if (method == m_methods.constEnd())
@@ -62,6 +65,11 @@ HttpReply ServiceDispatcher::dispatch(const QString &methodName, const QByteArra
             answer(int(StatusCode::InvalidArgument), QJsonValue::Null,
                 QStringLiteral("unknown method")) };
 
+    // The parser would store a replacement character instead: the text is not what was sent.
+    if (JsonText::hasLoneSurrogate(body))
+        return { 200,
+            answer(int(StatusCode::InvalidArgument), QJsonValue::Null,
+                QStringLiteral("text holds a lone UTF-16 surrogate")) };
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(body, &parseError);
     if (parseError.error != QJsonParseError::NoError || !document.isObject())
@@ -82,6 +90,7 @@ HttpReply ServiceDispatcher::dispatch(const QString &methodName, const QByteArra
             if (method->access == Access::Console && !AccessPolicy::isConsoleRole(caller.role))
                 throw ServiceError::noRights(QStringLiteral("role has no console access"));
         }
+        caller.peerAddress = peerAddress;
         const QJsonValue result = method->handler(Call { request, caller });
         return { 200, answer(int(StatusCode::Ok), result) };
     } catch (const ServiceError &error) {

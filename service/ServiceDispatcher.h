@@ -50,7 +50,9 @@ public:
             name, access, [owner, member](const Call &call) { return (owner->*member)(call); });
     }
     bool hasMethod(const QString &name) const { return m_methods.contains(name); }
-    HttpReply dispatch(const QString &method, const QByteArray &body) const;
+    // peerAddress is the client's network address (for throttling failed logins).
+    HttpReply dispatch(
+        const QString &method, const QByteArray &body, const QString &peerAddress = {}) const;
 
     static QByteArray answer(int status, const QJsonValue &result, const QString &message = {});
 

@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QHostAddress>
 #include <QStandardPaths>
 
 namespace service {
@@ -42,8 +43,24 @@ bool ServiceOptions::parse(const QStringList &arguments, QString *error)
     const QCommandLineOption threadsOption(QStringLiteral("threads"),
         QStringLiteral("Worker threads (default 8)."), QStringLiteral("count"),
         QStringLiteral("8"));
+    const QCommandLineOption connectionsOption(QStringLiteral("max-connections"),
+        QStringLiteral("Most client connections open at once (default 2000)."),
+        QStringLiteral("count"), QStringLiteral("2000"));
+    const QCommandLineOption headerTimeoutOption(QStringLiteral("header-timeout"),
+        QStringLiteral("Seconds a client has to send a request's header, idle time included "
+                       "(default 10)."),
+        QStringLiteral("seconds"), QStringLiteral("10"));
+    const QCommandLineOption certificateOption(QStringLiteral("tls-cert"),
+        QStringLiteral("PEM certificate (chain): serve HTTPS only."), QStringLiteral("path"));
+    const QCommandLineOption keyOption(QStringLiteral("tls-key"),
+        QStringLiteral("PEM private key of the certificate."), QStringLiteral("path"));
+    const QCommandLineOption hostNameOption(QStringLiteral("host-name"),
+        QStringLiteral("A name clients use for this server (repeatable); address literals and "
+                       "localhost are always accepted."),
+        QStringLiteral("name"));
     parser.addOptions({ db, listen, demoOption, demoDevicesOption, simulateOption, intervalOption,
-        idleOption, lifetimeOption, threadsOption });
+        idleOption, lifetimeOption, threadsOption, connectionsOption, headerTimeoutOption,
+        certificateOption, keyOption, hostNameOption });
     if (!parser.parse(arguments)) {
         *error = parser.errorText();
         return false;
@@ -72,8 +89,16 @@ bool ServiceOptions::parse(const QStringList &arguments, QString *error)
         || !positive(intervalOption, 10, &simulateIntervalMs)
         || !positive(idleOption, 1, &sessionIdleSeconds)
         || !positive(lifetimeOption, 1, &sessionLifetimeSeconds)
-        || !positive(threadsOption, 1, &threads))
+        || !positive(threadsOption, 1, &threads) || !positive(connectionsOption, 1, &maxConnections)
+        || !positive(headerTimeoutOption, 1, &headerTimeoutSeconds))
         return false;
+    tlsCertificate = parser.value(certificateOption);
+    tlsKey = parser.value(keyOption);
+    if (tlsCertificate.isEmpty() != tlsKey.isEmpty()) {
+        *error = QStringLiteral("--tls-cert and --tls-key go together");
+        return false;
+    }
+    hostNames = parser.values(hostNameOption);
 
     const QString address = parser.value(listen);
     const int colon = address.lastIndexOf(QLatin1Char(':'));
@@ -84,6 +109,11 @@ bool ServiceOptions::parse(const QStringList &arguments, QString *error)
         return false;
     }
     host = address.left(colon);
+    if (host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']')))
+        host = host.mid(1, host.size() - 2);
+    if (!host.isEmpty() && QHostAddress(host).isNull()
+        && host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) != 0)
+        hostNames.append(host);
     return true;
 }
 

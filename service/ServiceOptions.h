@@ -20,6 +20,11 @@ struct ServiceOptions
     int sessionIdleSeconds = 3600;
     int sessionLifetimeSeconds = 7 * 24 * 3600;
     int threads = 8;
+    int maxConnections = 2000;
+    int headerTimeoutSeconds = 10;
+    QString tlsCertificate;
+    QString tlsKey;
+    QStringList hostNames;
 
     // Parses the arguments; on failure returns false with a message in error.
     bool parse(const QStringList &arguments, QString *error);

@@ -9,7 +9,12 @@ namespace service {
 // their lifetime; time-limited role sessions are valid only inside their own window.
 struct Session
 {
+    // The token itself is known only to the call that created the session; storage and cache
+    // keep its hash.
     QString token;
+    QString tokenHash;
+    // The session from whose token a user-context session was granted; ends with it.
+    QString parentHash;
     qint64 userId = 0;
     int role = 0;
     qint64 createdMs = 0;
@@ -39,6 +44,10 @@ struct Caller
     qint64 userId = 0;
     int role = 0;
     qint64 customerId = 0;
+    // A time-limited role session: acts with its role only, never on logins or sessions.
+    bool roleSession = false;
+    // The client's network address, for throttling failed logins.
+    QString peerAddress;
 };
 
 } // namespace service

@@ -3,6 +3,7 @@
 #include "Session.h"
 
 #include <QHash>
+#include <QVector>
 #include <mutex>
 #include <optional>
 
@@ -11,23 +12,30 @@ namespace service {
 class Database;
 
 // Sessions kept in the database and cached in memory, so that checking a token costs no
-// query; the last-use time is written back only now and then, not on every call.
+// query; the last-use time is written back only now and then, not on every call. Only a hash
+// of each token is kept, so that a copy of the database grants no session.
 class SessionStore
 {
 public:
     SessionStore(Database &database, qint64 idleMs, qint64 lifetimeMs);
 
-    Session create(qint64 userId, int role);
+    // A new session; parentToken names the session it was derived from (a user context).
+    Session create(qint64 userId, int role, const QString &parentToken = {});
     Session createTimeLimited(qint64 userId, int role, qint64 validFromMs, qint64 validToMs);
     // The live session for a token, its use recorded; nullopt for an unknown or expired one.
     std::optional<Session> use(const QString &token);
+    // Ends the session and every session derived from it.
     void end(const QString &token);
-    void endAllOfUser(qint64 userId);
+    // Ends every session of the user but the one whose token is kept. Runs inside the caller's
+    // write transaction.
+    void endAllOfUser(qint64 userId, const QString &keptToken = {});
 
     qint64 unusedExpiresAtMs(const Session &session) const
     {
         return session.unusedExpiresAtMs(m_idleMs, m_lifetimeMs);
     }
+
+    static QString hashOf(const QString &token);
 
 private:
     struct Entry
@@ -37,9 +45,10 @@ private:
     };
 
     Session store(Session session);
-    std::optional<Session> load(const QString &token);
-    void persistLastUse(const QString &token, qint64 lastUsedMs);
-    void erase(const QString &token);
+    std::optional<Session> load(const QString &tokenHash);
+    void persistLastUse(const QString &tokenHash, qint64 lastUsedMs);
+    void erase(const QString &tokenHash);
+    void forget(const QVector<QString> &tokenHashes);
     // Drops sessions that can no longer be used; runs inside the write of a new session.
     void forgetExpired(qint64 nowMs);
 

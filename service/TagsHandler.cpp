@@ -83,20 +83,48 @@ void TagsHandler::requireManageable(const Caller &caller, qint64 id)
     Database::exec(query);
     if (!query.next())
         throw ServiceError::notFound(QStringLiteral("no such tag"));
-    m_context.policy.requireInReach(caller, query.value(0).toLongLong());
+    const qint64 owner = query.value(0).toLongLong();
+    if (m_context.policy.reach(caller).contains(owner))
+        return;
+    // Tags of the locations above the caller's are listed to him: those exist for him, but
+    // are not his to change. Any other tag does not exist for him.
+    if (m_context.tree.ancestors(caller.customerId).contains(owner))
+        throw ServiceError::noRights(QStringLiteral("tag belongs to a location above"));
+    throw ServiceError::notFound(QStringLiteral("no such tag"));
 }
 
-QVector<qint64> TagsHandler::subtree(qint64 id)
+QVector<QPair<qint64, qint64>> TagsHandler::subtreeOwners(qint64 id)
 {
     QSqlQuery query = m_context.database.prepare(
         QStringLiteral("WITH RECURSIVE sub(id) AS (SELECT ? UNION SELECT t.id FROM tags t JOIN sub "
                        "ON t.parent_id = sub.id) "
-                       "SELECT id FROM sub"));
+                       "SELECT t.id, t.customer_id FROM tags t JOIN sub ON sub.id = t.id"));
     query.addBindValue(id);
     Database::exec(query);
-    QVector<qint64> ids;
+    QVector<QPair<qint64, qint64>> tags;
     while (query.next())
-        ids.append(query.value(0).toLongLong());
+        tags.append({ query.value(0).toLongLong(), query.value(1).toLongLong() });
+    return tags;
+}
+
+QVector<qint64> TagsHandler::subtreeInReach(const Caller &caller, qint64 id)
+{
+    const LocationReach reach = m_context.policy.reach(caller);
+    QVector<qint64> ids;
+    for (const auto &[tag, owner] : subtreeOwners(id)) {
+        if (!reach.contains(owner))
+            throw ServiceError::noRights(
+                QStringLiteral("a tag below this one belongs to a location out of reach"));
+        ids.append(tag);
+    }
+    return ids;
+}
+
+QVector<qint64> TagsHandler::subtree(qint64 id)
+{
+    QVector<qint64> ids;
+    for (const auto &tag : subtreeOwners(id))
+        ids.append(tag.first);
     return ids;
 }
 
@@ -169,10 +197,11 @@ QJsonValue TagsHandler::updateTag(const Call &call)
 QJsonValue TagsHandler::deleteTag(const Call &call)
 {
     const qint64 id = JsonArgs::requiredId(call.body, "id");
-    requireManageable(call.caller, id);
-    // Child tags go with their parent, and so does every device's use of them.
-    const QString ids = SqlList::numbers(subtree(id));
+    // Child tags go with their parent, and so does every device's use of them: each of them
+    // must be the caller's to delete.
     m_context.database.write([&] {
+        requireManageable(call.caller, id);
+        const QString ids = SqlList::numbers(subtreeInReach(call.caller, id));
         m_context.database.run(QStringLiteral("DELETE FROM device_tags WHERE tag_id IN ") + ids);
         m_context.database.run(QStringLiteral("DELETE FROM tags WHERE id IN ") + ids);
     });

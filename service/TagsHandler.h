@@ -30,6 +30,10 @@ private:
     // The tag's location, when the caller may change the tag.
     void requireManageable(const Caller &caller, qint64 id);
     QVector<qint64> subtree(qint64 id);
+    // The tag and its descendants with the location each belongs to.
+    QVector<QPair<qint64, qint64>> subtreeOwners(qint64 id);
+    // The tag and its descendants, when every one of them lies in the caller's reach.
+    QVector<qint64> subtreeInReach(const Caller &caller, qint64 id);
     static QString validName(const QJsonObject &tag);
 
     ServiceContext m_context;

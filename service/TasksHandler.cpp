@@ -1,6 +1,7 @@
 #include "TasksHandler.h"
 
 #include "AccessPolicy.h"
+#include "AnswerBudget.h"
 #include "Database.h"
 #include "DeviceFilter.h"
 #include "FieldSelection.h"
@@ -98,7 +99,7 @@ QJsonValue TasksHandler::listTasks(const Call &call)
     const QJsonObject filter
         = JsonArgs::optionalObject(call.body, "filter").value_or(QJsonObject());
     const FieldSelection what = FieldSelection::fromRequest(call.body);
-    const Paging paging = Paging::fromRequest(call.body, 0);
+    const Paging paging = Paging::fromRequest(call.body, Paging::unpagedTake);
     SqlWhere where = HistoryFilter::where(m_context.policy, call.caller, filter,
         { QStringLiteral("t.id"), QStringLiteral("t.status"), QStringLiteral("t.closed_ms") });
     if (const auto types = JsonArgs::optionalIdList(filter, "types"); types && !types->isEmpty())
@@ -111,7 +112,8 @@ QJsonValue TasksHandler::listTasks(const Call &call)
     where.bind(query);
     Database::exec(query);
     QJsonArray items;
-    while (query.next())
+    AnswerBudget budget;
+    while (query.next() && budget.fits(query.value(5).toString().size()))
         items.append(what.project(taskFromRow(query)));
     QJsonObject result = ListResult::items(items);
     if (paging.calcTotal()) {
@@ -202,7 +204,7 @@ qint64 TasksHandler::requireTaskInReach(const Caller &caller, qint64 id)
     Database::exec(query);
     if (!query.next())
         throw ServiceError::notFound(QStringLiteral("no such task"));
-    m_context.policy.requireInReach(caller, query.value(0).toLongLong());
+    m_context.policy.requireInReach(caller, query.value(0).toLongLong(), QStringLiteral("task"));
     return id;
 }
 

@@ -1,6 +1,7 @@
 #include "TicketsHandler.h"
 
 #include "AccessPolicy.h"
+#include "AnswerBudget.h"
 #include "Database.h"
 #include "FieldSelection.h"
 #include "HistoryFilter.h"
@@ -66,7 +67,9 @@ QJsonArray TicketsHandler::select(const SqlWhere &where, const QString &tail)
     where.bind(query);
     Database::exec(query);
     QJsonArray tickets;
-    while (query.next())
+    AnswerBudget budget;
+    while (query.next()
+        && budget.fits(query.value(7).toString().size() + query.value(9).toString().size()))
         tickets.append(ticketFromRow(query));
     return tickets;
 }
@@ -76,7 +79,7 @@ QJsonValue TicketsHandler::listTickets(const Call &call)
     const QJsonObject filter
         = JsonArgs::optionalObject(call.body, "filter").value_or(QJsonObject());
     const FieldSelection what = FieldSelection::fromRequest(call.body);
-    const Paging paging = Paging::fromRequest(call.body, 0);
+    const Paging paging = Paging::fromRequest(call.body, Paging::unpagedTake);
     SqlWhere where = HistoryFilter::where(m_context.policy, call.caller, filter,
         { QStringLiteral("k.id"), QStringLiteral("k.status"), QStringLiteral("k.executed_ms") });
     if (const auto taskId = JsonArgs::optionalId(filter, "taskId"); taskId && *taskId != 0)
@@ -108,7 +111,7 @@ QJsonValue TicketsHandler::listTickets(const Call &call)
 QJsonValue TicketsHandler::moveTickets(const Call &call, const QString &fromStatuses, int status)
 {
     m_context.policy.requireManager(call.caller);
-    const auto ids = JsonArgs::optionalIdList(call.body, "ticketIds");
+    const auto ids = JsonArgs::optionalIdList(call.body, "ticketIds", 10000);
     if (!ids || ids->isEmpty() || ids->size() > 10000)
         throw ServiceError::invalid(QStringLiteral("\"ticketIds\" must list 1 to 10000 tickets"));
 
@@ -125,7 +128,8 @@ QJsonValue TicketsHandler::moveTickets(const Call &call, const QString &fromStat
         found.insert(owners.value(0).toLongLong());
         if (!tasks.contains(owners.value(1).toLongLong()))
             tasks.append(owners.value(1).toLongLong());
-        m_context.policy.requireInReach(call.caller, owners.value(2).toLongLong());
+        m_context.policy.requireInReach(
+            call.caller, owners.value(2).toLongLong(), QStringLiteral("ticket"));
     }
     if (found.size() != QSet<qint64>(ids->cbegin(), ids->cend()).size())
         throw ServiceError::notFound(QStringLiteral("no such ticket"));

@@ -75,7 +75,7 @@ UserRecord UserDirectory::requireManageable(const Caller &caller, qint64 userId)
     const auto user = find(userId);
     if (!user)
         throw ServiceError::notFound(QStringLiteral("no such user"));
-    m_policy.requireInReach(caller, user->customerId);
+    m_policy.requireInReach(caller, user->customerId, QStringLiteral("user"));
     if (!AccessPolicy::outranksOrEquals(caller.role, user->role))
         throw ServiceError::noRights(QStringLiteral("user outranks the caller"));
     return *user;

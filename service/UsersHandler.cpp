@@ -122,9 +122,7 @@ QJsonValue UsersHandler::addUser(const Call &call)
         throw ServiceError::invalid(QStringLiteral("\"r\" must be a role"));
     if (!AccessPolicy::mayGrantRole(call.caller.role, *role))
         throw ServiceError::noRights(QStringLiteral("may not create this role"));
-    if (!m_context.tree.exists(customerId))
-        throw ServiceError::invalid(QStringLiteral("no such location"));
-    m_context.policy.requireInReach(call.caller, customerId);
+    m_context.policy.requireLocationArgument(call.caller, customerId);
     const bool disabled = JsonArgs::optionalBool(user, "d").value_or(false);
 
     const qint64 id = m_context.database.write([&] {
@@ -154,9 +152,7 @@ QJsonValue UsersHandler::updateUser(const Call &call)
             user.name = validName(changes);
         if (const auto customerId = JsonArgs::optionalId(changes, "cId");
             customerId && *customerId != user.customerId) {
-            if (!m_context.tree.exists(*customerId))
-                throw ServiceError::invalid(QStringLiteral("no such location"));
-            m_context.policy.requireInReach(call.caller, *customerId);
+            m_context.policy.requireLocationArgument(call.caller, *customerId);
             user.customerId = *customerId;
         }
         if (const auto role = JsonArgs::optionalInt(changes, "r"); role && *role != user.role) {

@@ -1,6 +1,7 @@
 #include "DemoSeeder.h"
 #include "FleetSimulator.h"
 #include "HttpFrontend.h"
+#include "HttpRequestRules.h"
 #include "ManagementService.h"
 #include "ServiceError.h"
 #include "ServiceOptions.h"
@@ -12,6 +13,8 @@
 #include <atomic>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <sys/stat.h>
 
 namespace {
 std::atomic<bool> stopRequested { false };
@@ -24,6 +27,8 @@ void requestStop(int)
 
 int main(int argc, char *argv[])
 {
+    // Files this process creates (the database and its companions) are its owner's alone.
+    ::umask(077);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kestrum-service"));
 
@@ -42,7 +47,14 @@ int main(int argc, char *argv[])
         settings.sessionLifetimeMs = qint64(options.sessionLifetimeSeconds) * 1000;
         service::ManagementService managementService(settings);
 
-        service::HttpFrontend frontend(managementService, options.threads);
+        service::HttpFrontend::Settings http;
+        http.threads = options.threads;
+        http.maxConnections = options.maxConnections;
+        http.headerTimeoutSeconds = options.headerTimeoutSeconds;
+        http.tlsCertificate = options.tlsCertificate;
+        http.tlsKey = options.tlsKey;
+        http.hostNames = options.hostNames;
+        service::HttpFrontend frontend(managementService, http);
         const int port = frontend.bind(options.host, options.port);
         if (port <= 0) {
             std::fprintf(
@@ -50,7 +62,8 @@ int main(int argc, char *argv[])
             return 1;
         }
         if (options.demo) {
-            const QString ota = QStringLiteral("http://%1:%2%3")
+            const QString ota = QStringLiteral("%1://%2:%3%4")
+                                    .arg(QLatin1String(frontend.usesTls() ? "https" : "http"))
                                     .arg(options.host)
                                     .arg(port)
                                     .arg(QLatin1String(service::HttpFrontend::otaPath));
@@ -59,6 +72,11 @@ int main(int argc, char *argv[])
             if (seeder.isEmpty())
                 seeder.seed(options.demoDevices);
         }
+        if (!frontend.usesTls() && !service::HttpRequestRules::isLoopback(options.host))
+            std::fprintf(stderr,
+                "warning: listening on %s without TLS: passwords and session tokens cross the "
+                "network in clear (use --tls-cert and --tls-key)\n",
+                qPrintable(options.host));
         frontend.start();
         std::printf("listening on %s:%d\n", qPrintable(options.host), port);
         std::fflush(stdout);
@@ -77,7 +95,10 @@ int main(int argc, char *argv[])
         });
         stopWatch.start(100);
         const int status = app.exec();
-        frontend.stop();
+        // A call still running past the grace time ends with the process: its transaction was
+        // never committed, so nothing is half-written.
+        if (!frontend.stop())
+            std::_Exit(status);
         return status;
     } catch (const service::ServiceError &failure) {
         std::fprintf(stderr, "kestrum-service: %s\n", failure.what());

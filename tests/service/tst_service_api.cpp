@@ -600,13 +600,14 @@ void ServiceApiTest::updateAndUnbindDevice()
     const QJsonObject unbound = unbind(mac);
     QCOMPARE(statusOf(unbound), 0);
     QCOMPARE(resultOf(unbound).value(QLatin1String("cId")).toInt(), 0);
+    // An unbound device lies outside every reach but God's: for others it does not exist.
     const QString admin = m_client->login(demo::admin, demo::passwordOf(demo::admin));
     QCOMPARE(statusOf(m_client->call(QStringLiteral("updateDevice"),
                  { { QStringLiteral("device"),
                      QJsonObject { { QStringLiteral("id"), 70030 },
                          { QStringLiteral("n"), QStringLiteral("x") } } } },
                  admin)),
-        3);
+        5);
 }
 
 void ServiceApiTest::catalogues()
