@@ -9,6 +9,7 @@ QmlObject {
 
     readonly property TagsManager manager: TagsManager {
         mockup: MockupConfig.useMockupDatasets
+        mockupTags: MockupConfig.useMockupDatasets ? MockupDataset.tags : []
     }
 
     Component.onCompleted: {

@@ -3,7 +3,6 @@ import QtQuickX 1.0
 import Datamizer 1.0
 import App.DataProviders 1.0
 import App.Managers 1.0
-import "qrc:///Datamizer/DataUtils.js" as DataUtils
 
 // The tag service calls, and the tree helpers over the listed tags.
 QmlObject {
@@ -75,16 +74,25 @@ QmlObject {
         return index[tag.parentId] || null
     }
 
-    // Sorts each tag after its parent and siblings by name.
+    // Sorts each tag after its parent and siblings by name; a loop of parents ends the path.
     function sortableTagPath(tag) {
-        var parent = findTagParent(tag)
-        var parentPath = parent ? sortableTagPath(parent) : ""
-        return parentPath + "/" + tag.name + "::" + tag.idd
+        var ancestors = __ancestors(tag)
+        var path = ""
+        for (var i = ancestors.length - 1; i >= 0; --i)
+            path += "/" + ancestors[i].name + "::" + ancestors[i].idd
+        return path
     }
 
     function tagIntent(tag) {
-        var parent = findTagParent(tag)
-        return parent ? tagIntent(parent) + 1 : 0
+        return __ancestors(tag).length - 1
+    }
+
+    // The tag and its loaded ancestors, nearest first.
+    function __ancestors(tag) {
+        var chain = []
+        for (var current = tag; current && chain.indexOf(current) < 0; current = findTagParent(current))
+            chain.push(current)
+        return chain
     }
 
     function createNewLocalEntity(properties, owner) {

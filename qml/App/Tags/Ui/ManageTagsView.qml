@@ -1,0 +1,139 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15 as QQC2
+import App.Constants 1.0
+import App.Controls 1.0
+import App.Tags 1.0
+import EntitiesUi 1.0
+
+// The tag tree ("Structure"): add root and child tags, rename and delete them. Every call is
+// followed by a new list; a failed call is also reported, so an edit that the reload took back
+// is explained.
+QQC2.Pane {
+    id: view
+    objectName: "manageTagsView"
+
+    property var navigator: null
+    property string title: qsTr("Manage Devices Structure")
+    property TagsManager manager: TagsDictionary.manager
+    readonly property alias tagsListView: tagsListView
+    readonly property alias editDialog: editDialog
+
+    function editTag(tag) {
+        editDialog.entityEditorUi.entity = tag
+        editDialog.open()
+    }
+
+    function addTag(name, parentId) {
+        editTag(manager.createNewLocalEntity({ "name": name, "parentId": parentId }, view))
+    }
+
+    function reportFailure(message) {
+        errorDialog.entityTypeName = Strings.tagEntityName
+        errorDialog.reason = message || Strings.requestFailedError
+        errorDialog.open()
+    }
+
+    ScreenToolBar {
+        navigator: view.navigator
+
+        ToolButton {
+            objectName: "deleteTagButton"
+            text: qsTr("Delete tag(s)")
+            icon.source: "/Icons/delete-forever.svg"
+            enabled: !!tagsListView.selectedEntity
+            onClicked: {
+                confirmDeleteDialog.entity = tagsListView.selectedEntity
+                confirmDeleteDialog.open()
+            }
+        }
+        ToolButton {
+            objectName: "editTagButton"
+            text: qsTr("Edit tag")
+            icon.source: "/Icons/tag-edit.svg"
+            enabled: !!tagsListView.selectedEntity
+            onClicked: view.editTag(tagsListView.selectedEntity)
+        }
+        ToolButton {
+            objectName: "addChildTagButton"
+            text: qsTr("Add child tag")
+            icon.source: "/Icons/tag-node-plus.svg"
+            enabled: !!tagsListView.selectedEntity
+            onClicked: view.addTag(qsTr("New child tag"), tagsListView.selectedEntity.idd)
+        }
+        ToolButton {
+            objectName: "addRootTagButton"
+            text: qsTr("Add root tag")
+            icon.source: "/Icons/tag-plus.svg"
+            onClicked: view.addTag(qsTr("New root tag"), 0)
+        }
+        ToolButton {
+            objectName: "refreshTagsButton"
+            icon.source: "/Icons/refresh.svg"
+            display: QQC2.AbstractButton.IconOnly
+            onClicked: view.manager.listTags.invoke()
+        }
+    }
+
+    TagsListView {
+        id: tagsListView
+        objectName: "tagsListView"
+
+        anchors.fill: parent
+        manager: view.manager
+    }
+
+    Connections {
+        target: view.manager.createTag
+
+        function onInvokedOk() {
+            var created = view.manager.createTag.result
+            if (created)
+                tagsListView.lastSelectedEntityId = created.idd
+        }
+        function onInvokedFail(message) { view.reportFailure(message) }
+    }
+    Connections {
+        target: view.manager.updateTag
+        function onInvokedFail(message) { view.reportFailure(message) }
+    }
+    Connections {
+        target: view.manager.deleteTag
+        function onInvokedFail(message) { view.reportFailure(message) }
+    }
+
+    EditEntityDialog {
+        id: editDialog
+        objectName: "tagEditDialog"
+
+        entityTypeName: Strings.tagEntityName
+        width: view.width / 2
+        height: implicitHeight
+
+        entityEditorUi: TagEditor {
+            id: tagEditor
+            onAccept: {
+                if (!entity)
+                    return
+                var call = isNewEntity ? view.manager.createTag : view.manager.updateTag
+                call.tag = entity
+                call.invoke()
+            }
+        }
+    }
+
+    ConfirmDeleteEntityDialog {
+        id: confirmDeleteDialog
+        objectName: "confirmDeleteTagDialog"
+
+        entityTypeName: qsTr("tag")
+        onAccepted: {
+            view.manager.deleteTag.tag = entity
+            view.manager.deleteTag.invoke()
+        }
+    }
+
+    ErrorEntityDialog {
+        id: errorDialog
+        objectName: "errorDialog"
+    }
+}

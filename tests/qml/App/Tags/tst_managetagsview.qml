@@ -1,0 +1,86 @@
+import QtQuick 2.15
+import QtTest 1.15
+import App.DataProviders 1.0
+import App.Managers 1.0
+import App.Tags 1.0
+import App.Tags.Ui 1.0
+import KestrumTest 1.0
+
+Item {
+    id: root
+    width: 900
+    height: 700
+
+    ScriptedServer { id: server }
+
+    Component {
+        id: viewComponent
+        ManageTagsView {
+            anchors.fill: parent
+        }
+    }
+
+    TestCase {
+        id: testCase
+        name: "ManageTagsView"
+        when: windowShown
+
+        readonly property string tagList: '{"status":0,"result":{"items":[{"id":300,"pId":0,"n":"Infrastructure"},'
+            + '{"id":310,"pId":300,"n":"Blue Campus"}]}}'
+
+        function initTestCase() {
+            verify(server.start())
+            server.setPathResponse("/QuillonService.svc/listTags", 200, tagList)
+            server.setDefaultResponse(200, '{"status":0,"result":null}')
+            Endpoints.serviceUri = server.url + "/QuillonService.svc"
+            AuthManager.currentLoginInfo.sessionToken = "tok-tagsview"
+        }
+
+        function lastBody(method) {
+            var requests = server.requests.filter(function (r) { return r.path === "/QuillonService.svc/" + method })
+            return requests.length ? JSON.parse(requests[requests.length - 1].body) : null
+        }
+
+        function openView() {
+            var view = createTemporaryObject(viewComponent, root)
+            tryVerify(function () { return view.tagsListView.orderedTagsTree.length === 2 }, 3000)
+            return view
+        }
+
+        function test_addChildTag() {
+            var view = openView()
+            view.tagsListView.list.currentIndex = 1
+            compare(view.tagsListView.selectedEntity.idd, 310)
+            view.addTag("New child tag", view.tagsListView.selectedEntity.idd)
+            tryVerify(function () { return view.editDialog.opened }, 2000)
+            var field = view.editDialog.entityEditorUi.nameField
+            compare(field.text, "New child tag")
+            // Two characters are not a name.
+            field.text = "F1"
+            verify(!view.editDialog.isAcceptable)
+            field.text = "Floor 7"
+            verify(view.editDialog.isAcceptable)
+            server.enqueue(200, '{"status":0,"result":{"id":317,"pId":310,"n":"Floor 7"}}')
+            view.editDialog.accept()
+            tryVerify(function () { return lastBody("addTag") !== null }, 2000)
+            compare(JSON.stringify(lastBody("addTag").tag), '{"id":0,"n":"Floor 7","pId":310}')
+            // The new tag's row becomes current once the list holds it.
+            compare(view.tagsListView.lastSelectedEntityId, 317)
+        }
+
+        function test_failedRenameIsReported() {
+            var view = openView()
+            view.tagsListView.list.currentIndex = 0
+            view.editTag(view.tagsListView.selectedEntity)
+            tryVerify(function () { return view.editDialog.opened }, 2000)
+            view.editDialog.entityEditorUi.nameField.text = "Campuses"
+            server.enqueue(200, '{"status":3,"result":null}')
+            view.editDialog.accept()
+            var errorDialog = findChild(view, "errorDialog")
+            tryVerify(function () { return errorDialog.opened }, 2000)
+            compare(lastBody("updateTag").tag.n, "Campuses")
+            verify(errorDialog.reason.indexOf("Access denied") === 0)
+            errorDialog.close()
+        }
+    }
+}
