@@ -23,7 +23,7 @@ QmlObject {
 
     readonly property XmlListModel listOTAFirmwares: XmlListModel {
         // Fetched through the loader so that the catalogue has the time-out of every other call.
-        xml: otaLoader.result
+        xml: otaLoader.isReadyAndOk ? otaLoader.result : ""
         query: "/softwares/software"
 
         XmlRole { name: "version"; query: "ver/string()" }
