@@ -99,6 +99,7 @@ Control {
             Layout.fillWidth: true
             Layout.fillHeight: true
             clip: true
+            contentWidth: availableWidth
 
             TextArea {
                 objectName: "ticketTaskData"
