@@ -1,0 +1,122 @@
+import QtQuick 2.15
+import QtQuickX 1.0
+import Datamizer 1.0
+import App.Constants 1.0
+import App.DataProviders 1.0
+import App.Managers 1.0
+import "DevicesCsv.js" as DevicesCsv
+
+// Writes every device a filter finds (all pages) to a CSV file. The file is written at once when
+// the last page has arrived, so a failure or a cancel leaves no half file behind.
+QmlObject {
+    id: exporter
+
+    property int pageSize: 1000
+    // Names a location by id for the "location name" column.
+    property var locationNameOf: function (customerId) { return "" }
+    readonly property bool running: __running
+    readonly property int exported: __exported
+    readonly property int total: __total
+
+    signal finished(bool ok, string message)
+
+    property bool __running: false
+    property int __exported: 0
+    property int __total: 0
+    property int __skip: 0
+    property var __filter: null
+    property url __fileUrl
+    property var __lines: []
+    property var __seen: ({})
+
+    function start(fileUrl, filterJson) {
+        cancel()
+        __fileUrl = fileUrl
+        __filter = filterJson
+        __lines = [DevicesCsv.headerLine()]
+        __seen = {}
+        __exported = 0
+        __total = 0
+        __skip = 0
+        __running = true
+        listPage.invoke()
+    }
+
+    function cancel() {
+        if (!__running)
+            return
+        listPage.loader.abort()
+        __finish(false, qsTr("Export cancelled."))
+    }
+
+    function __takePage() {
+        var answer = listPage.jsonResult ? listPage.jsonResult["result"] : null
+        var items = answer && answer["items"] ? answer["items"] : null
+        if (!items) {
+            __finish(false, Strings.unknownError)
+            return
+        }
+        if (answer["total"] !== undefined)
+            __total = Number(answer["total"])
+        var fresh = 0
+        for (var i = 0; i < items.length; ++i) {
+            var id = items[i]["id"]
+            if (__seen[id])
+                continue
+            __seen[id] = true
+            __lines.push(DevicesCsv.deviceLine(items[i], locationNameOf))
+            ++fresh
+        }
+        __exported += fresh
+        __skip += items.length
+        if (items.length < pageSize || fresh === 0 || __skip >= __total) {
+            __write()
+            return
+        }
+        listPage.invoke()
+    }
+
+    function __write() {
+        var written = LocalIO.writeWholeFile(__fileUrl, __lines.join(""))
+        console.log("DevicesCsvExport::write:", written, __exported, "devices")
+        __finish(written, written ? qsTr("%1 devices exported.").arg(__exported)
+                                  : qsTr("The file could not be written."))
+    }
+
+    function __finish(ok, message) {
+        __running = false
+        __lines = []
+        __seen = {}
+        finished(ok, message)
+    }
+
+    readonly property DatamizerService listPage: DatamizerService {
+        baseUrl: Endpoints.serviceUri
+        method: "listDevices"
+        manual: true
+        resetResultOnReload: false
+        bodyParams: ({
+            "sessionToken": AuthManager.currentLoginInfo.sessionToken,
+            "filter": exporter.__filter,
+            "paging": { "skip": exporter.__skip, "take": exporter.pageSize, "calcTotal": true },
+            "what": "id,n,m,fw,mac,ip,cId,io,lo,tg"
+        })
+
+        onInvokedOk: {
+            if (exporter.__running)
+                exporter.__takePage()
+        }
+        onInvokedFail: {
+            if (exporter.__running)
+                exporter.__finish(false, message || Strings.requestFailedError)
+        }
+    }
+
+    Connections {
+        target: listPage.loader
+        function onTimeOut() {
+            if (exporter.__running)
+                exporter.__finish(false, Strings.requestFailedError)
+        }
+    }
+}

@@ -1,0 +1,113 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15 as QQC2
+import QtQuick.Layouts 1.15
+import App.Constants 1.0
+import App.Controls 1.0
+import App.Devices 1.0
+
+// The devices the manager has loaded, sorted by the chosen field, with how many the service
+// finds; the next page is asked for when the operator reaches the end of the list.
+QQC2.Pane {
+    id: view
+
+    signal currentEntityIsAboutToChange()
+
+    property DevicesManager manager: null
+    property var locationNameOf: function (customerId) { return Strings.notAvailable }
+    property bool descending: false
+    property string sortField: "name"
+    readonly property var currentEntity: list.currentIndex >= 0 && list.currentIndex < list.count
+                                         ? list.model[list.currentIndex] : null
+    readonly property alias count: list.count
+    readonly property alias list: list
+
+    function sort(descending, key) {
+        view.descending = descending
+        view.sortField = key
+        list.sort(descending, key)
+    }
+
+    // "100 of 5,234 devices"
+    function countText(loaded, total) {
+        return qsTr("%1 of %2 devices").arg(Number(loaded).toLocaleString(Qt.locale(), "f", 0))
+                                       .arg(Number(total).toLocaleString(Qt.locale(), "f", 0))
+    }
+
+    function loadMore() {
+        if (manager)
+            manager.loadNextPage()
+    }
+
+    padding: 0
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        Label {
+            objectName: "devicesCountLabel"
+            Layout.fillWidth: true
+            padding: 8
+            text: view.manager ? view.countText(view.manager.devices.length, view.manager.total) : ""
+            elide: Text.ElideRight
+        }
+
+        ListView {
+            id: list
+            objectName: "devicesList"
+
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            model: view.manager ? view.manager.devices : []
+            isDataLoading: !!view.manager && view.manager.listDevices.isLoading && view.manager.requestedSkip === 0
+
+            delegate: DeviceListViewItem {
+                objectName: "deviceRow_" + (device ? device.idd : "")
+                locationNameOf: view.locationNameOf
+            }
+
+            footer: QQC2.ItemDelegate {
+                objectName: "loadMoreRow"
+                width: list.width
+                visible: !!view.manager && view.manager.hasMore
+                height: visible ? implicitHeight : 0
+                enabled: !!view.manager && !view.manager.listDevices.isLoading
+                text: enabled ? qsTr("Load more") : qsTr("Loading…")
+                onClicked: view.loadMore()
+            }
+
+            onAtYEndChanged: {
+                if (atYEnd && count > 0)
+                    view.loadMore()
+            }
+        }
+    }
+
+    Connections {
+        target: view.manager ? view.manager.listDevices : null
+
+        // A list that starts again starts at its first device.
+        function onInvoking() {
+            if (view.manager.requestedSkip !== 0)
+                return
+            view.currentEntityIsAboutToChange()
+            list.currentIndex = -1
+            list.currentIndex = 0
+        }
+    }
+
+    Connections {
+        target: view.manager
+
+        function onPageLoaded(firstPage) {
+            list.sort(view.descending, view.sortField)
+            if (firstPage)
+                list.positionViewAtBeginning()
+        }
+    }
+
+    Connections {
+        target: view.manager ? view.manager.filter : null
+        function onFilterChanged() { list.positionViewAtBeginning() }
+    }
+}

@@ -1,0 +1,350 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15 as QQC2
+import QtQuick.Dialogs 1.3 as Dialogs
+import QtQuick.Layouts 1.15
+import Ostrel 1.0
+import App.Constants 1.0
+import App.Controls 1.0
+import App.Devices 1.0
+import App.MockupDatasets 1.0
+import App.Tags 1.0
+import App.Tags.Ui 1.0
+import App.Tasks 1.0
+import EntitiesUi 1.0
+
+// The fleet: the filter panel, the devices it finds (page by page) and the current device.
+QQC2.Pane {
+    id: view
+    objectName: "manageDevicesView"
+
+    property var navigator: null
+    property string title: Strings.deviceTitle
+    property bool showAndUseFilterEditor: true
+    property DevicesFilter filter: TasksDictionary.devicesFilter
+    readonly property DevicesManager manager: DevicesManager {
+        mockup: MockupConfig.useMockupDatasets
+        mockupDevices: mockup ? MockupDataset.devices : []
+        filter: view.showAndUseFilterEditor ? view.filter : null
+    }
+    readonly property DeviceLocationNames locationNames: DeviceLocationNames {}
+    readonly property DevicesCsvExport csvExport: DevicesCsvExport {
+        locationNameOf: view.locationNames.nameOf
+        onFinished: view.__exportFinished(ok, message)
+    }
+    readonly property var currentDevice: devicesList.currentEntity
+    readonly property alias devicesList: devicesList
+    readonly property alias deviceEditor: deviceEditor
+    readonly property alias filterEditor: filterEditor
+
+    // The task and settings dialogs are wired by their own modules; until then they say so.
+    function openSettingsForFound() {
+        underConstructionDialog.open()
+    }
+
+    function openTaskForCurrentDevice() {
+        underConstructionDialog.open()
+    }
+
+    function openTaskForFound() {
+        underConstructionDialog.open()
+    }
+
+    function tagFoundDevices() {
+        tagDialog.entityEditorUi.entity = TagsDictionary.manager.createNewLocalEntity({ "name": qsTr("Current selection") }, view)
+        tagDialog.open()
+    }
+
+    function unbindCurrentDevice() {
+        confirmUnbindDialog.entity = currentDevice
+        confirmUnbindDialog.open()
+    }
+
+    // Every device the current filter finds, from all pages, into a CSV file.
+    function exportCsvTo(fileUrl) {
+        exportProgress.message = ""
+        exportProgress.open()
+        csvExport.start(fileUrl, manager.filterJson)
+    }
+
+    function reportFailure(entityTypeName, message) {
+        errorDialog.entityTypeName = entityTypeName
+        errorDialog.reason = message || Strings.requestFailedError
+        errorDialog.open()
+    }
+
+    function __exportFinished(ok, message) {
+        exportProgress.message = message
+        if (!ok && exportProgress.opened && !exportProgress.cancelling)
+            exportProgress.failed = true
+        exportProgress.cancelling = false
+    }
+
+    Component.onCompleted: filter.reset()
+
+    ScreenToolBar {
+        navigator: view.navigator
+
+        ToolButton {
+            objectName: "settingsForAllButton"
+            text: Strings.settingsForAll
+            icon.source: "/Icons/ifpsettings.svg"
+            enabled: devicesList.count > 0
+            onClicked: view.openSettingsForFound()
+        }
+        ToolButton {
+            objectName: "unbindDeviceButton"
+            text: Strings.deviceUnbind
+            icon.source: "/Icons/device-ifp-unbind.svg"
+            enabled: !!view.currentDevice && view.currentDevice.idd !== 0
+            onClicked: view.unbindCurrentDevice()
+        }
+        ToolButton {
+            objectName: "taskForCurrentButton"
+            text: Strings.deviceTaskSingle
+            icon.source: "/Icons/task-single.svg"
+            enabled: !!view.currentDevice && view.currentDevice.idd !== 0
+            onClicked: view.openTaskForCurrentDevice()
+        }
+        ToolButton {
+            objectName: "taskForFoundButton"
+            text: Strings.deviceTaskForFound
+            icon.source: "/Icons/task-add.svg"
+            enabled: devicesList.count > 0
+            onClicked: view.openTaskForFound()
+        }
+        ToolButton {
+            objectName: "tagFoundButton"
+            icon.source: "/Icons/tag-plus.svg"
+            display: QQC2.AbstractButton.IconOnly
+            QQC2.ToolTip.text: qsTr("Tag all found devices")
+            QQC2.ToolTip.visible: hovered
+            onClicked: view.tagFoundDevices()
+        }
+        ToolButton {
+            objectName: "exportCsvButton"
+            text: qsTr("Export CSV…")
+            enabled: !view.manager.mockup && !view.csvExport.running
+            onClicked: exportFileDialog.open()
+        }
+        ToolButton {
+            objectName: "filterToggleButton"
+            icon.source: "/Icons/filter-list.svg"
+            display: QQC2.AbstractButton.IconOnly
+            checkable: true
+            checked: view.showAndUseFilterEditor
+            onToggled: view.showAndUseFilterEditor = checked
+        }
+        ToolButton {
+            objectName: "refreshDevicesButton"
+            icon.source: "/Icons/refresh.svg"
+            display: QQC2.AbstractButton.IconOnly
+            onClicked: view.manager.reload()
+        }
+    }
+
+    ScreenToolBar {
+        navigator: view.navigator
+        slot: "secondaryToolBar"
+
+        ToolButton {
+            objectName: "sortOrderButton"
+            icon.source: devicesList.descending ? "/Icons/sort-descending.svg" : "/Icons/sort-ascending.svg"
+            display: QQC2.AbstractButton.IconOnly
+            onClicked: devicesList.sort(!devicesList.descending, devicesList.sortField)
+        }
+        SortfieldSelectorUi {
+            objectName: "sortFieldSelector"
+            fields: ["name", "customerId"]
+            onFieldChanged: devicesList.sort(devicesList.descending, selectedField)
+        }
+    }
+
+    RowLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        readonly property real columnWidth: Math.min(360, Math.max(200, view.width / 4))
+
+        DeviceFilterEditor {
+            id: filterEditor
+            objectName: "deviceFilterEditor"
+            Layout.preferredWidth: parent.columnWidth
+            Layout.fillHeight: true
+            visible: view.showAndUseFilterEditor
+            filter: view.filter
+            devicesManager: view.manager
+        }
+
+        DevicesListView {
+            id: devicesList
+            objectName: "devicesListView"
+            Layout.preferredWidth: parent.columnWidth
+            Layout.fillHeight: true
+            manager: view.manager
+            locationNameOf: view.locationNames.nameOf
+        }
+
+        DeviceEditor {
+            id: deviceEditor
+            objectName: "deviceEditor"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            entity: view.currentDevice
+            navigator: view.navigator
+            devicesFilter: view.filter
+            locationNameOf: view.locationNames.nameOf
+            onUpdateRequested: {
+                view.manager.updateDevice.device = device
+                view.manager.updateDevice.invoke()
+            }
+        }
+    }
+
+    QtObject {
+        id: d
+        // Set between OK in the tag editor and the answer to the new tag.
+        property bool taggingPending: false
+    }
+
+    Connections {
+        target: view.manager.listDevices
+        function onInvokedFail(message) { view.reportFailure(Strings.deviceEntityName, message) }
+    }
+    Connections {
+        target: view.manager.updateDevice
+        function onInvokedOk() { view.manager.reload() }
+        function onInvokedFail(message) { view.reportFailure(Strings.deviceEntityName, message) }
+    }
+    Connections {
+        target: view.manager.unbindDevice
+        // The list shows the device without its location at once.
+        function onInvokedOk() { view.manager.reload() }
+        function onInvokedFail(message) { view.reportFailure(Strings.deviceEntityName, message) }
+    }
+    Connections {
+        target: view.manager.tagDevices
+        function onInvokedOk() { view.manager.reload() }
+        function onInvokedFail(message) { view.reportFailure(Strings.deviceEntityName, message) }
+    }
+    Connections {
+        target: TagsDictionary.manager.createTag
+        function onInvokedOk() {
+            var created = TagsDictionary.manager.createTag.result
+            if (!d.taggingPending || !created)
+                return
+            d.taggingPending = false
+            view.manager.tagDevices.tagId = created.idd
+            view.manager.tagDevices.invoke()
+        }
+        function onInvokedFail(message) {
+            if (!d.taggingPending)
+                return
+            d.taggingPending = false
+            view.reportFailure(Strings.tagEntityName, message)
+        }
+    }
+
+    EditEntityDialog {
+        id: tagDialog
+        objectName: "tagFoundDialog"
+
+        entityTypeName: Strings.tagEntityName
+        width: view.width / 2
+        height: implicitHeight
+
+        entityEditorUi: TagEditor {
+            onAccept: {
+                if (!entity)
+                    return
+                d.taggingPending = true
+                TagsDictionary.manager.createTag.tag = entity
+                TagsDictionary.manager.createTag.invoke()
+            }
+        }
+    }
+
+    ConfirmDeleteEntityDialog {
+        id: confirmUnbindDialog
+        objectName: "confirmUnbindDialog"
+
+        entityTypeName: qsTr("device")
+        onAccepted: {
+            view.manager.unbindDevice.device = entity
+            view.manager.unbindDevice.invoke()
+        }
+    }
+
+    ErrorEntityDialog {
+        id: errorDialog
+        objectName: "errorDialog"
+    }
+
+    QQC2.Dialog {
+        id: underConstructionDialog
+        objectName: "underConstructionDialog"
+
+        anchors.centerIn: parent
+        modal: true
+        standardButtons: QQC2.Dialog.Ok
+
+        UnderConstruction {
+            implicitWidth: 420
+            implicitHeight: 240
+        }
+    }
+
+    Dialogs.FileDialog {
+        id: exportFileDialog
+
+        title: qsTr("Export CSV")
+        selectExisting: false
+        defaultSuffix: "csv"
+        nameFilters: [qsTr("CSV files (*.csv)"), qsTr("All files (*)")]
+        folder: IO.defaultDocumentsDirectory
+        onAccepted: view.exportCsvTo(fileUrl)
+    }
+
+    QQC2.Dialog {
+        id: exportProgress
+        objectName: "exportProgressDialog"
+
+        property string message: ""
+        property bool failed: false
+        property bool cancelling: false
+
+        anchors.centerIn: parent
+        modal: true
+        closePolicy: QQC2.Popup.NoAutoClose
+        title: qsTr("Export CSV")
+        standardButtons: view.csvExport.running ? QQC2.Dialog.Cancel : QQC2.Dialog.Ok
+
+        onOpened: failed = false
+        onRejected: {
+            if (view.csvExport.running) {
+                cancelling = true
+                view.csvExport.cancel()
+            }
+        }
+
+        ColumnLayout {
+            implicitWidth: 360
+
+            QQC2.ProgressBar {
+                objectName: "exportProgressBar"
+                Layout.fillWidth: true
+                visible: view.csvExport.running
+                indeterminate: view.csvExport.total === 0
+                value: view.csvExport.total ? view.csvExport.exported / view.csvExport.total : 0
+            }
+            Label {
+                objectName: "exportMessage"
+                Layout.fillWidth: true
+                wrapMode: Text.Wrap
+                text: view.csvExport.running
+                      ? qsTr("%1 of %2 devices read…").arg(view.csvExport.exported).arg(view.csvExport.total)
+                      : exportProgress.message
+                color: exportProgress.failed ? "#a00000" : palette.windowText
+            }
+        }
+    }
+}

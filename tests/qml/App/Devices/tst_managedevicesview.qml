@@ -1,0 +1,180 @@
+import QtQuick 2.15
+import QtTest 1.15
+import QtQuickX 1.0
+import App.DataProviders 1.0
+import App.Devices.Ui 1.0
+import App.Managers 1.0
+import App.Tasks 1.0
+import KestrumTest 1.0
+import Ostrel 1.0
+
+Item {
+    id: root
+    width: 1400
+    height: 900
+
+    ScriptedServer { id: server }
+
+    Component {
+        id: viewComponent
+        ManageDevicesView {
+            anchors.fill: parent
+        }
+    }
+
+    TestCase {
+        id: testCase
+        name: "ManageDevicesView"
+        when: windowShown
+
+        function initTestCase() {
+            verify(server.start())
+            Endpoints.serviceUri = server.url + "/QuillonService.svc"
+            AuthManager.currentLoginInfo.sessionToken = "tok-devicesview"
+        }
+
+        function init() {
+            server.clearPathResponses()
+            server.setPathResponse("/QuillonService.svc/listTags", 200, '{"status":0,"result":{"items":[{"id":5,"n":"Gen 3"}]}}')
+            server.setPathResponse("/QuillonService.svc/listFirmwares", 200, '{"status":0,"result":{"items":[{"id":"f2","n":"b 2"},{"id":"f1","n":"A 1"}]}}')
+            server.setPathResponse("/QuillonService.svc/listModels", 200, '{"status":0,"result":{"items":[]}}')
+            server.setPathResponse("/QuillonService.svc/listCustomers", 200, '{"status":0,"result":{"items":[{"id":4,"n":"Hall, \\"B\\""}]}}')
+            server.setDefaultResponse(200, '{"status":0,"result":null}')
+        }
+
+        // The answer to every device list from now on.
+        function answerDevices(answer) {
+            server.setPathResponse("/QuillonService.svc/listDevices", 200, answer)
+        }
+
+        function page(firstId, count, skipped, total) {
+            var items = []
+            for (var i = 0; i < count; ++i)
+                items.push({ "id": firstId + i, "n": "Device " + (firstId + i), "cId": 4, "mac": ["m" + i], "io": i % 2 === 0 })
+            return JSON.stringify({ "status": 0, "result": { "items": items, "skipped": skipped, "total": total } })
+        }
+
+        function requests(method) {
+            return server.requests.filter(function (r) { return r.path === "/QuillonService.svc/" + method })
+        }
+
+        function lastBody(method) {
+            var list = requests(method)
+            return list.length ? JSON.parse(list[list.length - 1].body) : null
+        }
+
+        // The export's pages, one answer per request, while the list asks for nothing.
+        function exportAnswers(answers) {
+            wait(50)
+            server.clearPathResponses()
+            answers.forEach(function (answer) { server.enqueue(200, answer) })
+        }
+
+        function openView(firstPage) {
+            answerDevices(firstPage)
+            var view = createTemporaryObject(viewComponent, root)
+            tryVerify(function () { return view.devicesList.count > 0 }, 3000)
+            return view
+        }
+
+        function test_firstPageCountAndScrolling() {
+            var view = openView(page(1, 100, 0, 5234))
+            compare(JSON.stringify(lastBody("listDevices").paging), '{"skip":0,"take":100,"calcTotal":true}')
+            compare(findChild(view, "devicesCountLabel").text, "100 of 5,234 devices")
+            // The first device is current and shown in the editor.
+            compare(view.currentDevice.idd, 1)
+            compare(view.deviceEditor.entity, view.currentDevice)
+
+            answerDevices(page(101, 100, 100, 5234))
+            view.devicesList.list.positionViewAtEnd()
+            tryVerify(function () { return view.devicesList.count === 200 }, 3000)
+            compare(lastBody("listDevices").paging.skip, 100)
+            compare(findChild(view, "devicesCountLabel").text, "200 of 5,234 devices")
+        }
+
+        function test_filterChangeStartsAtTheFirstPage() {
+            var view = openView(page(1, 100, 0, 300))
+            answerDevices(page(101, 100, 100, 300))
+            view.devicesList.loadMore()
+            tryVerify(function () { return view.devicesList.count === 200 }, 3000)
+            answerDevices(page(1, 3, 0, 3))
+            mouseClick(findChild(view, "stateChoice_on"))
+            tryVerify(function () { return view.devicesList.count === 3 }, 3000)
+            var body = lastBody("listDevices")
+            compare(body.paging.skip, 0)
+            compare(body.filter.isOnline, true)
+            compare(TasksDictionary.devicesFilter.onlineOnly, true)
+        }
+
+        function test_firmwaresSortedAndChosen() {
+            var view = openView(page(1, 5, 0, 5))
+            tryVerify(function () { return view.filterEditor.firmwares.length === 2 }, 3000)
+            compare(view.filterEditor.firmwares.map(function (f) { return f.name }), ["A 1", "b 2"])
+            var selector = findChild(view, "firmwareSelector")
+            selector.select(1)
+            compare(TasksDictionary.devicesFilter.firmwareVersions, ["f2"])
+            // Restored from the filter when the filter is set elsewhere.
+            TasksDictionary.devicesFilter.firmwareVersions = ["f1", "f2"]
+            compare(selector.selectedIndexes, [0, 1])
+        }
+
+        function test_tagAllFoundDevices() {
+            var view = openView(page(1, 5, 0, 5))
+            TasksDictionary.devicesFilter.onlineOnly = false
+            view.tagFoundDevices()
+            var dialog = findChild(view, "tagFoundDialog")
+            tryVerify(function () { return dialog.opened }, 2000)
+            compare(dialog.entityEditorUi.nameField.text, "Current selection")
+            server.setPathResponse("/QuillonService.svc/addTag", 200, '{"status":0,"result":{"id":77,"pId":0,"n":"Current selection"}}')
+            server.setPathResponse("/QuillonService.svc/tagDevices", 200, '{"status":0,"result":{"tagId":77,"count":2}}')
+            dialog.accept()
+            tryVerify(function () { return lastBody("tagDevices") !== null }, 3000)
+            var body = lastBody("tagDevices")
+            compare(body.tagId, 77)
+            compare(body.filter.isOnline, false)
+        }
+
+        function test_exportWritesEveryPage() {
+            var view = openView(page(1, 5, 0, 5))
+            var file = String(IO.defaultDocumentsDirectory) + "/devices-export.csv"
+            view.csvExport.pageSize = 2
+            exportAnswers([page(1, 2, 0, 3), page(3, 1, 2, 3)])
+            var finished = createTemporaryObject(spyComponent, testCase, { "target": view.csvExport, "signalName": "finished" })
+            view.exportCsvTo(file)
+            finished.wait(3000)
+            verify(finished.signalArguments[0][0])
+            var lines = String(LocalIO.readFileText(file)).split("\r\n")
+            compare(lines.length, 5) // header, three devices, and the empty rest after the last line end
+            compare(lines[0], "id,name,model,firmware,MAC addresses,IP addresses,location name,online state,last online,tags")
+            compare(lines[1], '1,Device 1,,,m0,,"Hall, ""B""",online,,')
+            compare(lines[3].split(",")[0], "3")
+            var exportPages = requests("listDevices").slice(-2).map(function (r) { return JSON.parse(r.body).paging.skip })
+            compare(exportPages, [0, 2])
+        }
+
+        function test_failedOrCancelledExportLeavesNoFile() {
+            var view = openView(page(1, 5, 0, 5))
+            var file = String(IO.defaultDocumentsDirectory) + "/devices-cancelled.csv"
+            view.csvExport.pageSize = 2
+            exportAnswers([page(1, 2, 0, 3), '{"status":3,"result":null}'])
+            var finished = createTemporaryObject(spyComponent, testCase, { "target": view.csvExport, "signalName": "finished" })
+            view.exportCsvTo(file)
+            finished.wait(3000)
+            verify(!finished.signalArguments[0][0])
+            compare(LocalIO.size(file), -1)
+
+            server.enqueue(200, page(1, 2, 0, 3), 500)
+            view.exportCsvTo(file)
+            view.csvExport.cancel()
+            compare(finished.count, 2)
+            wait(700)
+            compare(finished.count, 2)
+            compare(LocalIO.size(file), -1)
+        }
+
+        Component {
+            id: spyComponent
+            SignalSpy {}
+        }
+    }
+}
