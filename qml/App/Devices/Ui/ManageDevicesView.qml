@@ -10,6 +10,7 @@ import App.MockupDatasets 1.0
 import App.Tags 1.0
 import App.Tags.Ui 1.0
 import App.Tasks 1.0
+import App.Tasks.Ui 1.0
 import EntitiesUi 1.0
 
 // The fleet: the filter panel, the devices it finds (page by page) and the current device.
@@ -36,17 +37,27 @@ QQC2.Pane {
     readonly property alias deviceEditor: deviceEditor
     readonly property alias filterEditor: filterEditor
 
-    // The task and settings dialogs are wired by their own modules; until then they say so.
+    // The settings dialog is wired by its own module; until then it says so.
     function openSettingsForFound() {
         underConstructionDialog.open()
     }
 
+    // A task for exactly the current device, through the handler's own filter.
     function openTaskForCurrentDevice() {
-        underConstructionDialog.open()
+        var handler = TasksDictionary.tasksHandler
+        handler.useAlternativeFilter = true
+        handler.alternativeFilter.reset()
+        handler.alternativeFilter.ids = [currentDevice.idd]
+        handler.alternativeFilter.includeServants = true
+        taskDialog.open()
     }
 
+    // A task for every device the shared filter finds, also while the panel is hidden.
     function openTaskForFound() {
-        underConstructionDialog.open()
+        var handler = TasksDictionary.tasksHandler
+        handler.useAlternativeFilter = false
+        handler.alternativeFilter.reset()
+        taskDialog.open()
     }
 
     function tagFoundDevices() {
@@ -211,6 +222,10 @@ QQC2.Pane {
         function onInvokedFail(message) { view.reportFailure(Strings.deviceEntityName, message) }
     }
     Connections {
+        target: TasksDictionary.manager.addTask
+        function onInvokedFail(message) { view.reportFailure(Strings.taskEntityName, message) }
+    }
+    Connections {
         target: view.manager.updateDevice
         function onInvokedOk() { view.manager.reload() }
         function onInvokedFail(message) { view.reportFailure(Strings.deviceEntityName, message) }
@@ -261,6 +276,11 @@ QQC2.Pane {
                 TagsDictionary.manager.createTag.invoke()
             }
         }
+    }
+
+    TaskDialog {
+        id: taskDialog
+        tagSelectionDisabled: true
     }
 
     ConfirmDeleteEntityDialog {

@@ -29,6 +29,12 @@ Pane {
             textRole: "text"
             currentIndex: header.handler ? header.handler.currentDataEditorIndex : 0
             onActivated: if (header.handler) header.handler.currentDataEditorIndex = index
+            delegate: ItemDelegate {
+                objectName: "taskType_" + index
+                width: types.width
+                text: modelData.text
+                highlighted: types.highlightedIndex === index
+            }
         }
     }
 }
