@@ -62,18 +62,32 @@ Pane {
     QtObject {
         id: tickets
 
-        readonly property var result: view.currentTask && ticketsManager.listTickets.result
-                                      ? ticketsManager.listTickets.result : []
+        // Only tickets of the current task count: the list may still hold an earlier task's.
+        readonly property var result: {
+            var task = view.currentTask
+            var all = ticketsManager.listTickets.result
+            return task && all ? all.filter(function (ticket) { return ticket.taskId === task.idd }) : []
+        }
         readonly property bool hasOpenTickets: result.some(function (ticket) {
             return ticket.status === Tasks.Pending || ticket.status === Tasks.Running
         })
         readonly property var failedIds: result.filter(function (ticket) {
             return ticket.status === Tasks.Failed
         }).map(function (ticket) { return Number(ticket.idd) })
+        // The task whose open tickets are being followed.
+        property string followedTaskId: ""
 
-        // The counts of the task change with its tickets: once they have all finished, the
-        // task list is read again.
-        onHasOpenTicketsChanged: if (!hasOpenTickets && view.navigator) view.manager.listTasks.invoke()
+        // The counts of the task change with its tickets: once the followed task's tickets have
+        // all finished, the task list is read again.
+        onHasOpenTicketsChanged: {
+            var taskId = view.currentTask ? view.currentTask.idd : ""
+            if (hasOpenTickets) {
+                followedTaskId = taskId
+            } else if (followedTaskId !== "" && followedTaskId === taskId && view.navigator) {
+                followedTaskId = ""
+                view.manager.listTasks.invoke()
+            }
+        }
     }
 
     Timer {

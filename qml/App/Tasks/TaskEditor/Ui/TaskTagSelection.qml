@@ -6,6 +6,7 @@ import App.Tags.Ui 1.0
 // its own tag; shown only when there are tags.
 TagsListView {
     id: selection
+    objectName: "taskTagSelection"
 
     function clearSelection() {
         selectedTagIds = []
