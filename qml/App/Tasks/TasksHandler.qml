@@ -38,6 +38,9 @@ QmlObject {
     readonly property DevicesFilter currentFilter: useAlternativeFilter ? alternativeFilter : mainFilter
 
     property bool firmwareToTheLatest: false
+    // The service takes at most this many ids in one filter: a larger group is sent as several
+    // tasks for the same version.
+    property int maxIdsPerTask: 1000
     readonly property DevicesManager devicesManager: DevicesManager {
         filter: handler.currentFilter
     }
@@ -104,8 +107,11 @@ QmlObject {
             var groups = devicesGroups
             for (var version in groups) {
                 var data = JSON.stringify({ "uri": String(Endpoints.otaUri), "version": version })
-                queue.push(__prototype(__clone(Tasks.FirmwareUpdate, data),
-                                       targetFilter.createObject(null, { "ids": groups[version] })))
+                for (var first = 0; first < groups[version].length; first += maxIdsPerTask) {
+                    var ids = groups[version].slice(first, first + maxIdsPerTask)
+                    queue.push(__prototype(__clone(Tasks.FirmwareUpdate, data),
+                                           targetFilter.createObject(null, { "ids": ids })))
+                }
             }
             if (queue.length === 0) {
                 // Every device is current: nothing to send.

@@ -112,6 +112,19 @@ TestCase {
         compare(addTaskBodies().length, sent + 1)
     }
 
+    function test_largeGroupsAreSplit() {
+        var handler = readyHandler([[1, "AB1000"], [2, "AB1000"], [3, "AB1100"], [4, "CD0001"]],
+                                   [["AB", "1200"], ["CD", "0002"]])
+        handler.maxIdsPerTask = 2
+        var sent = addTaskBodies().length
+        handler.commit()
+        tryVerify(function () { return addTaskBodies().length === sent + 3 }, 3000)
+        var targets = addTaskBodies().slice(sent).map(function (body) {
+            return JSON.parse(body.task.d).version + ":" + body.devicesFilter.ids.join(",")
+        })
+        compare(targets.sort(), ["0002:4", "1200:1,2", "1200:3"])
+    }
+
     function test_nothingSentWhenAllAreCurrent() {
         var handler = readyHandler([[1, "AB1200"], [2, "AB1200"]], [["AB", "1200"]])
         var task = handler.currentTask
