@@ -54,7 +54,15 @@ QmlObject {
     readonly property bool devicesGroupsFailed: __firmwareSurvey.failed
 
     readonly property DevicesFilter __ownAlternativeFilter: DevicesFilter {}
-    property TaskPrototype __sending: null
+    property var __sending: null
+    // The task, queued tasks and their filters are made without parent; object properties do
+    // not keep such objects from the collector, this list does until the next reset.
+    property var __keptObjects: []
+
+    function __keep(object) {
+        __keptObjects.push(object)
+        return object
+    }
 
     readonly property DevicesFirmwareSurvey __firmwareSurvey: DevicesFirmwareSurvey {
         filter: handler.currentFilter
@@ -78,19 +86,21 @@ QmlObject {
         __ownAlternativeFilter.reset()
         useAlternativeFilter = false
         currentDataEditorIndex = 0
+        __keptObjects = []
         currentTask = __newTask()
     }
 
     function __newTask() {
         if (!manager)
             return null
-        var task = manager.createNewLocalEntity({}, null)
+        var task = __keep(manager.createNewLocalEntity({}, null))
         task.type = Qt.binding(function () { return handler.currentTaskType })
         return task
     }
 
     function __prototype(task, targetSelection) {
-        return prototypeComponent.createObject(null, { "task": task, "targetSelection": targetSelection })
+        return __keep(prototypeComponent.createObject(null, { "task": __keep(task),
+                                                              "targetSelection": __keep(targetSelection) }))
     }
 
     function __clone(type, data) {

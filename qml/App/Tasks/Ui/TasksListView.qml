@@ -22,7 +22,7 @@ Pane {
         model: view.manager && view.manager.listTasks.result ? view.manager.listTasks.result : []
         isDataLoading: !!view.manager && view.manager.listTasks.isLoading
         delegate: TaskListViewItem {
-            objectName: "taskRow"
+            objectName: "taskRow_" + index
         }
     }
 
