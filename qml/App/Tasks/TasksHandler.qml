@@ -3,6 +3,7 @@ import QtQuickX 1.0
 import Ostrel 1.0
 import App.DataProviders 1.0
 import App.Devices 1.0
+import App.Managers 1.0
 import App.Tasks.TaskEditor 1.0
 
 // The single owner of the task being created: the type and data editor chosen, the devices it
@@ -41,8 +42,14 @@ QmlObject {
     // The service takes at most this many ids in one filter: a larger group is sent as several
     // tasks for the same version.
     property int maxIdsPerTask: 1000
+    // True while a task is being made: only then are the targets counted and surveyed, so
+    // that the devices screen's filter changes do not list the fleet twice.
+    property bool editing: false
     readonly property DevicesManager devicesManager: DevicesManager {
         filter: handler.currentFilter
+        Component.onCompleted: listDevices.enabled = Qt.binding(function () {
+            return handler.editing && !!AuthManager.currentLoginInfo.sessionToken
+        })
     }
     // The first devices the current filter finds, as the device list shows them.
     readonly property var currentDevices: devicesManager.devices
@@ -67,7 +74,7 @@ QmlObject {
     readonly property DevicesFirmwareSurvey __firmwareSurvey: DevicesFirmwareSurvey {
         filter: handler.currentFilter
         maxVersions: handler.utilityManager ? handler.utilityManager.maxVersions : ({})
-        active: handler.currentTaskType === Tasks.FirmwareUpdate
+        active: handler.editing && handler.currentTaskType === Tasks.FirmwareUpdate
     }
 
     function addTask(task) {
@@ -161,6 +168,7 @@ QmlObject {
         __runQueue()
     }
 
+    onEditingChanged: if (editing) devicesManager.reload()
     onCommit: __onCommit()
     onReject: reset()
     onManagerChanged: currentTask = __newTask()

@@ -26,6 +26,8 @@ EditEntityDialog {
         utilityManager: TasksDictionary.utilityManager
     }
 
+    onOpened: TasksDictionary.tasksHandler.editing = true
+    onClosed: TasksDictionary.tasksHandler.editing = false
     onAccepted: TasksDictionary.tasksHandler.commit()
     onRejected: TasksDictionary.tasksHandler.reject()
 }

@@ -17,6 +17,7 @@ TestCase {
     Component {
         id: handlerComponent
         TasksHandler {
+            editing: true
             mainFilter: DevicesFilter {}
             manager: TasksManager {}
             utilityManager: TasksUtilityManager {}
@@ -74,6 +75,18 @@ TestCase {
         handler.firmwareToTheLatest = true
         tryVerify(function () { return handler.devicesGroupsReady && Object.keys(handler.utilityManager.maxVersions).length > 0 }, 3000)
         return handler
+    }
+
+    function test_devicesListedOnlyWhileEditing() {
+        server.setPathResponse("/QuillonService.svc/listDevices", 200, devicesAnswer([[1, "AB1000"]], 40))
+        var handler = createTemporaryObject(handlerComponent, testCase, { "editing": false })
+        handler.currentDataEditorIndex = 2
+        handler.mainFilter.anyOfTagIds = [5]
+        wait(300)
+        compare(handler.currentDevicesTotal, 0)
+        verify(!handler.devicesGroupsReady)
+        handler.editing = true
+        tryVerify(function () { return handler.currentDevicesTotal === 40 && handler.devicesGroupsReady }, 3000)
     }
 
     function test_surveyReadsEveryPage() {
