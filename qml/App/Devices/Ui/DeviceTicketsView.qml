@@ -12,7 +12,8 @@ Control {
     readonly property TicketsManager manager: TicketsManager {
         filter.deviceId: view.entity ? Number(view.entity.idd) : 0
         filter.includeServants: true
-        listTicketsEnabled: !!view.entity
+        // Listed while the tab shows, not on every change of the current device.
+        listTicketsEnabled: !!view.entity && view.visible
     }
     readonly property var tickets: {
         var result = manager.listTickets.result ? manager.listTickets.result.slice() : []
