@@ -149,6 +149,8 @@ QJsonValue AuthHandler::createRoleSession(const Call &call)
     if (caller.role != int(UserRole::God) && caller.role != int(UserRole::Administrator))
         throw ServiceError::noRights(QStringLiteral("administrators only"));
     const auto role = JsonArgs::optionalInt(call.body, "role");
+    if (role && !AccessPolicy::outranksOrEquals(caller.role, *role))
+        throw ServiceError::noRights(QStringLiteral("role above the caller's"));
     if (!role || (*role != int(UserRole::Technician) && *role != int(UserRole::Administrator)))
         throw ServiceError::invalid(QStringLiteral("role must be Technician or Administrator"));
     const auto from = WireDate::parse(call.body.value(QLatin1String("validFrom")), "validFrom");

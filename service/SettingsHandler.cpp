@@ -64,6 +64,11 @@ SettingsHandler::Incoming SettingsHandler::readSetting(const QJsonObject &settin
     if (incoming.name.isEmpty() || incoming.name.size() > 100)
         throw ServiceError::invalid(QStringLiteral("setting name must hold 1 to 100 characters"));
     incoming.value = setting.value(QLatin1String("v"));
+    incoming.hash = setting.value(QLatin1String("h"));
+    if (!incoming.hash.isString() && !incoming.hash.isUndefined() && !incoming.hash.isNull())
+        throw ServiceError::invalid(QStringLiteral("\"h\" must be a text"));
+    if (incoming.hash.toString().size() > 100)
+        throw ServiceError::invalid(QStringLiteral("\"h\" must hold at most 100 characters"));
     if (!incoming.value.isString() && !incoming.value.isNull() && !incoming.value.isUndefined())
         throw ServiceError::invalid(QStringLiteral("\"v\" must be a text or null"));
     const QString text = incoming.value.toString();
@@ -106,8 +111,10 @@ int SettingsHandler::store(const Caller &caller, const Incoming &setting,
     const QString &deviceCondition, const QVariantList &values)
 {
     const QString value = setting.value.toString();
-    const QString hash = QString::fromLatin1(
-        QCryptographicHash::hash(value.toUtf8(), QCryptographicHash::Sha256).toHex().left(16));
+    const QString hash = setting.hash.isString()
+        ? setting.hash.toString()
+        : QString::fromLatin1(
+            QCryptographicHash::hash(value.toUtf8(), QCryptographicHash::Sha256).toHex().left(16));
     QSqlQuery upsert = m_context.database.prepare(
         QStringLiteral(
             "INSERT INTO settings (device_id, name, value, user_id, customer_id, hash, stamp_ms, "

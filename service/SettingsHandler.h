@@ -17,6 +17,8 @@ private:
     {
         QString name;
         QJsonValue value;
+        // "h" as the console sent it; without one the service fills in a hash of the value.
+        QJsonValue hash;
     };
 
     QJsonValue listSettings(const Call &call);

@@ -7,6 +7,7 @@ import App.Constants 1.0
 import App.DataProviders 1.0
 import App.Managers 1.0
 import App.MockupDatasets 1.0
+import App.Users 1.0
 import KestrumTest 1.0
 
 TestCase {
@@ -17,6 +18,13 @@ TestCase {
     readonly property string grantedAnswer: '{"status":0,"result":{"t":"tok-1","r":1,"uId":42}}'
 
     ScriptedServer { id: server }
+
+    // The console's main view holds the lookup of the names of logged-in users; made once the
+    // stored session has been read.
+    Component {
+        id: userInfoLookupComponent
+        UserInfoLookup {}
+    }
 
     Settings {
         id: storedSession
@@ -105,6 +113,7 @@ TestCase {
 
         verify(server.start())
         Endpoints.serviceUri = serviceUri
+        verify(userInfoLookupComponent.createObject(testCase))
     }
 
     function init() {

@@ -1,7 +1,11 @@
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QtPlugin>
 #include <QtTest>
+
+// The offline dataset of the same module is built with the extension library's types.
+Q_IMPORT_PLUGIN(QtQuickXPlugin)
 
 // Stands in for the application object the host publishes as appCore.
 class CoreWithWindow : public QObject

@@ -54,6 +54,11 @@ QQuickItem *OperatorWindow::item(const QString &objectName)
     return shown ? findVisible(shown->contentItem(), objectName) : nullptr;
 }
 
+QQuickItem *OperatorWindow::itemIn(QQuickItem *root, const QString &objectName)
+{
+    return findVisible(root, objectName);
+}
+
 bool OperatorWindow::isShown(const QString &objectName)
 {
     QQuickItem *stack = item(QStringLiteral("pageStack"));

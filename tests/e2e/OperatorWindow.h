@@ -16,6 +16,8 @@ public:
 
     // The visible item of that name, or null.
     QQuickItem *item(const QString &objectName);
+    // The visible item of that name at or below root, or null.
+    QQuickItem *itemIn(QQuickItem *root, const QString &objectName);
     // Visible, and no page is moving in or out, so the item sits where it is drawn.
     bool isShown(const QString &objectName);
     bool hasFocus(const QString &objectName);

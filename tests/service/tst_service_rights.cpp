@@ -144,7 +144,7 @@ void ServiceRightsTest::rights_data()
         << admin << "createRoleSession"
         << QByteArray(
                R"({"role":0,"validFrom":"2030-01-01T00:00:00Z","validTo":"2030-01-02T00:00:00Z"})")
-        << 6;
+        << 3;
 }
 
 void ServiceRightsTest::rights()

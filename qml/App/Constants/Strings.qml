@@ -160,4 +160,5 @@ QtObject {
     readonly property string accessDeniedError: qsTr("Access denied!")
     readonly property string invalidArgumentError: qsTr("Invalid argument!")
     readonly property string wrongContextError: qsTr("Wrong context!")
+    readonly property string fileWriteError: qsTr("The file could not be written!")
 }

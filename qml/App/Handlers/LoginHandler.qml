@@ -52,10 +52,9 @@ QtObject {
         source: Endpoints.logoff
         requestMethod: "POST"
         requestHeaders: handler.headers
-        requestBody: JSON.stringify({
-            "sessionToken": handler.currentLoginInfo ? handler.currentLoginInfo.sessionToken : ""
-        })
         manual: true
+        // A log-off from another user's context ends two sessions at once.
+        concurrent: true
         onReadyAndOk: console.log("Logoff request - Ok")
         onError: console.log("Logoff failed")
         onTimeOut: console.log("Logoff failed")
@@ -87,9 +86,10 @@ QtObject {
         sessionRequester.reload()
     }
 
-    // Ends the session at the service that granted it; the local state is the manager's.
-    function requestLogoff(logoffUri) {
+    // Ends a session at the service that granted it; the local state is the manager's.
+    function requestLogoff(logoffUri, sessionToken) {
         logoffRequester.source = logoffUri || Endpoints.logoff
+        logoffRequester.requestBody = JSON.stringify({ "sessionToken": sessionToken || "" })
         logoffRequester.reload()
     }
 

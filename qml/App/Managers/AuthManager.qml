@@ -37,20 +37,27 @@ QtObject {
         property alias loginInfo: authManager.stringLoginInfo
     }
 
-    // The name lookup of logged-in users (UserInfoLookup of the users module). It is made at
-    // run time: the users and logins modules import this one, so a static import would be
-    // circular.
-    readonly property QtObject userFilter: __userInfoLookup ? __userInfoLookup.userFilter : null
-    readonly property QtObject userManager: __userInfoLookup ? __userInfoLookup.userManager : null
-    readonly property QtObject loginManager: __userInfoLookup ? __userInfoLookup.loginManager : null
-    property QtObject __userInfoLookup: null
+    // Asks the operator before a switch into another user's context: an object with
+    // ask(credentials) that answers with switchUserContext(credentials) or cancelUserSwitch().
+    // The main view provides it; without one (no window) a switch runs at once.
+    property QtObject userSwitchConfirmation: null
+    // The console works in another user's context rather than the operator's own.
+    readonly property bool inOtherUserContext: currentLoginInfo.sessionToken !== ""
+                                               && loginInfo.sessionToken !== ""
+                                               && currentLoginInfo.sessionToken !== loginInfo.sessionToken
 
+    // The context a switch in progress replaces: its session ends once the switch succeeds.
+    property string __replacedContextToken: ""
     // The service that granted the current tokens; a log-off goes there even after a switch.
     property url __sessionServiceUri
 
     signal authorized(string userId)
     signal authorizationError(string message)
     signal loggedOff()
+    // The display and login names of this user are wanted (the users module looks them up).
+    signal userInfoWanted(int userId)
+    // A switch into another user's context was refused; the previous context stays.
+    signal userSwitchFailed(string message)
 
     function login(loginCreds) {
         if (!loginCreds) {
@@ -64,6 +71,8 @@ QtObject {
             __runOwnLogin(loginCreds)
         } else if (loginCreds.method === loginCreds.methodSessionToken) {
             __runOwnLogin(loginCreds)
+        } else if (userSwitchConfirmation) {
+            userSwitchConfirmation.ask(loginCreds)
         } else {
             switchUserContext(loginCreds)
         }
@@ -71,8 +80,38 @@ QtObject {
 
     // A login into another user's context, made with the own token.
     function switchUserContext(loginCreds) {
+        __replacedContextToken = inOtherUserContext ? currentLoginInfo.sessionToken : ""
         currentLoginInfo.status = LoginInfo.Loading
         handler.runRequest(loginCreds)
+    }
+
+    // The operator said no: the context stays, and observers of the status refresh.
+    function cancelUserSwitch() {
+        currentLoginInfo.status = LoginInfo.Loading
+        currentLoginInfo.status = LoginInfo.Authorized
+    }
+
+    // Credentials for a switch into the user's context on the strength of the own token.
+    function userContextCredentials(userId) {
+        var credentials = __credentialsComponent.createObject(null, {
+            "sessionToken": loginInfo.sessionToken,
+            "userId": String(userId)
+        })
+        credentials.method = credentials.methodUserCtx
+        return credentials
+    }
+
+    // Back to the own context. The other user's session is ended at the service, as nothing
+    // uses its token any more; loggedOff() lets the screens reset their filters.
+    function restoreOwnContext() {
+        if (!loginInfo.sessionToken)
+            return
+        var contextToken = currentLoginInfo.sessionToken
+        currentLoginInfo.status = LoginInfo.Loading
+        cloneInfo(loginInfo, currentLoginInfo)
+        if (contextToken && contextToken !== loginInfo.sessionToken)
+            handler.requestLogoff(String(__sessionServiceUri) + "/logoff", contextToken)
+        loggedOff()
     }
 
     function logoff() {
@@ -96,17 +135,9 @@ QtObject {
         target.userName = source.userName
     }
 
-    // Fetches the user's display name and, when a login name is missing, the login name.
+    // Asks for the user's display name and, when a login name is missing, the login name.
     function updateInfo(userId) {
-        if (!__userInfoLookup) {
-            var component = Qt.createComponent("qrc:/App/Users/UserInfoLookup.qml")
-            __userInfoLookup = component.createObject(authManager)
-            if (!__userInfoLookup) {
-                console.error("AuthManager::updateInfo:", component.errorString())
-                return
-            }
-        }
-        __userInfoLookup.run(userId)
+        userInfoWanted(Number(userId))
     }
 
     // The login view shows its busy indicator and its errors by currentLoginInfo's status, so
@@ -119,10 +150,15 @@ QtObject {
     }
 
     function __logoffAt(logoffUri) {
-        // Sent at once, so the body still carries the token cleared below; without a token
-        // there is no session to end.
-        if (currentLoginInfo.sessionToken)
-            handler.requestLogoff(logoffUri)
+        // Both sessions end while working in another user's context; without a token there is
+        // no session to end.
+        var tokens = [currentLoginInfo.sessionToken]
+        if (loginInfo.sessionToken !== currentLoginInfo.sessionToken)
+            tokens.push(loginInfo.sessionToken)
+        tokens.forEach(function (token) {
+            if (token)
+                handler.requestLogoff(logoffUri, token)
+        })
         rememberSession = false
         loginInfo.logoff()
         currentLoginInfo.logoff()
@@ -136,7 +172,10 @@ QtObject {
             cloneInfo(currentLoginInfo, loginInfo)
             if (rememberSession && method === "login-password")
                 stringLoginInfo = LoginInfoSerializer.toString(loginInfo)
+        } else if (__replacedContextToken) {
+            handler.requestLogoff(String(__sessionServiceUri) + "/logoff", __replacedContextToken)
         }
+        __replacedContextToken = ""
         if (!currentLoginInfo.userName)
             updateInfo(userId)
         authorized(userId)
@@ -144,8 +183,13 @@ QtObject {
 
     function __onError(message, method) {
         authorizationError(message)
-        if (method !== "user-context")
+        if (method !== "user-context") {
             rememberSession = false
+            return
+        }
+        __replacedContextToken = ""
+        currentLoginInfo.status = LoginInfo.Authorized
+        userSwitchFailed(message)
     }
 
     function __restoreLoginInfo() {
@@ -164,6 +208,10 @@ QtObject {
     }
     onStringLoginInfoChanged: __restoreLoginInfo()
     Component.onCompleted: __sessionServiceUri = Endpoints.serviceUri
+
+    property Component __credentialsComponent: Component {
+        LoginCredentials {}
+    }
 
     property Connections __endpointsConnection: Connections {
         target: Endpoints

@@ -15,6 +15,9 @@ QtObject {
     // Made on first use: the dialogs module is large, and most runs never open it.
     property QtObject dialog: null
 
+    // After every write into a chosen folder: the file written and whether it was.
+    signal saved(url fileUrl, bool ok)
+
     function open() {
         isSaveDlg = false
         __openDialog()
@@ -51,8 +54,10 @@ QtObject {
 
     function write(uri) {
         rawData = JSON.stringify(jSONDataObject)
-        var result = LocalIO.writeWholeFile(IO.setFileName(uri, fileName), rawData)
+        var file = IO.setFileName(uri, fileName)
+        var result = LocalIO.writeWholeFile(file, rawData)
         console.log("Result - " + result + " File " + fileName + " write attempt into " + uri)
+        saved(file, result)
         return result
     }
 }

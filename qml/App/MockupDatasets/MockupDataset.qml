@@ -1,12 +1,12 @@
 pragma Singleton
 import QtQuick 2.15
 import QtQuickX 1.0
-import App.Tags 1.0
 import "qrc:///QtQuickX/Model.js" as Model
 import "MockupDevices.js" as MockupDevices
 
 // The data of the offline mode: a fixed tag tree and devices with two weeks of online history,
-// read from a tab-separated table.
+// read from a tab-separated table. The tags module is not imported, as its dictionary uses this
+// dataset; the tags here have the same members as its tags.
 QmlObject {
     id: dataset
 
@@ -15,39 +15,39 @@ QmlObject {
     property int devicesCountLimit: MockupConfig.devicesCountLimit
     property url source: "qrc:///App/MockupDatasets/Devices.tsv"
 
-    property list<Tag> tagsList: [
-        Tag { idd: 10; name: "Screen Size" },
-        Tag { idd: 11; parentId: 10; name: "55\"" },
-        Tag { idd: 12; parentId: 10; name: "65\"" },
-        Tag { idd: 13; parentId: 10; name: "70\"" },
-        Tag { idd: 14; parentId: 10; name: "75\"" },
-        Tag { idd: 15; parentId: 10; name: "84\"" },
-        Tag { idd: 20; name: "Generation" },
-        Tag { idd: 21; parentId: 20; name: "Gen 3" },
-        Tag { idd: 22; parentId: 20; name: "Gen 4" },
-        Tag { idd: 300; name: "Infrastructure" },
-        Tag { idd: 310; parentId: 300; name: "Blue Campus" },
-        Tag { idd: 311; parentId: 310; name: "Floor 1" },
-        Tag { idd: 312; parentId: 310; name: "Floor 2" },
-        Tag { idd: 313; parentId: 310; name: "Floor 3" },
-        Tag { idd: 314; parentId: 310; name: "Floor 4" },
-        Tag { idd: 315; parentId: 310; name: "Floor 5" },
-        Tag { idd: 316; parentId: 310; name: "Floor 6" },
-        Tag { idd: 320; parentId: 300; name: "Green Campus" },
-        Tag { idd: 321; parentId: 320; name: "Floor 1" },
-        Tag { idd: 322; parentId: 320; name: "Floor 2" },
-        Tag { idd: 330; parentId: 300; name: "Red Campus" },
-        Tag { idd: 331; parentId: 330; name: "Floor 1" },
-        Tag { idd: 332; parentId: 330; name: "Floor 2" },
-        Tag { idd: 333; parentId: 330; name: "Floor 3" },
-        Tag { idd: 400; name: "Cabinet type" },
-        Tag { idd: 401; parentId: 400; name: "Lecture hall" },
-        Tag { idd: 402; parentId: 400; name: "Negotiation room" },
-        Tag { idd: 403; parentId: 400; name: "Generic classroom" },
-        Tag { idd: 404; parentId: 400; name: "Physics classroom" },
-        Tag { idd: 405; parentId: 400; name: "Biology classroom" },
-        Tag { idd: 500; name: "*Schedules" },
-        Tag { idd: 501; parentId: 500; name: "Update: May 2019" }
+    property list<QtObject> tagsList: [
+        MockupTag { idd: 10; name: "Screen Size" },
+        MockupTag { idd: 11; parentId: 10; name: "55\"" },
+        MockupTag { idd: 12; parentId: 10; name: "65\"" },
+        MockupTag { idd: 13; parentId: 10; name: "70\"" },
+        MockupTag { idd: 14; parentId: 10; name: "75\"" },
+        MockupTag { idd: 15; parentId: 10; name: "84\"" },
+        MockupTag { idd: 20; name: "Generation" },
+        MockupTag { idd: 21; parentId: 20; name: "Gen 3" },
+        MockupTag { idd: 22; parentId: 20; name: "Gen 4" },
+        MockupTag { idd: 300; name: "Infrastructure" },
+        MockupTag { idd: 310; parentId: 300; name: "Blue Campus" },
+        MockupTag { idd: 311; parentId: 310; name: "Floor 1" },
+        MockupTag { idd: 312; parentId: 310; name: "Floor 2" },
+        MockupTag { idd: 313; parentId: 310; name: "Floor 3" },
+        MockupTag { idd: 314; parentId: 310; name: "Floor 4" },
+        MockupTag { idd: 315; parentId: 310; name: "Floor 5" },
+        MockupTag { idd: 316; parentId: 310; name: "Floor 6" },
+        MockupTag { idd: 320; parentId: 300; name: "Green Campus" },
+        MockupTag { idd: 321; parentId: 320; name: "Floor 1" },
+        MockupTag { idd: 322; parentId: 320; name: "Floor 2" },
+        MockupTag { idd: 330; parentId: 300; name: "Red Campus" },
+        MockupTag { idd: 331; parentId: 330; name: "Floor 1" },
+        MockupTag { idd: 332; parentId: 330; name: "Floor 2" },
+        MockupTag { idd: 333; parentId: 330; name: "Floor 3" },
+        MockupTag { idd: 400; name: "Cabinet type" },
+        MockupTag { idd: 401; parentId: 400; name: "Lecture hall" },
+        MockupTag { idd: 402; parentId: 400; name: "Negotiation room" },
+        MockupTag { idd: 403; parentId: 400; name: "Generic classroom" },
+        MockupTag { idd: 404; parentId: 400; name: "Physics classroom" },
+        MockupTag { idd: 405; parentId: 400; name: "Biology classroom" },
+        MockupTag { idd: 500; name: "*Schedules" },
+        MockupTag { idd: 501; parentId: 500; name: "Update: May 2019" }
     ]
     readonly property var tags: {
         var list = []
@@ -55,13 +55,19 @@ QmlObject {
             list.push(tagsList[i])
         return list
     }
-    readonly property TagsManager tagsManager: TagsManager {
-        mockup: true
-        mockupTags: dataset.tags
-    }
+    // Made on first use: the tags module's own singletons depend on this one.
+    readonly property QtObject tagsManager: __createTagsManager()
     readonly property var today: DateTimeOffset.now().beginOfTheDay
     readonly property var devices: __buildDevices(LocalIO.readFileText(source))
     readonly property var firmwares: MockupDevices.firmwaresOf(devices)
+
+    function __createTagsManager() {
+        var component = Qt.createComponent("qrc:///App/Tags/TagsManager.qml")
+        var manager = component.createObject(dataset, { "mockup": true, "mockupTags": tags })
+        if (!manager)
+            console.warn("MockupDataset::tagsManager:", component.errorString())
+        return manager
+    }
 
     function __buildDevices(text) {
         var rows = MockupDevices.parseTable(text)

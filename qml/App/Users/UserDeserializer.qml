@@ -4,6 +4,23 @@ import Entities 1.0
 
 // User to service JSON; logins are stored through their own calls.
 EntityDeserializer {
+    // A parent-less copy to edit: a refused change then leaves the listed user as stored.
+    function clone(user) {
+        return copy.createObject(null, {
+            "idd": user.idd,
+            "role": user.role,
+            "customerId": user.customerId,
+            "name": user.name,
+            "builtIn": user.builtIn,
+            "disabled": user.disabled,
+            "archived": user.archived
+        })
+    }
+
+    property Component copy: Component {
+        User {}
+    }
+
     function jsonEntity(user) {
         return {
             "id": user.idd,

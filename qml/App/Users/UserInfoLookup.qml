@@ -2,9 +2,9 @@ import QtQuick 2.15
 import App.Logins 1.0
 import App.Managers 1.0
 
-// Fills in the display name and a missing login name of a logged-in user. The answers land only
-// in the login infos that still belong to that user, so a late answer after a log-off or a
-// switch changes nothing.
+// Fills in the display name and a missing login name of a logged-in user whenever the
+// authentication manager wants them. The answers land only in the login infos that still belong
+// to that user, so a late answer after a log-off or a switch changes nothing.
 QtObject {
     id: lookup
 
@@ -52,6 +52,10 @@ QtObject {
         }
     }
 
+    property Connections __wanted: Connections {
+        target: AuthManager
+        function onUserInfoWanted(userId) { lookup.run(userId) }
+    }
     property Connections __usersListed: Connections {
         target: lookup.userManager.listUsers
         function onInvokedOk() { lookup.__onUsersListed() }

@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import Ostrel 1.0
+import App.Auth.Ui 1.0
 import App.Managers 1.0
 import App.Navigation 1.0
 import App.Controls 1.0
@@ -78,14 +79,20 @@ Pane {
                         Layout.fillWidth: true
                     }
 
-                    // The quick user switcher takes this place once the user context module exists.
-                    Item {
-                        objectName: "userSwitcherSlot"
-                        Layout.preferredWidth: secondLine.width / 3
+                    QuickUserSwitcher {
+                        id: userSwitcher
+                        // A third of the line, taken from the view: a size that follows the line's
+                        // own layout would make that layout run again while it runs.
+                        Layout.preferredWidth: mainView.width / 3
                         Layout.alignment: Qt.AlignRight
                     }
                 }
             }
+        }
+
+        UserContextBanner {
+            Layout.fillWidth: true
+            onReturnRequested: userSwitcher.restore()
         }
 
         StackView {
@@ -96,6 +103,8 @@ Pane {
             Layout.fillHeight: true
         }
     }
+
+    UserContextSwitching {}
 
     Connections {
         target: Navigator

@@ -78,6 +78,9 @@ QQC2.Control {
 
                 contentItem: QQC1.Calendar {
                     id: calendar
+                    // Room for the longest month name and year in the navigation bar.
+                    implicitWidth: 300
+                    implicitHeight: 260
                     frameVisible: false
                     onClicked: {
                         control.setValue(DateTimeOffset.of(date).withTime(control.__offsetValue()))

@@ -53,6 +53,7 @@ QQC2.Control {
 
         Controls.TimeTumbler {
             id: hours
+            objectName: "hoursTumbler"
             model: control.amPm ? 12 : 24
             visibleItemCount: 3
             width: 26
@@ -72,6 +73,7 @@ QQC2.Control {
 
         Controls.TimeTumbler {
             id: minutes
+            objectName: "minutesTumbler"
             model: 60
             visibleItemCount: 3
             width: 26
@@ -82,6 +84,7 @@ QQC2.Control {
 
         QQC2.Tumbler {
             id: amPmTumbler
+            objectName: "dayPartTumbler"
             visible: control.amPm
             model: ["AM", "PM"]
             visibleItemCount: 2

@@ -53,15 +53,12 @@ QQC2.Pane {
             Layout.fillHeight: true
             currentIndex: tabBar.currentIndex
 
-            Item {
+            DeviceSettingsEditor {
                 id: settingsTab
                 objectName: "deviceSettingsTab"
 
-                UnderConstruction {
-                    anchors.centerIn: parent
-                    width: Math.min(parent.width, 420)
-                    height: 200
-                }
+                entity: editor.entity
+                deviceFilter: editor.devicesFilter
             }
 
             TagsListView {
@@ -101,7 +98,10 @@ QQC2.Pane {
                 text: qsTr("Apply")
                 icon.source: "/Icons/apply.svg"
                 enabled: !!editor.entity
-                onClicked: editor.updateRequested(editor.entity)
+                onClicked: {
+                    editor.updateRequested(editor.entity)
+                    settingsTab.updateSettings()
+                }
             }
         }
     }

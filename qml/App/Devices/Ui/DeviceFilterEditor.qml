@@ -76,6 +76,7 @@ QQC2.Pane {
                 Layout.fillWidth: true
                 Layout.preferredHeight: 260
                 manager: editor.tagsManager
+                alwaysShowSelection: false
                 selectedTagIds: editor.filter ? editor.filter.tagIds : []
                 onSelectedTagIdsChanged: {
                     if (editor.filter && selectedTagIds !== editor.filter.tagIds)

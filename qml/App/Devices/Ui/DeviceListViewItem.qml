@@ -35,22 +35,19 @@ ListViewItem {
                 font.bold: true
                 color: row.Material.foreground
             }
-            Repeater {
-                model: [
-                    qsTr("Model:") + " " + row.__orNA(row.device ? row.device.deviceModel : ""),
-                    Strings.deviceFilterFw + " " + row.__orNA(row.device ? row.device.firmwareVersion : ""),
-                    Strings.deviceFilterMac + " " + row.__orNA(row.device && row.device.macAddresses.length
-                                                               ? row.device.macAddresses[0] : ""),
-                    qsTr("Location:") + " " + (row.device ? row.locationNameOf(row.device.customerId) : Strings.notAvailable)
-                ]
-                delegate: Label {
-                    Layout.fillWidth: true
-                    text: modelData
-                    textFormat: Text.PlainText
-                    elide: Text.ElideRight
-                    font.pixelSize: 11
-                    color: row.Material.foreground
-                }
+            DeviceRowDetail {
+                text: qsTr("Model:") + " " + row.__orNA(row.device ? row.device.deviceModel : "")
+            }
+            DeviceRowDetail {
+                text: Strings.deviceFilterFw + " " + row.__orNA(row.device ? row.device.firmwareVersion : "")
+            }
+            DeviceRowDetail {
+                text: Strings.deviceFilterMac + " " + row.__orNA(row.device && row.device.macAddresses.length
+                                                                 ? row.device.macAddresses[0] : "")
+            }
+            DeviceRowDetail {
+                text: qsTr("Location:") + " " + (row.device ? row.locationNameOf(row.device.customerId)
+                                                            : Strings.notAvailable)
             }
         }
     }

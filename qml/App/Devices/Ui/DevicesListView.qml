@@ -16,15 +16,42 @@ QQC2.Pane {
     property var locationNameOf: function (customerId) { return Strings.notAvailable }
     property bool descending: false
     property string sortField: "name"
-    readonly property var currentEntity: list.currentIndex >= 0 && list.currentIndex < list.count
-                                         ? list.model[list.currentIndex] : null
+    // The loaded devices in the chosen order; a new page or a new order is one new model. Sorted
+    // when those change, not on every edit of a device, so the current device stays put.
+    readonly property var sortedDevices: __sortedDevices
+    property var __sortedDevices: []
+    readonly property var currentEntity: list.currentIndex >= 0 && list.currentIndex < sortedDevices.length
+                                         ? sortedDevices[list.currentIndex] : null
     readonly property alias count: list.count
     readonly property alias list: list
 
     function sort(descending, key) {
         view.descending = descending
         view.sortField = key
-        list.sort(descending, key)
+    }
+
+    function __resort() {
+        if (currentEntity)
+            list.lastSelectedEntityId = currentEntity.idd
+        __sortedDevices = __sorted(manager ? manager.devices : [], sortField, descending)
+    }
+
+    onSortFieldChanged: __resort()
+    onDescendingChanged: __resort()
+    onManagerChanged: __resort()
+
+    // Devices with equal values keep the service's order.
+    function __sorted(devices, key, descending) {
+        var order = devices.map(function (device, position) {
+            return { "value": device ? device[key] : undefined, "position": position }
+        })
+        var direction = descending ? -1 : 1
+        order.sort(function (a, b) {
+            if (a.value !== b.value)
+                return a.value < b.value ? -direction : direction
+            return a.position - b.position
+        })
+        return order.map(function (entry) { return devices[entry.position] })
     }
 
     // "100 of 5,234 devices"
@@ -58,7 +85,7 @@ QQC2.Pane {
 
             Layout.fillWidth: true
             Layout.fillHeight: true
-            model: view.manager ? view.manager.devices : []
+            model: view.sortedDevices
             isDataLoading: !!view.manager && view.manager.listDevices.isLoading && view.manager.requestedSkip === 0
 
             delegate: DeviceListViewItem {
@@ -99,8 +126,8 @@ QQC2.Pane {
     Connections {
         target: view.manager
 
+        function onDevicesChanged() { view.__resort() }
         function onPageLoaded(firstPage) {
-            list.sort(view.descending, view.sortField)
             if (firstPage)
                 list.positionViewAtBeginning()
         }

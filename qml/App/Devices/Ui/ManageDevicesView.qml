@@ -37,9 +37,10 @@ QQC2.Pane {
     readonly property alias deviceEditor: deviceEditor
     readonly property alias filterEditor: filterEditor
 
-    // The settings dialog is wired by its own module; until then it says so.
+    // Settings go to every device of the shared filter, even while its panel is hidden.
     function openSettingsForFound() {
-        underConstructionDialog.open()
+        settingsForAllDialog.deviceFilter = view.filter
+        settingsForAllDialog.open()
     }
 
     // A task for exactly the current device, through the handler's own filter.
@@ -135,7 +136,7 @@ QQC2.Pane {
             objectName: "exportCsvButton"
             text: qsTr("Export CSV…")
             enabled: !view.manager.mockup && !view.csvExport.running
-            onClicked: exportFileDialog.open()
+            onClicked: exportFileDialog.active = true
         }
         ToolButton {
             objectName: "filterToggleButton"
@@ -299,6 +300,13 @@ QQC2.Pane {
         objectName: "errorDialog"
     }
 
+    DeviceSettingsForAllDialog {
+        id: settingsForAllDialog
+        objectName: "settingsForAllDialog"
+
+        onSettingsWritten: view.manager.reload()
+    }
+
     QQC2.Dialog {
         id: underConstructionDialog
         objectName: "underConstructionDialog"
@@ -313,15 +321,24 @@ QQC2.Pane {
         }
     }
 
-    Dialogs.FileDialog {
+    // Made when first asked for: the file dialog is costly to create with the screen.
+    Loader {
         id: exportFileDialog
 
-        title: qsTr("Export CSV")
-        selectExisting: false
-        defaultSuffix: "csv"
-        nameFilters: [qsTr("CSV files (*.csv)"), qsTr("All files (*)")]
-        folder: IO.defaultDocumentsDirectory
-        onAccepted: view.exportCsvTo(fileUrl)
+        active: false
+        sourceComponent: Dialogs.FileDialog {
+            title: qsTr("Export CSV")
+            selectExisting: false
+            defaultSuffix: "csv"
+            nameFilters: [qsTr("CSV files (*.csv)"), qsTr("All files (*)")]
+            folder: IO.defaultDocumentsDirectory
+            onAccepted: {
+                view.exportCsvTo(fileUrl)
+                Qt.callLater(function () { exportFileDialog.active = false })
+            }
+            onRejected: Qt.callLater(function () { exportFileDialog.active = false })
+            Component.onCompleted: open()
+        }
     }
 
     QQC2.Dialog {

@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtTest 1.15
 import QtQuickX 1.0
 import App.DataProviders 1.0
+import App.Devices 1.0
 import App.Devices.Ui 1.0
 import App.Managers 1.0
 import App.Tasks 1.0
@@ -39,7 +40,13 @@ Item {
             server.setPathResponse("/QuillonService.svc/listFirmwares", 200, '{"status":0,"result":{"items":[{"id":"f2","n":"b 2"},{"id":"f1","n":"A 1"}]}}')
             server.setPathResponse("/QuillonService.svc/listModels", 200, '{"status":0,"result":{"items":[]}}')
             server.setPathResponse("/QuillonService.svc/listCustomers", 200, '{"status":0,"result":{"items":[{"id":4,"n":"Hall, \\"B\\""}]}}')
+            answerSettings()
             server.setDefaultResponse(200, '{"status":0,"result":null}')
+        }
+
+        // The current device's settings are listed too; they must not take queued answers.
+        function answerSettings() {
+            server.setPathResponse("/QuillonService.svc/listSettings", 200, '{"status":0,"result":{"items":[]}}')
         }
 
         // The answer to every device list from now on.
@@ -67,6 +74,7 @@ Item {
         function exportAnswers(answers) {
             wait(50)
             server.clearPathResponses()
+            answerSettings()
             answers.forEach(function (answer) { server.enqueue(200, answer) })
         }
 
@@ -127,11 +135,32 @@ Item {
             compare(dialog.entityEditorUi.nameField.text, "Current selection")
             server.setPathResponse("/QuillonService.svc/addTag", 200, '{"status":0,"result":{"id":77,"pId":0,"n":"Current selection"}}')
             server.setPathResponse("/QuillonService.svc/tagDevices", 200, '{"status":0,"result":{"tagId":77,"count":2}}')
+            var taggings = requests("tagDevices").length
             dialog.accept()
-            tryVerify(function () { return lastBody("tagDevices") !== null }, 3000)
+            tryVerify(function () { return requests("tagDevices").length > taggings }, 3000)
             var body = lastBody("tagDevices")
             compare(body.tagId, 77)
             compare(body.filter.isOnline, false)
+        }
+
+        // With the panel hidden the list and the tagging go without the filter; the shared filter
+        // itself is kept for the screens that still address what it finds.
+        function test_hiddenFilterPanel() {
+            var view = openView(page(1, 5, 0, 5))
+            TasksDictionary.devicesFilter.onlineOnly = true
+            tryVerify(function () { return lastBody("listDevices").filter.isOnline === true }, 3000)
+            // The tool bar's filter button (not in the window without a navigator) does this.
+            view.showAndUseFilterEditor = false
+            verify(!view.filterEditor.visible)
+            tryVerify(function () { return lastBody("listDevices").filter.isOnline === null }, 3000)
+            compare(JSON.stringify(lastBody("listDevices").filter), JSON.stringify(DevicesFilterDeserializer.jsonEntity(null)))
+            compare(TasksDictionary.devicesFilter.onlineOnly, true)
+            server.setPathResponse("/QuillonService.svc/tagDevices", 200, '{"status":0,"result":{"tagId":8,"count":5}}')
+            var taggings = requests("tagDevices").length
+            view.manager.tagDevices.tagId = 8
+            view.manager.tagDevices.invoke()
+            tryVerify(function () { return requests("tagDevices").length > taggings }, 3000)
+            compare(lastBody("tagDevices").filter.isOnline, null)
         }
 
         function test_exportWritesEveryPage() {
@@ -170,6 +199,37 @@ Item {
             wait(700)
             compare(finished.count, 2)
             compare(LocalIO.size(file), -1)
+        }
+
+        function test_failuresAreReportedAndUnbindShowsAtOnce() {
+            var view = openView(page(1, 5, 0, 5))
+            var errorDialog = findChild(view, "errorDialog")
+            // A refused list says why instead of leaving the old rows unexplained.
+            answerDevices('{"status":3,"result":null}')
+            view.manager.reload()
+            tryVerify(function () { return errorDialog.opened }, 3000)
+            compare(errorDialog.reason, "Access denied! You don't have rights for this action.")
+            errorDialog.close()
+            tryVerify(function () { return !errorDialog.visible }, 3000)
+
+            answerDevices(page(1, 5, 0, 5))
+            var lists = requests("listDevices").length
+            server.setPathResponse("/QuillonService.svc/unbindDevice", 200, '{"status":0,"result":{"id":1}}')
+            view.manager.unbindDevice.device = view.currentDevice
+            view.manager.unbindDevice.invoke()
+            tryVerify(function () { return requests("listDevices").length > lists }, 3000)
+            compare(lastBody("listDevices").paging.skip, 0)
+            tryVerify(function () { return !view.manager.listDevices.isLoading }, 3000)
+            wait(50)
+
+            // A refused rename keeps the operator's text and says why.
+            server.setPathResponse("/QuillonService.svc/updateDevice", 200, '{"status":5,"result":null}')
+            view.currentDevice.title = "Renamed"
+            view.deviceEditor.updateRequested(view.currentDevice)
+            tryVerify(function () { return errorDialog.opened }, 3000)
+            compare(errorDialog.reason, "Not found!")
+            compare(findChild(view, "deviceNameField").text, "Renamed")
+            errorDialog.close()
         }
 
         Component {

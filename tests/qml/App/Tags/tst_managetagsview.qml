@@ -65,7 +65,7 @@ Item {
             tryVerify(function () { return lastBody("addTag") !== null }, 2000)
             compare(JSON.stringify(lastBody("addTag").tag), '{"id":0,"n":"Floor 7","pId":310}')
             // The new tag's row becomes current once the list holds it.
-            compare(view.tagsListView.lastSelectedEntityId, 317)
+            tryCompare(view.tagsListView, "lastSelectedEntityId", 317, 2000)
         }
 
         function test_failedRenameIsReported() {

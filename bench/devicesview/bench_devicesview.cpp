@@ -1,0 +1,290 @@
+// Opening the devices screen and changing its filter, against a bare page doing the same request
+// and showing the same rows, both talking to the reference service seeded with a large fleet.
+// Times run from the action to the first frame swapped after the rows are in the scene; the two
+// sides alternate, medians are reported. Also reports the longest stall of the GUI thread while
+// the screen loads ten pages one after the other.
+#include "BuildInfo.h"
+#include "OstrelModule.h"
+
+#include <QtQuickX.h>
+#include <QuickInMemoryImageProvider.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QProcess>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQuickStyle>
+#include <QQuickWindow>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtPlugin>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+Q_IMPORT_PLUGIN(QtQuickXPlugin)
+
+namespace {
+
+constexpr int waitLimitMs = 120000;
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+int startService(QProcess &server, const QString &dbPath, int devices)
+{
+    server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    server.start(QStringLiteral(KESTRUM_SERVICE_BINARY),
+        { "--db", dbPath, "--listen", "127.0.0.1:0", "--demo", "--demo-devices",
+            QString::number(devices) });
+    static const QRegularExpression listening("^listening on 127\\.0\\.0\\.1:(\\d+)$");
+    while (server.waitForReadyRead(600000)) {
+        while (server.canReadLine()) {
+            const auto match = listening.match(QString::fromUtf8(server.readLine()).trimmed());
+            if (match.hasMatch())
+                return match.captured(1).toInt();
+        }
+    }
+    return 0;
+}
+
+QString login(const QString &serviceUri)
+{
+    QNetworkAccessManager network;
+    QNetworkRequest request(QUrl(serviceUri + QStringLiteral("/login")));
+    request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
+    QNetworkReply *reply = network.post(request,
+        R"({"method":"login-password","data":{"login":"god@example.com","password":"demo-god-2026"}})");
+    QEventLoop loop;
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    loop.exec();
+    const QString token = QJsonDocument::fromJson(reply->readAll())
+                              .object()
+                              .value(QLatin1String("result"))
+                              .toObject()
+                              .value(QLatin1String("t"))
+                              .toString();
+    reply->deleteLater();
+    return token;
+}
+
+// One page of one side in its own window; waits for frames that show a new device list.
+class Side
+{
+public:
+    Side(QQmlEngine &engine, const QUrl &page, const QString &serviceUri, const QString &token)
+    {
+        QQmlComponent component(&engine, page);
+        m_clock.start();
+        m_window.reset(qobject_cast<QQuickWindow *>(component.createWithInitialProperties(
+            { { QStringLiteral("serviceUri"), serviceUri }, { QStringLiteral("token"), token } })));
+        if (!m_window) {
+            std::fprintf(stderr, "%s\n", qPrintable(component.errorString()));
+            return;
+        }
+        QObject::connect(
+            m_window.get(), &QQuickWindow::afterSynchronizing, m_window.get(),
+            [this] {
+                if (m_awaited.load() && m_generationAtSync.load() < 0)
+                    m_generationAtSync = m_awaitedGeneration.load();
+            },
+            Qt::DirectConnection);
+        QObject::connect(
+            m_window.get(), &QQuickWindow::frameSwapped, m_window.get(),
+            [this] {
+                if (m_generationAtSync.load() >= 0 && m_swapNs.load() < 0)
+                    m_swapNs = m_clock.nsecsElapsed();
+            },
+            Qt::DirectConnection);
+    }
+
+    // A window made by QML is closed and left to the event loop, as QML itself does.
+    ~Side()
+    {
+        if (!m_window)
+            return;
+        m_window->close();
+        m_window.release()->deleteLater();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+    Side(const Side &) = delete;
+    Side &operator=(const Side &) = delete;
+
+    bool valid() const { return !!m_window; }
+    QQuickWindow *window() const { return m_window.get(); }
+
+    // Milliseconds from `since` (this side's clock) to the frame after the list's generation
+    // passed `previous`; negative when that did not happen in time.
+    double awaitRows(int previous, qint64 since)
+    {
+        m_swapNs = -1;
+        m_generationAtSync = -1;
+        m_awaited = false;
+        QElapsedTimer limit;
+        limit.start();
+        while (limit.elapsed() < waitLimitMs) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            const int generation = m_window->property("rowsGeneration").toInt();
+            if (generation > previous && m_window->property("rows").toInt() > 0 && !m_awaited) {
+                m_awaitedGeneration = generation;
+                m_awaited = true;
+                m_window->update();
+            }
+            if (m_swapNs.load() >= 0)
+                return (m_swapNs.load() - since) / 1e6;
+        }
+        return -1;
+    }
+
+    qint64 now() const { return m_clock.nsecsElapsed(); }
+    int generation() const { return m_window->property("rowsGeneration").toInt(); }
+
+private:
+    std::unique_ptr<QQuickWindow> m_window;
+    QElapsedTimer m_clock;
+    std::atomic<bool> m_awaited { false };
+    std::atomic<int> m_awaitedGeneration { -1 };
+    std::atomic<int> m_generationAtSync { -1 };
+    std::atomic<qint64> m_swapNs { -1 };
+};
+
+struct Round
+{
+    double open = -1;
+    double filter = -1;
+};
+
+Round measure(QQmlEngine &engine, const QUrl &page, const QString &uri, const QString &token)
+{
+    Round round;
+    Side side(engine, page, uri, token);
+    if (!side.valid())
+        return round;
+    round.open = side.awaitRows(0, 0);
+    const int before = side.generation();
+    const qint64 since = side.now();
+    QMetaObject::invokeMethod(side.window(), "changeFilter", Q_ARG(QVariant, QVariant(true)));
+    round.filter = side.awaitRows(before, since);
+    return round;
+}
+
+// The longest gap between ticks of a 1 ms timer while the screen loads nine more pages.
+double longestStallWhilePaging(QQmlEngine &engine, const QString &uri, const QString &token)
+{
+    Side side(engine, QUrl(QStringLiteral("qrc:/bench/OursPage.qml")), uri, token);
+    if (!side.valid() || side.awaitRows(0, 0) < 0)
+        return -1;
+    QElapsedTimer ticks;
+    double longest = 0;
+    QTimer timer;
+    timer.setInterval(1);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        longest = std::max(longest, ticks.nsecsElapsed() / 1e6);
+        ticks.restart();
+    });
+    ticks.start();
+    timer.start();
+    for (int page = 1; page < 10; ++page) {
+        const int before = side.generation();
+        QMetaObject::invokeMethod(side.window(), "loadNextPage");
+        if (side.awaitRows(before, side.now()) < 0)
+            return -1;
+    }
+    std::printf("paged to %d rows\n", side.window()->property("rows").toInt());
+    return longest;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    const QStringList args = application.arguments();
+    const int pairs = args.size() > 1 ? args.at(1).toInt() : 7;
+    const int devices = args.size() > 2 ? args.at(2).toInt() : 100000;
+
+    QTemporaryDir dir;
+    QProcess server;
+    QElapsedTimer seeding;
+    seeding.start();
+    const int port = startService(server, dir.filePath(QStringLiteral("bench.sqlite")), devices);
+    if (port == 0) {
+        std::fprintf(stderr, "the service did not start\n");
+        return 1;
+    }
+    std::printf("seeded %d devices in %.1f s\n", devices, seeding.elapsed() / 1000.0);
+    const QString uri = QStringLiteral("http://127.0.0.1:%1/QuillonService.svc").arg(port);
+    const QString token = login(uri);
+    if (token.isEmpty()) {
+        std::fprintf(stderr, "login failed\n");
+        return 1;
+    }
+
+    QCoreApplication::setOrganizationName(QStringLiteral("Brannock USA"));
+    QCoreApplication::setApplicationName(QStringLiteral("Kestrum Console Bench"));
+    QtQuickX::registerResources();
+    QQuickStyle::setStyle(QStringLiteral("Material"));
+    QtQuickX::instance()->createUiSizes();
+    OstrelModule::registerTypes();
+    QQmlEngine engine;
+    QuickInMemoryImageProvider::installOn(&engine);
+    engine.addImportPath(QStringLiteral("qrc:/"));
+    engine.addImportPath(QStringLiteral("qrc:/com.brannock"));
+    engine.rootContext()->setContextProperty(
+        QStringLiteral("BUILD_VERSION"), BuildInfo::buildVersion());
+
+    const QUrl ours(QStringLiteral("qrc:/bench/OursPage.qml"));
+    const QUrl peer(QStringLiteral("qrc:/bench/PeerPage.qml"));
+    // A warm-up of each side: the first use compiles and caches what later rounds reuse.
+    measure(engine, ours, uri, token);
+    measure(engine, peer, uri, token);
+    std::vector<double> oursOpen, oursFilter, peerOpen, peerFilter;
+    for (int i = 0; i < pairs; ++i) {
+        const bool oursFirst = i % 2 == 0;
+        const Round first = measure(engine, oursFirst ? ours : peer, uri, token);
+        const Round second = measure(engine, oursFirst ? peer : ours, uri, token);
+        const Round &o = oursFirst ? first : second;
+        const Round &p = oursFirst ? second : first;
+        if (o.open < 0 || o.filter < 0 || p.open < 0 || p.filter < 0) {
+            std::fprintf(stderr, "a round did not show its rows\n");
+            return 1;
+        }
+        oursOpen.push_back(o.open);
+        oursFilter.push_back(o.filter);
+        peerOpen.push_back(p.open);
+        peerFilter.push_back(p.filter);
+        std::printf("round %d: open %.1f vs %.1f ms, filter %.1f vs %.1f ms\n", i + 1, o.open,
+            p.open, o.filter, p.filter);
+        std::fflush(stdout);
+    }
+    const double stall = longestStallWhilePaging(engine, uri, token);
+    server.terminate();
+    server.waitForFinished(10000);
+
+    const double openRatio = median(oursOpen) / median(peerOpen);
+    const double filterRatio = median(oursFilter) / median(peerFilter);
+    std::printf("open to first 100 rows: ours %.1f ms, peer %.1f ms (medians of %d)\n",
+        median(oursOpen), median(peerOpen), pairs);
+    std::printf("filter change to new rows: ours %.1f ms, peer %.1f ms\n", median(oursFilter),
+        median(peerFilter));
+    std::printf("longest GUI-thread stall while 10 pages arrive: %.1f ms\n", stall);
+    std::printf("open ratio: %.2f\n", openRatio);
+    std::printf("filter ratio: %.2f\n", filterRatio);
+    std::printf("ratio: %.2f\n", std::max(openRatio, filterRatio));
+    return 0;
+}

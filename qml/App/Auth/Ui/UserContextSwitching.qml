@@ -1,0 +1,78 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15 as QQC2
+import Ostrel 1.0
+import App.Constants 1.0
+import App.Managers 1.0
+import App.Users 1.0
+import EntitiesUi 1.0
+
+// The window's side of user contexts: the question before a switch, the report of a refused
+// switch, and the name lookup of logged-in users. It answers the authentication manager's
+// questions while it exists.
+Item {
+    id: switching
+
+    readonly property alias confirmationDialog: confirmationDialog
+    readonly property alias errorDialog: errorDialog
+
+    // Called by the authentication manager for every switch into a user's context.
+    function ask(credentials) {
+        var index = UsersDictionary.manager.listUsers.resultIndex || {}
+        confirmationDialog.creds = credentials
+        confirmationDialog.current = index[AuthManager.currentLoginInfo.userId] || null
+        confirmationDialog.target = credentials ? index[credentials.userId] || null : null
+        d.answered = false
+        confirmationDialog.open()
+    }
+
+    UserInfoLookup {}
+
+    ConfirmUserSwitchDialog {
+        id: confirmationDialog
+        objectName: "confirmUserSwitchDialog"
+
+        parent: QQC2.Overlay.overlay
+
+        onAccepted: {
+            d.answered = true
+            if (creds)
+                AuthManager.switchUserContext(creds)
+            else
+                errorDialog.open()
+        }
+        // Cancel, Escape or anything else that closes the question keeps the context.
+        onClosed: {
+            if (!d.answered)
+                AuthManager.cancelUserSwitch()
+            d.answered = true
+            creds = null
+        }
+    }
+
+    ErrorEntityDialog {
+        id: errorDialog
+        objectName: "userSwitchErrorDialog"
+
+        parent: QQC2.Overlay.overlay
+        entityTypeName: Strings.userEntityName
+    }
+
+    Connections {
+        target: AuthManager
+        function onUserSwitchFailed(message) {
+            errorDialog.reason = message
+            errorDialog.open()
+        }
+    }
+
+    QtObject {
+        id: d
+        property bool answered: true
+    }
+
+    Component.onCompleted: AuthManager.userSwitchConfirmation = switching
+    Component.onDestruction: {
+        if (AuthManager.userSwitchConfirmation === switching)
+            AuthManager.userSwitchConfirmation = null
+    }
+}

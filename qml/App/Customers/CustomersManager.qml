@@ -1,0 +1,121 @@
+import QtQuick 2.15
+import QtQuickX 1.0
+import Datamizer 1.0
+import App.DataProviders 1.0
+import App.Managers 1.0
+import "qrc:///Entities/EntityTree.js" as EntityTree
+
+// The location calls of the service, and the tree helpers over the listed locations.
+QmlObject {
+    id: manager
+
+    property CustomersFilter filter: CustomersFilter {}
+
+    readonly property CollectionService listCustomers: CollectionService {
+        baseUrl: Endpoints.serviceUri
+        method: "listCustomers"
+        // A list that runs by itself waits for a session: without one it could only be refused.
+        enabled: !!AuthManager.currentLoginInfo.sessionToken
+        collectionProperty: "result.items"
+        idProperty: "idd"
+        delegate: CustomerSerializer
+        bodyParams: ({
+            "sessionToken": AuthManager.currentLoginInfo.sessionToken,
+            "filter": manager.filter ? CustomersFilterDeserializer.jsonEntity(manager.filter) : null,
+            "what": "id, n, d, oId, a"
+        })
+    }
+
+    readonly property SingleResultService addCustomer: SingleResultService {
+        property Customer customer: null
+
+        baseUrl: Endpoints.serviceUri
+        method: "addCustomer"
+        manual: true
+        delegate: CustomerSerializer
+        bodyParams: manager.__customerBody(customer)
+    }
+
+    readonly property SingleResultService updateCustomer: SingleResultService {
+        property Customer customer: null
+
+        baseUrl: Endpoints.serviceUri
+        method: "updateCustomer"
+        manual: true
+        delegate: CustomerSerializer
+        bodyParams: manager.__customerBody(customer)
+    }
+
+    function __customerBody(customer) {
+        return {
+            "sessionToken": AuthManager.currentLoginInfo.sessionToken,
+            "customer": customer ? CustomerDeserializer.jsonEntity(customer) : null
+        }
+    }
+
+    function findCustomerParent(customer) {
+        if (!customer || !customer.ownerId)
+            return null
+        return EntityTree.parentOf(listCustomers.resultIndex, customer, "ownerId")
+    }
+
+    function customerIntent(customer) {
+        return EntityTree.depth(listCustomers.resultIndex, customer, "ownerId")
+    }
+
+    function sortableCustomerPath(customer) {
+        return EntityTree.sortablePath(listCustomers.resultIndex, customer, "ownerId")
+    }
+
+    // The location's chain from the top of its tree down to itself.
+    function customerAncestry(customer) {
+        return EntityTree.ancestry(listCustomers.resultIndex, customer, "ownerId")
+    }
+
+    // The ids of the location and of every location below it, as keys.
+    function customerSubtreeIds(customer) {
+        return EntityTree.subtreeIds(listCustomers.resultIndex || {}, customer, "ownerId")
+    }
+
+    // One row per listed location: {idd, customer, path, intent}. The "default" field shows the
+    // tree (each location after its parent, siblings by name); any other field sorts by that
+    // property of the location in the given direction.
+    function orderedRows(sortField, descending) {
+        var index = listCustomers.resultIndex || {}
+        var rows = Object.keys(index).map(Number).sort(function (a, b) { return a - b }).map(function (id) {
+            var customer = index[id]
+            var chain = customerAncestry(customer)
+            return {
+                "idd": customer.idd,
+                "customer": customer,
+                "path": EntityTree.sortablePath(index, customer, "ownerId"),
+                "intent": chain.length - 1,
+                "ancestry": chain
+            }
+        })
+        if (!sortField || sortField === "default") {
+            rows.sort(function (a, b) { return EntityTree.compareAncestries(a.ancestry, b.ancestry) })
+            return rows
+        }
+        var direction = descending ? -1 : 1
+        rows.sort(function (a, b) {
+            var x = a.customer[sortField]
+            var y = b.customer[sortField]
+            if (x < y)
+                return -direction
+            if (x > y)
+                return direction
+            return a.idd - b.idd
+        })
+        return rows
+    }
+
+    function createNewLocalEntity(properties, owner) {
+        return localCustomer.createObject(owner || null, properties || {})
+    }
+
+    Component {
+        id: localCustomer
+        Customer {}
+    }
+}

@@ -1,0 +1,15 @@
+import QtQuick 2.15
+import QtQuickX 1.0
+
+// One named setting that the service keeps for a device and hands to it.
+QmlObject {
+    property int deviceId: 0
+    property int userId: 0
+    property int customerId: 0
+    property string name: ""
+    // A text, or for settings with a registered converter a list of setting values.
+    property var value
+    property string hash: ""
+    property var timeStamp
+    property int revision: -1
+}

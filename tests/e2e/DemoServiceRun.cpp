@@ -1,0 +1,33 @@
+#include "DemoServiceRun.h"
+
+#include "ServiceProcess.h"
+
+#include <QByteArray>
+
+#include <cstdio>
+#include <cstdlib>
+
+int DemoServiceRun::run(const char *prefix,
+    const std::function<int(const QString &serviceUri, const QStringList &consoleArguments)>
+        &session)
+{
+    QByteArray folder = qgetenv("TMPDIR");
+    if (folder.isEmpty())
+        folder = "/tmp";
+    folder += QByteArray("/") + prefix + "-XXXXXX";
+    if (!mkdtemp(folder.data())) {
+        std::fprintf(stderr, "no work folder for the service\n");
+        return 1;
+    }
+    ServiceProcess service(KESTRUM_SERVICE_BINARY, folder.toStdString());
+    std::string error;
+    if (!service.start(error)) {
+        std::fprintf(stderr, "FAIL: the service did not start: %s\n", error.c_str());
+        return 1;
+    }
+    const QString uri = QString::fromStdString(service.serviceUri());
+    const int failures
+        = session(uri, { QStringLiteral("--service-uri"), uri, QStringLiteral("--log") });
+    service.stop();
+    return failures ? 1 : 0;
+}

@@ -1,0 +1,456 @@
+// The fleet screens end to end: the tag tree and the devices screen of a console started by its
+// own start-up code, against the reference service with the demo fleet. Everything the operator
+// stores is read back from the service itself.
+#include "ConsoleRun.h"
+#include "DemoServiceRun.h"
+#include "OperatorWindow.h"
+#include "ServiceCalls.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QJSValue>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QStandardPaths>
+#include <QTest>
+
+namespace {
+
+const QString demoLogin = QStringLiteral("admin@example.com");
+const QString demoPassword = QStringLiteral("demo-admin-2026");
+constexpr int networkTimeout = 30000;
+constexpr int startTimeout = 60000;
+constexpr int uiTimeout = 10000;
+
+QVariant plain(QVariant value)
+{
+    if (value.userType() == qMetaTypeId<QJSValue>())
+        return value.value<QJSValue>().toVariant();
+    return value;
+}
+
+QList<QObject *> objectList(const QVariant &value)
+{
+    QList<QObject *> objects;
+    const QVariantList list = plain(value).toList();
+    for (const QVariant &element : list)
+        objects.append(element.value<QObject *>());
+    return objects;
+}
+
+// RFC 4180 records: quoted fields may hold commas, doubled quotes and line breaks.
+QList<QStringList> parseCsv(const QString &text)
+{
+    QList<QStringList> records;
+    QStringList record;
+    QString field;
+    bool quoted = false;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (quoted) {
+            if (c == QLatin1Char('"') && i + 1 < text.size()
+                && text.at(i + 1) == QLatin1Char('"')) {
+                field += c;
+                ++i;
+            } else if (c == QLatin1Char('"')) {
+                quoted = false;
+            } else {
+                field += c;
+            }
+        } else if (c == QLatin1Char('"')) {
+            quoted = true;
+        } else if (c == QLatin1Char(',')) {
+            record.append(field);
+            field.clear();
+        } else if (c == QLatin1Char('\r') && i + 1 < text.size()
+            && text.at(i + 1) == QLatin1Char('\n')) {
+            record.append(field);
+            records.append(record);
+            record.clear();
+            field.clear();
+            ++i;
+        } else {
+            field += c;
+        }
+    }
+    return records;
+}
+
+} // namespace
+
+class DevicesRun : public QObject
+{
+    Q_OBJECT
+public:
+    explicit DevicesRun(const QString &serviceUri)
+        : m_service(serviceUri)
+    { }
+
+private slots:
+    void initTestCase()
+    {
+        ConsoleRun::keepConsoleLog();
+        QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(QStringLiteral("loginView"))
+                && !m_console.read(QStringLiteral("splashScreenLoader"), "active").toBool(),
+            startTimeout);
+        QVERIFY(m_service.login(demoLogin, demoPassword));
+        QVERIFY(m_console.typeInto(QStringLiteral("loginField"), demoLogin));
+        QVERIFY(m_console.typeInto(QStringLiteral("passwordField"), demoPassword));
+        QVERIFY(m_console.click(QStringLiteral("signInButton")));
+        QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(QStringLiteral("welcomeView")), networkTimeout);
+    }
+
+    void tagTreeEdits()
+    {
+        QVERIFY(m_console.click(QStringLiteral("objective_structure")));
+        QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(QStringLiteral("manageTagsView")), uiTimeout);
+
+        const qint64 rootId
+            = addTag(QStringLiteral("addRootTagButton"), QStringLiteral("E2E Root"));
+        QVERIFY(rootId != 0);
+
+        QVERIFY(clickTagRow(QStringLiteral("manageTagsView"), rootId));
+        QVERIFY(m_console.click(QStringLiteral("addChildTagButton")));
+        QVERIFY(saveTagNamed(QStringLiteral("E2E Child")));
+        QJsonObject child;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !(child = storedTag(QStringLiteral("E2E Child"))).isEmpty(), networkTimeout);
+        QCOMPARE(child.value(QLatin1String("pId")).toInt(), rootId);
+        const int childId = child.value(QLatin1String("id")).toInt();
+
+        QTRY_VERIFY_WITH_TIMEOUT(
+            clickTagRow(QStringLiteral("manageTagsView"), childId), networkTimeout);
+        QVERIFY(m_console.click(QStringLiteral("editTagButton")));
+        QVERIFY(saveTagNamed(QStringLiteral("E2E Floor")));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            storedTag(QStringLiteral("E2E Floor")).value(QLatin1String("id")).toInt() == childId,
+            networkTimeout);
+
+        QTRY_VERIFY_WITH_TIMEOUT(
+            clickTagRow(QStringLiteral("manageTagsView"), childId), networkTimeout);
+        QVERIFY(m_console.click(QStringLiteral("deleteTagButton")));
+        QTRY_VERIFY_WITH_TIMEOUT(m_console.click(QStringLiteral("okButton")), uiTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(storedTag(QStringLiteral("E2E Floor")).isEmpty(), networkTimeout);
+        QVERIFY(!storedTag(QStringLiteral("E2E Root")).isEmpty());
+
+        QVERIFY(m_console.click(QStringLiteral("backButton")));
+        QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(QStringLiteral("welcomeView")), uiTimeout);
+    }
+
+    void filtersMatchTheService()
+    {
+        QVERIFY(m_console.click(QStringLiteral("objective_ifps")));
+        QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(QStringLiteral("manageDevicesView")), uiTimeout);
+        QVERIFY(listMatchesTheService());
+        const QJsonObject unfiltered = m_service.firstPage(consoleFilter());
+        QCOMPARE(m_console.read(QStringLiteral("devicesCountLabel"), "text").toString(),
+            QStringLiteral("100 of %1 devices")
+                .arg(QLocale().toString(unfiltered.value(QLatin1String("total")).toInt())));
+
+        // A floor under a campus: ticking it ticks the campus too.
+        const QJsonObject floor = tagWithParent();
+        QVERIFY(!floor.isEmpty());
+        QVERIFY(clickTagCheckBox(
+            QStringLiteral("deviceFilterEditor"), floor.value(QLatin1String("id")).toInt()));
+        QVERIFY(listMatchesTheService());
+        const QJsonArray tagIds
+            = consoleFilter().toObject().value(QLatin1String("tagsIds")).toArray();
+        QVERIFY(tagIds.contains(floor.value(QLatin1String("id"))));
+        QVERIFY(tagIds.contains(floor.value(QLatin1String("pId"))));
+        QVERIFY(m_console.click(QStringLiteral("clearFiltersButton")));
+
+        QVERIFY(m_console.click(QStringLiteral("stateChoice_on")));
+        QVERIFY(listMatchesTheService());
+        QCOMPARE(consoleFilter().toObject().value(QLatin1String("isOnline")), QJsonValue(true));
+        QVERIFY(m_console.click(QStringLiteral("stateChoice_off")));
+        QVERIFY(listMatchesTheService());
+        QCOMPARE(consoleFilter().toObject().value(QLatin1String("isOnline")), QJsonValue(false));
+        QVERIFY(m_console.click(QStringLiteral("stateChoice_all")));
+
+        QObject *firmwares = m_console.item(QStringLiteral("firmwareSelector"));
+        QVERIFY(firmwares);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            plain(firmwares->property("model")).toList().size() > 0, networkTimeout);
+        QVERIFY(QMetaObject::invokeMethod(firmwares, "select", Q_ARG(QVariant, 0)));
+        QVERIFY(listMatchesTheService());
+        QCOMPARE(
+            consoleFilter().toObject().value(QLatin1String("firmwaresIds")).toArray().size(), 1);
+        QVERIFY(m_console.click(QStringLiteral("clearFiltersButton")));
+        QVERIFY(listMatchesTheService());
+    }
+
+    void everyPageShowsEveryDeviceOnce()
+    {
+        const QSet<qint64> fleet = ServiceCalls::ids(m_service.allDevices(consoleFilter()));
+        QVERIFY(fleet.size() > 100);
+        QObject *list = m_console.item(QStringLiteral("devicesList"));
+        QVERIFY(list);
+        int pages = 1;
+        while (loadedIds().size() < fleet.size()) {
+            const int before = loadedIds().size();
+            QVERIFY(QMetaObject::invokeMethod(list, "positionViewAtEnd"));
+            QTRY_VERIFY_WITH_TIMEOUT(loadedIds().size() > before, networkTimeout);
+            QVERIFY(++pages <= fleet.size() / 100 + 1);
+        }
+        const QList<qint64> ids = loadedIds();
+        QCOMPARE(QSet<qint64>(ids.begin(), ids.end()), fleet);
+        QCOMPARE(ids.size(), fleet.size());
+        QVERIFY(!manager()->property("hasMore").toBool());
+    }
+
+    void deviceEditsAreStored()
+    {
+        QObject *device = currentDevice();
+        QVERIFY(device);
+        const qint64 id = device->property("idd").toLongLong();
+        const QString name = QStringLiteral("E2E, \"Device\"");
+        QVERIFY(m_console.typeInto(QStringLiteral("deviceNameField"), name));
+        QVERIFY(m_console.click(QStringLiteral("tagsTabButton")));
+        const QJsonObject floor
+            = tagWithParent(storedDevice(id).value(QLatin1String("tgId")).toArray());
+        QVERIFY(!floor.isEmpty());
+        const int tagId = floor.value(QLatin1String("id")).toInt();
+        QVERIFY(clickTagCheckBox(QStringLiteral("deviceTagsView"), tagId));
+        QVERIFY(m_console.click(QStringLiteral("applyDeviceButton")));
+
+        QJsonObject stored;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (stored = storedDevice(id)).value(QLatin1String("n")).toString() == name,
+            networkTimeout);
+        QVERIFY(stored.value(QLatin1String("tgId")).toArray().contains(tagId));
+        QVERIFY(stored.value(QLatin1String("tgId"))
+                    .toArray()
+                    .contains(floor.value(QLatin1String("pId"))));
+
+        QVERIFY(m_console.click(QStringLiteral("refreshDevicesButton")));
+        QTRY_VERIFY_WITH_TIMEOUT(loadedTitle(id) == name, networkTimeout);
+    }
+
+    void taggingFoundDevices()
+    {
+        QVERIFY(m_console.click(QStringLiteral("stateChoice_off")));
+        QVERIFY(listMatchesTheService());
+        const QJsonValue offline = consoleFilter();
+        const qint64 tagId = addTag(QStringLiteral("tagFoundButton"), QStringLiteral("E2E Found"));
+        QVERIFY(tagId != 0);
+        const QJsonObject tagged { { QStringLiteral("tagsIds"), QJsonArray { tagId } } };
+        const QSet<qint64> found = ServiceCalls::ids(m_service.allDevices(offline));
+        QVERIFY(!found.isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(
+            ServiceCalls::ids(m_service.allDevices(tagged)), found, networkTimeout);
+    }
+
+    void csvExportMatchesTheService()
+    {
+        const QString path
+            = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                  .filePath(QStringLiteral("devices.csv"));
+        QVERIFY(!QFile::exists(path));
+        QObject *view = m_console.item(QStringLiteral("manageDevicesView"));
+        QVERIFY(QMetaObject::invokeMethod(
+            view, "exportCsvTo", Q_ARG(QVariant, QVariant(QUrl::fromLocalFile(path)))));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            m_console.isShown(QStringLiteral("exportProgressBar")) || QFile::exists(path),
+            uiTimeout);
+        QObject *exporter = view->property("csvExport").value<QObject *>();
+        QTRY_VERIFY_WITH_TIMEOUT(!exporter->property("running").toBool(), networkTimeout);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QList<QStringList> records = parseCsv(QString::fromUtf8(file.readAll()));
+        m_console.click(QStringLiteral("okButton"));
+
+        const QJsonArray expected = m_service.allDevices(consoleFilter());
+        QCOMPARE(records.size(), expected.size() + 1);
+        QCOMPARE(records.first().first(), QStringLiteral("id"));
+        QHash<qint64, QStringList> byId;
+        for (int i = 1; i < records.size(); ++i) {
+            QCOMPARE(records.at(i).size(), 10);
+            byId.insert(records.at(i).first().toLongLong(), records.at(i));
+        }
+        for (const QJsonValue &value : expected) {
+            const QJsonObject device = value.toObject();
+            const QStringList row
+                = byId.value(qint64(device.value(QLatin1String("id")).toDouble()));
+            QVERIFY(!row.isEmpty());
+            QCOMPARE(row.at(1), device.value(QLatin1String("n")).toString());
+            QCOMPARE(row.at(2), device.value(QLatin1String("m")).toString());
+            QCOMPARE(row.at(3), device.value(QLatin1String("fw")).toString());
+            QCOMPARE(row.at(7),
+                QString::fromLatin1(
+                    device.value(QLatin1String("io")).toBool() ? "online" : "offline"));
+        }
+    }
+
+    void cleanupTestCase() { ConsoleRun::releaseConsoleLog(); }
+
+private:
+    // Types the name into the open tag editor and presses OK.
+    bool saveTagNamed(const QString &name)
+    {
+        if (!QTest::qWaitFor(
+                [this] { return m_console.isShown(QStringLiteral("tagNameField")); }, uiTimeout))
+            return false;
+        return m_console.typeInto(QStringLiteral("tagNameField"), name)
+            && m_console.click(QStringLiteral("okButton"));
+    }
+
+    // The id of the tag the button's editor stored under that name; 0 when none was stored.
+    qint64 addTag(const QString &button, const QString &name)
+    {
+        if (!m_console.click(button) || !saveTagNamed(name))
+            return 0;
+        qint64 id = 0;
+        const bool stored = QTest::qWaitFor(
+            [&] {
+                id = storedTag(name).value(QLatin1String("id")).toInt();
+                return id != 0;
+            },
+            networkTimeout);
+        return stored ? id : 0;
+    }
+
+    QJsonObject storedTag(const QString &name)
+    {
+        const QJsonArray tags = m_service.tags();
+        for (const QJsonValue &tag : tags) {
+            if (tag.toObject().value(QLatin1String("n")).toString() == name)
+                return tag.toObject();
+        }
+        return {};
+    }
+
+    // A demo tag whose parent is a tag of its own (a floor of a campus, for example), other than
+    // the tags given.
+    QJsonObject tagWithParent(const QJsonArray &except = {})
+    {
+        const QJsonArray tags = m_service.tags();
+        for (const QJsonValue &tag : tags) {
+            const QJsonObject object = tag.toObject();
+            if (object.value(QLatin1String("pId")).toInt() != 0
+                && !except.contains(object.value(QLatin1String("id")))
+                && !object.value(QLatin1String("n")).toString().startsWith(QLatin1String("E2E")))
+                return object;
+        }
+        return {};
+    }
+
+    QJsonObject storedDevice(qint64 id)
+    {
+        const QJsonArray found
+            = m_service.allDevices(QJsonObject { { QStringLiteral("ids"), QJsonArray { id } } });
+        return found.isEmpty() ? QJsonObject() : found.first().toObject();
+    }
+
+    QQuickItem *tagRow(const QString &within, int tagId)
+    {
+        return m_console.itemIn(m_console.item(within), QStringLiteral("tagRow_%1").arg(tagId));
+    }
+
+    bool clickAt(QQuickItem *target)
+    {
+        if (!target || !target->isEnabled())
+            return false;
+        const QPointF centre(target->width() / 2, target->height() / 2);
+        QTest::mouseClick(m_console.window(), Qt::LeftButton, Qt::NoModifier,
+            target->mapToScene(centre).toPoint());
+        return true;
+    }
+
+    // Scrolls the tag tree inside `within` to the tag's row; false while the tag is not listed.
+    bool showTagRow(const QString &within, int tagId)
+    {
+        QQuickItem *list = m_console.itemIn(m_console.item(within), QStringLiteral("tagsList"));
+        if (!list)
+            return false;
+        const QVariantList rows = plain(list->property("model")).toList();
+        for (int i = 0; i < rows.size(); ++i) {
+            if (rows.at(i).toMap().value(QStringLiteral("idd")).toInt() == tagId) {
+                QMetaObject::invokeMethod(list, "positionViewAtIndex", Q_ARG(int, i),
+                    Q_ARG(int, 4 /* ListView.Contain */));
+                return tagRow(within, tagId) != nullptr;
+            }
+        }
+        return false;
+    }
+
+    bool clickTagRow(const QString &within, int tagId)
+    {
+        return QTest::qWaitFor([&] { return showTagRow(within, tagId); }, networkTimeout)
+            && clickAt(tagRow(within, tagId));
+    }
+
+    bool clickTagCheckBox(const QString &within, int tagId)
+    {
+        return QTest::qWaitFor([&] { return showTagRow(within, tagId); }, networkTimeout)
+            && clickAt(m_console.itemIn(tagRow(within, tagId), QStringLiteral("tagCheckBox")));
+    }
+
+    QObject *manager()
+    {
+        QQuickItem *view = m_console.item(QStringLiteral("manageDevicesView"));
+        return view ? view->property("manager").value<QObject *>() : nullptr;
+    }
+
+    QObject *currentDevice()
+    {
+        QQuickItem *view = m_console.item(QStringLiteral("manageDevicesView"));
+        return view ? plain(view->property("currentDevice")).value<QObject *>() : nullptr;
+    }
+
+    QJsonValue consoleFilter()
+    {
+        return QJsonValue::fromVariant(plain(manager()->property("filterJson")));
+    }
+
+    QList<qint64> loadedIds()
+    {
+        QList<qint64> ids;
+        const QList<QObject *> devices = objectList(manager()->property("devices"));
+        for (QObject *device : devices)
+            ids.append(device->property("idd").toLongLong());
+        return ids;
+    }
+
+    QString loadedTitle(qint64 id)
+    {
+        const QList<QObject *> devices = objectList(manager()->property("devices"));
+        for (QObject *device : devices) {
+            if (device->property("idd").toLongLong() == id)
+                return device->property("title").toString();
+        }
+        return {};
+    }
+
+    // Once the list has settled, its first page is the service's first page for the same filter.
+    bool listMatchesTheService()
+    {
+        QObject *list = manager()->property("listDevices").value<QObject *>();
+        QTest::qWait(400);
+        if (!QTest::qWaitFor(
+                [list] { return !list->property("isLoading").toBool(); }, networkTimeout))
+            return false;
+        const QJsonObject page = m_service.firstPage(consoleFilter());
+        const QList<qint64> ids = loadedIds();
+        const QSet<qint64> loaded(ids.begin(), ids.end());
+        const bool same = loaded == ServiceCalls::ids(page.value(QLatin1String("items")).toArray())
+            && manager()->property("total").toInt() == page.value(QLatin1String("total")).toInt();
+        if (!same)
+            qWarning() << "DevicesRun: the list differs from the service for" << consoleFilter();
+        return same;
+    }
+
+    OperatorWindow m_console;
+    ServiceCalls m_service;
+};
+
+int main(int, char **)
+{
+    return DemoServiceRun::run(
+        "e2e-devices", [](const QString &serviceUri, const QStringList &arguments) {
+            DevicesRun run(serviceUri);
+            return ConsoleRun::run(&run, arguments);
+        });
+}
+
+#include "tst_e2e_devices.moc"

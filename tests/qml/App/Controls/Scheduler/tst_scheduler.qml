@@ -1,0 +1,139 @@
+import QtQuick 2.15
+import QtTest 1.15
+import App.Controls.Scheduler 1.0
+import App.DevicesSettings 1.0
+
+// Items are made inside a visible stage: a test case itself is not shown.
+Item {
+    id: stage
+    width: 900
+    height: 500
+
+    TestCase {
+        id: testCase
+        name: "Scheduler"
+        when: windowShown
+
+        Component {
+            id: settingComponent
+            DeviceSetting { name: "power.schedule" }
+        }
+
+        Component {
+            id: entryComponent
+            PowerScheduleValue {}
+        }
+
+        Component {
+            id: schedulerComponent
+            Scheduler {
+                width: 880
+                height: 400
+            }
+        }
+
+        Component {
+            id: plannerComponent
+            WeekPlanner {}
+        }
+
+        function findChild(item, name) {
+            if (!item)
+                return null
+            if (item.objectName === name)
+                return item
+            var children = item.children || []
+            for (var i = 0; i < children.length; ++i) {
+                var found = findChild(children[i], name)
+                if (found)
+                    return found
+            }
+            if (item.contentItem && item.contentItem !== item)
+                return findChild(item.contentItem, name)
+            return null
+        }
+
+        function entry(action, days) {
+            var value = entryComponent.createObject(testCase, { "action": action })
+            value.plan.period = days
+            return value
+        }
+
+        function test_addAndRemove() {
+            var first = entry("on", ["Mon"])
+            var second = entry("off", ["Tue"])
+            var setting = createTemporaryObject(settingComponent, stage, { "value": [first, second] })
+            var scheduler = createTemporaryObject(schedulerComponent, stage, { "entity": setting })
+            var original = setting.value
+            mouseClick(findChild(scheduler, "addButton"))
+            compare(setting.value.length, 3)
+            // A new list each time; the entries before it are kept.
+            verify(setting.value !== original)
+            compare(setting.value[0], first)
+            var added = setting.value[2]
+            compare([added.action, added.plan.period.length, added.plan.enabled], ["off", 0, true])
+            compare([added.plan.time.getHours(), added.plan.time.getMinutes()], [8, 0])
+            tryCompare(scheduler.list, "count", 3)
+            var removeSecond = findChild(scheduler.list.itemAtIndex(1), "removeButton")
+            mouseClick(removeSecond)
+            compare(setting.value.length, 2)
+            compare(setting.value[0], first)
+            compare(setting.value[1], added)
+        }
+
+        function test_actionButton_data() {
+            return [
+                { tag: "upper case on", action: "ON", text: "Wake up", next: "off" },
+                { tag: "on", action: "on", text: "Wake up", next: "off" },
+                { tag: "off", action: "off", text: "Shut down", next: "on" },
+                { tag: "empty", action: "", text: "Shut down", next: "on" },
+                { tag: "unknown", action: "reboot", text: "Shut down", next: "on" }
+            ]
+        }
+
+        function test_actionButton(data) {
+            var value = entry(data.action, [])
+            var planner = createTemporaryObject(plannerComponent, stage, { "psv": value, "entity": value.plan })
+            var button = findChild(planner, "actionButton")
+            compare(button.text, data.text)
+            mouseClick(button)
+            compare(value.action, data.next)
+            compare(button.checked, false)
+        }
+
+        function test_daysAndSwitch() {
+            var value = entry("on", ["Mon", "Wed", "Mon"])
+            var planner = createTemporaryObject(plannerComponent, stage, { "psv": value, "entity": value.plan })
+            var monday = findChild(planner, "dayMon")
+            var friday = findChild(planner, "dayFri")
+            verify(monday.checked)
+            verify(!friday.checked)
+            // Unchecking removes every occurrence of the day.
+            mouseClick(monday)
+            compare(value.plan.period, ["Wed"])
+            verify(!monday.checked)
+            mouseClick(friday)
+            compare(value.plan.period, ["Wed", "Fri"])
+            // The buttons follow a period assigned from elsewhere.
+            value.plan.period = ["Mon"]
+            verify(monday.checked)
+            verify(!friday.checked)
+            var enabledSwitch = findChild(planner, "enabledSwitch")
+            verify(enabledSwitch.checked)
+            mouseClick(enabledSwitch)
+            compare(value.plan.enabled, false)
+            value.plan.enabled = true
+            verify(enabledSwitch.checked)
+        }
+
+        function test_timeEditedInPlace() {
+            var value = entry("on", [])
+            var planner = createTemporaryObject(plannerComponent, stage, { "psv": value, "entity": value.plan })
+            var picker = findChild(planner, "timePicker")
+            picker.minutesTumbler.currentIndex = 45
+            picker.hoursTumbler.currentIndex = 6
+            compare([value.plan.time.getHours(), value.plan.time.getMinutes()], [6, 45])
+            compare(PowerScheduleDeserializer.jsonEntity([value]), '[{"action":"on","plan":{"t":"06:45:00.000","p":[],"e":true}}]')
+        }
+    }
+}

@@ -1,0 +1,226 @@
+import QtQuick 2.15
+import QtTest 1.15
+import Ostrel 1.0
+import Datamizer 1.0
+import App.DataProviders 1.0
+import App.Devices 1.0
+import App.Devices.Ui 1.0
+import App.DevicesSettings 1.0
+import App.Managers 1.0
+import KestrumTest 1.0
+
+// The settings editor and the dialog for all found devices against the real reference service.
+Item {
+    id: stage
+    width: 1000
+    height: 700
+
+    ReferenceService { id: service }
+
+    TestCase {
+        id: testCase
+        name: "DeviceSettingsEditor"
+        when: windowShown
+
+        property var storedByDevice: ({})
+
+        Component {
+            id: credentialsComponent
+            LoginCredentials {}
+        }
+
+        Component {
+            id: editorComponent
+            DeviceSettingsEditor {
+                width: 900
+                height: 500
+            }
+        }
+
+        Component {
+            id: dialogComponent
+            DeviceSettingsForAllDialog {}
+        }
+
+        Component {
+            id: devicesFilterComponent
+            DevicesFilter {}
+        }
+
+        Component {
+            id: allSettingsComponent
+            CollectionService {
+                baseUrl: Endpoints.serviceUri
+                method: "listSettings"
+                manual: true
+                collectionProperty: "result.items"
+                bodyParams: ({ "sessionToken": AuthManager.currentLoginInfo.sessionToken, "filter": {}, "what": "*" })
+            }
+        }
+
+        Component {
+            id: devicesComponent
+            CollectionService {
+                property var filter: ({})
+                baseUrl: Endpoints.serviceUri
+                method: "listDevices"
+                manual: true
+                collectionProperty: "result.items"
+                bodyParams: ({ "sessionToken": AuthManager.currentLoginInfo.sessionToken, "filter": filter,
+                               "paging": { "skip": 0, "take": 1000, "calcTotal": true }, "what": "id,tgId" })
+            }
+        }
+
+        Component {
+            id: spyComponent
+            SignalSpy {}
+        }
+
+        function waitFor(component) {
+            var ok = createTemporaryObject(spyComponent, testCase, { "target": component, "signalName": "invokedOk" })
+            var failed = createTemporaryObject(spyComponent, testCase, { "target": component, "signalName": "invokedFail" })
+            component.invoke()
+            tryVerify(function () { return ok.count + failed.count > 0 }, 10000)
+            verify(ok.count === 1, "the call failed")
+        }
+
+        // What the service holds now: device id → name → raw "v".
+        function readStored() {
+            var list = createTemporaryObject(allSettingsComponent, testCase)
+            waitFor(list)
+            var stored = {}
+            list.jsonResult.result.items.forEach(function (item) {
+                stored[item.dId] = stored[item.dId] || {}
+                stored[item.dId][item.n] = item.v
+            })
+            return stored
+        }
+
+        function deviceIds(filter) {
+            var devices = createTemporaryObject(devicesComponent, testCase, { "filter": filter })
+            waitFor(devices)
+            return devices.jsonResult.result.items.map(function (device) { return device.id })
+        }
+
+        function initTestCase() {
+            if (!service.start())
+                skip("the build has no reference service")
+            Endpoints.serviceUri = service.serviceUri
+            var authorized = createTemporaryObject(spyComponent, testCase, { "target": AuthManager, "signalName": "authorized" })
+            AuthManager.login(createTemporaryObject(credentialsComponent, testCase, { "login": "admin@example.com", "password": "demo-admin-2026" }))
+            tryCompare(authorized, "count", 1, 10000)
+        }
+
+        function openEditor(deviceId) {
+            var editor = createTemporaryObject(editorComponent, stage, { "entity": { "idd": deviceId } })
+            tryVerify(function () { return editor.autoTimeSetting.deviceId === deviceId && !editor.manager.listSettings.isLoading }, 10000)
+            wait(50)
+            return editor
+        }
+
+        function test_loadEditApplyReload() {
+            var stored = readStored()
+            var withSchedule = Object.keys(stored).filter(function (id) {
+                return stored[id]["power.schedule"] && !stored[id]["dateTime.autoSync"]
+            })[0]
+            verify(withSchedule, "no demo device with a schedule and without a clock setting")
+            var editor = openEditor(Number(withSchedule))
+            // No stored clock setting: automatic time off; the stored schedule is shown.
+            tryCompare(editor.powerScheduleSetting.value, "length", 2)
+            compare(editor.autoTimeSetting.value, "false")
+            compare(JSON.parse(PowerScheduleDeserializer.jsonEntity(editor.powerScheduleSetting.value)),
+                    JSON.parse(stored[withSchedule]["power.schedule"]))
+
+            var checkBox = findChild(editor, "autoTimeCheckBox")
+            verify(!checkBox.checked)
+            mouseClick(checkBox)
+            compare(editor.autoTimeSetting.value, "true")
+            var entries = editor.powerScheduleSetting.value
+            entries[1].plan.enabled = false
+            entries[0].plan.period = ["Sat"]
+            var expected = PowerScheduleDeserializer.jsonEntity(entries)
+            editor.updateSettings()
+            tryVerify(function () {
+                var now = readStored()[withSchedule]
+                return now["dateTime.autoSync"] === "true" && now["power.schedule"] === expected
+            }, 5000)
+
+            // Opened again, the device shows what was stored.
+            var again = openEditor(Number(withSchedule))
+            tryVerify(function () { return again.powerScheduleSetting.value.length === 2 })
+            tryVerify(function () { return again.autoTimeSetting.value === "true" })
+            compare(again.powerScheduleSetting.value[1].plan.enabled, false)
+            compare(again.powerScheduleSetting.value[0].plan.period, ["Sat"])
+        }
+
+        function test_deviceWithoutSettings() {
+            var stored = readStored()
+            var bare = deviceIds({}).filter(function (id) { return !stored[id] })[0]
+            verify(bare, "no demo device without settings")
+            var editor = openEditor(bare)
+            tryVerify(function () { return editor.autoTimeSetting.value === "false" })
+            compare(editor.powerScheduleSetting.value, [])
+        }
+
+        function test_refusedSyncIsReportedAndKeepsEdits() {
+            var editor = openEditor(99999)
+            editor.autoTimeSetting.value = "false"
+            editor.scheduler.add()
+            editor.updateSettings()
+            // The device list reloads after Apply: no device for a moment, then the same again.
+            editor.entity = null
+            editor.entity = { "idd": 99999 }
+            tryVerify(function () { return editor.errorDialog.opened }, 5000)
+            compare(editor.errorDialog.entityTypeName, "Settings")
+            verify(editor.errorDialog.reason.length > 0)
+            wait(300)
+            verify(!editor.manager.listSettings.isLoading)
+            compare(editor.autoTimeSetting.value, "false")
+            compare(editor.powerScheduleSetting.value.length, 1)
+            editor.errorDialog.close()
+            // Another device drops them.
+            editor.entity = { "idd": 99998 }
+            compare(editor.powerScheduleSetting.value.length, 0)
+            verify(!editor.hasUnstoredEdits)
+        }
+
+        function test_forAllFoundAfterConfirmation() {
+            var before = readStored()
+            var found = deviceIds({ "tagsIds": [21], "includeServants": true })
+            var others = deviceIds({}).filter(function (id) { return found.indexOf(id) < 0 })
+            verify(found.length > 0 && others.length > 0)
+            var dialog = createTemporaryObject(dialogComponent, stage, {
+                "deviceFilter": createTemporaryObject(devicesFilterComponent, testCase, { "tagIds": [21] })
+            })
+            dialog.open()
+            tryVerify(function () { return dialog.opened })
+            var written = createTemporaryObject(spyComponent, testCase, { "target": dialog, "signalName": "settingsWritten" })
+            dialog.editor.scheduler.add()
+            var schedule = PowerScheduleDeserializer.jsonEntity(dialog.editor.powerScheduleSetting.value)
+            dialog.accept()
+            // Nothing is written before the operator confirms for the number of devices found.
+            tryVerify(function () { return dialog.confirmation.opened }, 5000)
+            compare(dialog.confirmation.devicesCount, found.length)
+            verify(findChild(dialog.confirmation, "messageLabel").text.indexOf(String(found.length)) >= 0)
+            compare(JSON.stringify(readStored()), JSON.stringify(before))
+            dialog.confirmation.accept()
+            tryCompare(written, "count", 1, 10000)
+            compare(written.signalArguments[0][0], found.length)
+
+            var after = readStored()
+            found.forEach(function (id) {
+                compare(after[id]["power.schedule"], schedule)
+                compare(after[id]["dateTime.autoSync"], "true")
+            })
+            others.forEach(function (id) {
+                compare(JSON.stringify(after[id]), JSON.stringify(before[id]))
+            })
+
+            // Opened again, the dialog keeps the values of its last use.
+            dialog.open()
+            tryVerify(function () { return dialog.opened })
+            compare(dialog.editor.powerScheduleSetting.value.length, 1)
+            dialog.close()
+        }
+    }
+}
