@@ -151,8 +151,24 @@ private slots:
         QVERIFY(m_console.click(QStringLiteral("addTaskButton")));
         QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(QStringLiteral("taskEditor")), uiTimeout);
         QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(QStringLiteral("tagRow_404")), networkTimeout);
+        // Scrolled to the tag's row, as an operator would, so that the click reaches its box.
+        QQuickItem *tree = m_console.itemIn(
+            m_console.item(QStringLiteral("taskTagSelection")), QStringLiteral("tagsList"));
+        QVERIFY(tree);
+        tree->setProperty("contentY", m_console.itemIn(tree, QStringLiteral("tagRow_404"))->y());
         settle();
-        QVERIFY(m_console.clickIn(QStringLiteral("tagRow_404"), QStringLiteral("tagCheckBox")));
+        // A click while the tree still moves may miss its box: click until it is ticked.
+        const auto tagTicked = [this] {
+            QQuickItem *box = m_console.itemIn(
+                m_console.item(QStringLiteral("tagRow_404")), QStringLiteral("tagCheckBox"));
+            return box && box->property("checked").toBool();
+        };
+        for (int attempt = 0; attempt < 3 && !tagTicked(); ++attempt) {
+            QVERIFY(m_console.clickIn(QStringLiteral("tagRow_404"), QStringLiteral("tagCheckBox")));
+            if (QTest::qWaitFor(tagTicked, 3000))
+                break;
+        }
+        QVERIFY(tagTicked());
         // The counter follows the tags: the devices the task will reach.
         QTRY_COMPARE_WITH_TIMEOUT(
             m_console.read(QStringLiteral("devicesCounter"), "text").toString(),
