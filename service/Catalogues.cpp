@@ -10,11 +10,11 @@ namespace service {
 Catalogues::Catalogues()
     : m_lines {
         { QStringLiteral("G3"),
-            { QStringLiteral("1040"), QStringLiteral("1050"), QStringLiteral("1100") },
+            { QStringLiteral("1040"), QStringLiteral("1050"), QStringLiteral("1100") }, {},
             QStringLiteral("Gen 3") },
         { QStringLiteral("G4"),
             { QStringLiteral("2000"), QStringLiteral("2010"), QStringLiteral("2100") },
-            QStringLiteral("Gen 4") },
+            { QStringLiteral("990") }, QStringLiteral("Gen 4") },
     }
 { }
 
@@ -26,7 +26,7 @@ QByteArray Catalogues::upgradeXml() const
     writer.writeStartDocument();
     writer.writeStartElement(QStringLiteral("softwares"));
     for (const FirmwareLine &line : m_lines) {
-        for (const QString &version : line.versions) {
+        for (const QString &version : line.retiredVersions + line.versions) {
             writer.writeStartElement(QStringLiteral("software"));
             writer.writeTextElement(QStringLiteral("ver"), version);
             writer.writeTextElement(QStringLiteral("code"), line.code);

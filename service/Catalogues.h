@@ -16,6 +16,9 @@ public:
     {
         QString code; // e.g. "G3"
         QStringList versions; // four digits each, oldest first; the last is the latest
+        // Older releases the OTA server still lists but no device runs; their numbers may have
+        // fewer digits, so an order by text would take them for the newest.
+        QStringList retiredVersions;
         QString generation; // the model generation this firmware runs on
     };
 

@@ -19,6 +19,20 @@ QQuickItem *findVisible(QQuickItem *root, const QString &objectName)
     return nullptr;
 }
 
+// Clicks the centre of an enabled item; false when there is none.
+bool clickCentre(QQuickWindow *window, QQuickItem *target, bool twice)
+{
+    if (!target || !target->isEnabled())
+        return false;
+    const QPoint centre
+        = target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint();
+    if (twice)
+        QTest::mouseDClick(window, Qt::LeftButton, Qt::NoModifier, centre);
+    else
+        QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centre);
+    return true;
+}
+
 } // namespace
 
 QQuickWindow *OperatorWindow::window()
@@ -65,13 +79,17 @@ QVariant OperatorWindow::read(const QString &objectName, const char *property)
 
 bool OperatorWindow::click(const QString &objectName)
 {
-    QQuickItem *target = item(objectName);
-    if (!target || !target->isEnabled())
-        return false;
-    const QPointF centre(target->width() / 2, target->height() / 2);
-    QTest::mouseClick(
-        window(), Qt::LeftButton, Qt::NoModifier, target->mapToScene(centre).toPoint());
-    return true;
+    return clickCentre(window(), item(objectName), false);
+}
+
+bool OperatorWindow::clickIn(const QString &container, const QString &objectName)
+{
+    return clickCentre(window(), findVisible(item(container), objectName), false);
+}
+
+bool OperatorWindow::doubleClick(const QString &objectName)
+{
+    return clickCentre(window(), item(objectName), true);
 }
 
 bool OperatorWindow::typeInto(const QString &objectName, const QString &text)

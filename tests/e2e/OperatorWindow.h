@@ -25,6 +25,10 @@ public:
 
     // False when the item is not there or disabled; clicks once in any case.
     bool click(const QString &objectName);
+    // The same for the item of that name inside the visible item named container.
+    bool clickIn(const QString &container, const QString &objectName);
+    // False when the item is not there or disabled; double-clicks once in any case.
+    bool doubleClick(const QString &objectName);
     // Replaces the text of a field by typing, as a keyboard would.
     bool typeInto(const QString &objectName, const QString &text);
     void pressKey(Qt::Key key);

@@ -41,8 +41,12 @@ bool ServiceProcess::start(std::string &error)
         const int err = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         dup2(out, STDOUT_FILENO);
         dup2(err, STDERR_FILENO);
-        execl(m_binary.c_str(), m_binary.c_str(), "--db", database.c_str(), "--listen",
-            "127.0.0.1:0", "--demo", static_cast<char *>(nullptr));
+        std::vector<const char *> argv { m_binary.c_str(), "--db", database.c_str(), "--listen",
+            "127.0.0.1:0", "--demo" };
+        for (const std::string &argument : m_extraArguments)
+            argv.push_back(argument.c_str());
+        argv.push_back(nullptr);
+        execv(m_binary.c_str(), const_cast<char *const *>(argv.data()));
         _exit(127);
     }
 
@@ -66,6 +70,11 @@ bool ServiceProcess::start(std::string &error)
     error = "the service did not tell its port in time";
     stop();
     return false;
+}
+
+void ServiceProcess::addArguments(const std::vector<std::string> &arguments)
+{
+    m_extraArguments.insert(m_extraArguments.end(), arguments.begin(), arguments.end());
 }
 
 void ServiceProcess::stop()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include <sys/types.h>
 
@@ -16,6 +17,8 @@ public:
 
     // Starts the service on a demo database and waits until it tells its port.
     bool start(std::string &error);
+    // Options added to the command line of the next start, e.g. the simulated fleet.
+    void addArguments(const std::vector<std::string> &arguments);
     void stop();
     bool isRunning() const { return m_pid > 0; }
     std::string serviceUri() const;
@@ -27,4 +30,5 @@ private:
     std::string m_workDir;
     pid_t m_pid = -1;
     int m_port = 0;
+    std::vector<std::string> m_extraArguments;
 };

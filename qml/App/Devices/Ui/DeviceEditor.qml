@@ -80,10 +80,10 @@ QQC2.Pane {
                 id: tasksTab
                 objectName: "deviceTasksTab"
 
-                UnderConstruction {
-                    anchors.centerIn: parent
-                    width: Math.min(parent.width, 420)
-                    height: 200
+                DeviceTicketsView {
+                    objectName: "deviceTicketsView"
+                    anchors.fill: parent
+                    entity: editor.entity
                 }
             }
         }

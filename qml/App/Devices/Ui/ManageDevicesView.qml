@@ -10,6 +10,7 @@ import App.MockupDatasets 1.0
 import App.Tags 1.0
 import App.Tags.Ui 1.0
 import App.Tasks 1.0
+import App.Tasks.Ui 1.0
 import EntitiesUi 1.0
 
 // The fleet: the filter panel, the devices it finds (page by page) and the current device.
@@ -36,19 +37,28 @@ QQC2.Pane {
     readonly property alias deviceEditor: deviceEditor
     readonly property alias filterEditor: filterEditor
 
-    // The task and settings dialogs are wired by their own modules; until then they say so.
     // Settings go to every device of the shared filter, even while its panel is hidden.
     function openSettingsForFound() {
         settingsForAllDialog.deviceFilter = view.filter
         settingsForAllDialog.open()
     }
 
+    // A task for exactly the current device, through the handler's own filter.
     function openTaskForCurrentDevice() {
-        underConstructionDialog.open()
+        var handler = TasksDictionary.tasksHandler
+        handler.useAlternativeFilter = true
+        handler.alternativeFilter.reset()
+        handler.alternativeFilter.ids = [currentDevice.idd]
+        handler.alternativeFilter.includeServants = true
+        taskDialog.open()
     }
 
+    // A task for every device the shared filter finds, also while the panel is hidden.
     function openTaskForFound() {
-        underConstructionDialog.open()
+        var handler = TasksDictionary.tasksHandler
+        handler.useAlternativeFilter = false
+        handler.alternativeFilter.reset()
+        taskDialog.open()
     }
 
     function tagFoundDevices() {
@@ -213,6 +223,10 @@ QQC2.Pane {
         function onInvokedFail(message) { view.reportFailure(Strings.deviceEntityName, message) }
     }
     Connections {
+        target: TasksDictionary.manager.addTask
+        function onInvokedFail(message) { view.reportFailure(Strings.taskEntityName, message) }
+    }
+    Connections {
         target: view.manager.updateDevice
         function onInvokedOk() { view.manager.reload() }
         function onInvokedFail(message) { view.reportFailure(Strings.deviceEntityName, message) }
@@ -263,6 +277,11 @@ QQC2.Pane {
                 TagsDictionary.manager.createTag.invoke()
             }
         }
+    }
+
+    TaskDialog {
+        id: taskDialog
+        tagSelectionDisabled: true
     }
 
     ConfirmDeleteEntityDialog {

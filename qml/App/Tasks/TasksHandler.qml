@@ -1,0 +1,198 @@
+import QtQuick 2.15
+import QtQuickX 1.0
+import Ostrel 1.0
+import App.DataProviders 1.0
+import App.Devices 1.0
+import App.Managers 1.0
+import App.Tasks.TaskEditor 1.0
+
+// The single owner of the task being created: the type and data editor chosen, the devices it
+// targets, and the one or more addTask calls a commit turns into.
+QmlObject {
+    id: handler
+
+    signal commit()
+    signal reject()
+
+    property int currentDataEditorIndex: 0
+    // The task types offered; a screen may offer others whose editors exist.
+    property var dataEditorsModel: [
+        { "text": qsTr("Show message"), "type": Tasks.ShowMessage,
+          "page": "qrc:///App/Tasks/TaskEditor/Ui/RichMessageDataEditor.qml" },
+        { "text": qsTr("Software update"), "type": Tasks.SoftwareUpdate,
+          "page": "qrc:///App/Tasks/TaskEditor/Ui/SoftwareUpdateDataEditor.qml" },
+        { "text": qsTr("Firmware update"), "type": Tasks.FirmwareUpdate,
+          "page": "qrc:///App/Tasks/TaskEditor/Ui/FirmwareUpdateDataEditor.qml" }
+    ]
+    readonly property var __currentRow: dataEditorsModel[currentDataEditorIndex] || null
+    readonly property int currentTaskType: __currentRow ? __currentRow.type : Tasks.ShowMessage
+    readonly property string currentTaskDataEditor: __currentRow ? __currentRow.page : ""
+
+    property Task currentTask: null
+    property var tasksToExecute: []
+    property TasksManager manager: null
+    property TasksUtilityManager utilityManager: null
+
+    property bool useAlternativeFilter: false
+    property DevicesFilter mainFilter: null
+    property DevicesFilter alternativeFilter: __ownAlternativeFilter
+    readonly property DevicesFilter currentFilter: useAlternativeFilter ? alternativeFilter : mainFilter
+
+    property bool firmwareToTheLatest: false
+    // The service takes at most this many ids in one filter: a larger group is sent as several
+    // tasks for the same version.
+    property int maxIdsPerTask: 1000
+    // True while a task is being made: only then are the targets counted and surveyed, so
+    // that the devices screen's filter changes do not list the fleet twice.
+    property bool editing: false
+    readonly property DevicesManager devicesManager: DevicesManager {
+        filter: handler.currentFilter
+        Component.onCompleted: listDevices.enabled = Qt.binding(function () {
+            return handler.editing && !!AuthManager.currentLoginInfo.sessionToken
+        })
+    }
+    // The first devices the current filter finds, as the device list shows them.
+    readonly property var currentDevices: devicesManager.devices
+    // How many devices the current filter finds in all: the task's real reach.
+    readonly property int currentDevicesTotal: devicesManager.total
+    // Target firmware version → ids of every device the filter finds that lacks it.
+    readonly property var devicesGroups: __firmwareSurvey.devicesGroups
+    readonly property bool devicesGroupsReady: __firmwareSurvey.ready
+    readonly property bool devicesGroupsFailed: __firmwareSurvey.failed
+
+    readonly property DevicesFilter __ownAlternativeFilter: DevicesFilter {}
+    property var __sending: null
+    // The task, queued tasks and their filters are made without parent; object properties do
+    // not keep such objects from the collector, this list does until the next reset.
+    property var __keptObjects: []
+
+    function __keep(object) {
+        __keptObjects.push(object)
+        return object
+    }
+
+    readonly property DevicesFirmwareSurvey __firmwareSurvey: DevicesFirmwareSurvey {
+        filter: handler.currentFilter
+        maxVersions: handler.utilityManager ? handler.utilityManager.maxVersions : ({})
+        active: handler.editing && handler.currentTaskType === Tasks.FirmwareUpdate
+    }
+
+    function addTask(task) {
+        manager.devicesFilter = currentFilter
+        manager.addTask.task = task
+        manager.addTask.invoke()
+        if (tasksToExecute.length === 0)
+            finishDebounce.reschedule()
+    }
+
+    function reset() {
+        tasksToExecute = []
+        queueDebounce.abort()
+        __sending = null
+        alternativeFilter = __ownAlternativeFilter
+        __ownAlternativeFilter.reset()
+        useAlternativeFilter = false
+        currentDataEditorIndex = 0
+        __keptObjects = []
+        currentTask = __newTask()
+    }
+
+    function __newTask() {
+        if (!manager)
+            return null
+        var task = __keep(manager.createNewLocalEntity({}, null))
+        task.type = Qt.binding(function () { return handler.currentTaskType })
+        return task
+    }
+
+    function __prototype(task, targetSelection) {
+        return __keep(prototypeComponent.createObject(null, { "task": __keep(task),
+                                                              "targetSelection": __keep(targetSelection) }))
+    }
+
+    function __clone(type, data) {
+        var task = TaskDeserializer.clone(currentTask)
+        task.type = type
+        if (data !== undefined)
+            task.taskData = data
+        return task
+    }
+
+    function __onCommit() {
+        var queue = []
+        if (currentTaskType === Tasks.FirmwareUpdate && firmwareToTheLatest) {
+            var groups = devicesGroups
+            for (var version in groups) {
+                var data = JSON.stringify({ "uri": String(Endpoints.otaUri), "version": version })
+                for (var first = 0; first < groups[version].length; first += maxIdsPerTask) {
+                    var ids = groups[version].slice(first, first + maxIdsPerTask)
+                    queue.push(__prototype(__clone(Tasks.FirmwareUpdate, data),
+                                           targetFilter.createObject(null, { "ids": ids })))
+                }
+            }
+            if (queue.length === 0) {
+                // Every device is current: nothing to send.
+                reset()
+                return
+            }
+        } else if (currentTaskType === Tasks.DisablePowerManagement) {
+            // The queue aims each task through the alternative filter, so each gets its own
+            // copy of the targets: resetting it afterwards must not clear the shared filter.
+            queue.push(__prototype(__clone(Tasks.AutoPowerOn), DevicesFilterDeserializer.clone(currentFilter)))
+            queue.push(__prototype(__clone(Tasks.AutoPowerOff), DevicesFilterDeserializer.clone(currentFilter)))
+        } else {
+            addTask(currentTask)
+            return
+        }
+        tasksToExecute = queue
+        __runQueue()
+    }
+
+    function __runQueue() {
+        if (tasksToExecute.length === 0)
+            return
+        var queue = tasksToExecute.slice()
+        __sending = queue.shift()
+        tasksToExecute = queue
+        queueDebounce.schedule()
+    }
+
+    function __sendNext() {
+        var prototype = __sending
+        __sending = null
+        if (!prototype)
+            return
+        useAlternativeFilter = true
+        alternativeFilter = prototype.targetSelection
+        addTask(prototype.task)
+        __runQueue()
+    }
+
+    onEditingChanged: if (editing) devicesManager.reload()
+    onCommit: __onCommit()
+    onReject: reset()
+    onManagerChanged: currentTask = __newTask()
+
+    property Debounce __queueDebounce: Debounce {
+        id: queueDebounce
+        interval: 50
+        allowRecursiveSchedule: true
+        onTimeout: handler.__sendNext()
+    }
+
+    property Debounce __finishDebounce: Debounce {
+        id: finishDebounce
+        interval: 100
+        onTimeout: handler.reset()
+    }
+
+    property Component __prototypeComponent: Component {
+        id: prototypeComponent
+        TaskPrototype {}
+    }
+
+    property Component __targetFilter: Component {
+        id: targetFilter
+        DevicesFilter {}
+    }
+}

@@ -1,0 +1,269 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import Ostrel 1.0
+import EntitiesUi 1.0
+import App.Constants 1.0
+import App.Controls 1.0 as Controls
+import App.Tasks 1.0
+import App.Tickets 1.0
+import App.Tickets.Ui 1.0
+
+// The tasks with their tickets: filter, task list, the current task's details above its
+// tickets. Creates, cancels and retries tasks.
+Pane {
+    id: view
+    objectName: "manageTasksView"
+
+    property var navigator: null
+    property bool showAndUseFilterEditor: true
+    readonly property string title: Strings.tasksTitle
+    readonly property var handler: TasksDictionary.tasksHandler
+    readonly property TasksManager manager: TasksDictionary.manager
+    readonly property var currentTask: tasksList.currentEntity
+    readonly property var failedTicketIds: tickets.failedIds
+    // While tickets of the current task wait or run, the list follows them by itself.
+    readonly property bool followsTickets: !!navigator && !!currentTask && tickets.hasOpenTickets
+
+    padding: 0
+
+    function addTask() {
+        handler.useAlternativeFilter = false
+        handler.alternativeFilter.reset()
+        handler.mainFilter.reset()
+        taskDialog.open()
+    }
+
+    function cancelCurrentTask() {
+        manager.cancelTask.taskId = currentTask.idd
+        manager.cancelTask.invoke()
+    }
+
+    function retryFailedTickets() {
+        ticketsManager.restartTickets.ticketIds = failedTicketIds
+        ticketsManager.restartTickets.invoke()
+    }
+
+    function __reportFailure(component, message) {
+        var status = component.jsonResult ? Number(component.jsonResult["status"]) : NaN
+        errorDialog.reason = isNaN(status) ? qsTr("The service could not be reached.") : ""
+        errorDialog.responseStatus = isNaN(status) ? 0 : status
+        errorDialog.open()
+    }
+
+    TicketsManager {
+        id: ticketsManager
+        filter.taskId: view.currentTask ? Number(view.currentTask.idd) : 0
+        filter.includeServants: view.manager.filter.includeServants
+        // Without a task there is nothing to list.
+        listTicketsEnabled: !!view.currentTask
+    }
+
+    QtObject {
+        id: tickets
+
+        // Only tickets of the current task count: the list may still hold an earlier task's.
+        readonly property var result: {
+            var task = view.currentTask
+            var all = ticketsManager.listTickets.result
+            return task && all ? all.filter(function (ticket) { return ticket.taskId === task.idd }) : []
+        }
+        readonly property bool hasOpenTickets: result.some(function (ticket) {
+            return ticket.status === Tasks.Pending || ticket.status === Tasks.Running
+        })
+        readonly property var failedIds: result.filter(function (ticket) {
+            return ticket.status === Tasks.Failed
+        }).map(function (ticket) { return Number(ticket.idd) })
+        // The task whose open tickets are being followed.
+        property string followedTaskId: ""
+
+        // The counts of the task change with its tickets: once the followed task's tickets have
+        // all finished, the task list is read again.
+        onHasOpenTicketsChanged: {
+            var taskId = view.currentTask ? view.currentTask.idd : ""
+            if (hasOpenTickets) {
+                followedTaskId = taskId
+            } else if (followedTaskId !== "" && followedTaskId === taskId && view.navigator) {
+                followedTaskId = ""
+                view.manager.listTasks.invoke()
+            }
+        }
+    }
+
+    Timer {
+        objectName: "ticketsFollowTimer"
+        interval: 3000
+        repeat: true
+        running: view.followsTickets
+        onTriggered: {
+            if (!ticketsManager.listTickets.isLoading)
+                ticketsManager.listTickets.invoke()
+        }
+    }
+
+    RowLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        TasksFilterEditor {
+            objectName: "tasksFilterEditor"
+            Layout.fillHeight: true
+            Layout.preferredWidth: Math.min(360, Math.max(200, view.width / 4))
+            visible: view.showAndUseFilterEditor
+            filter: view.manager.filter
+        }
+
+        TasksListView {
+            id: tasksList
+            Layout.fillHeight: true
+            Layout.preferredWidth: Math.max(200, view.width / 4)
+            manager: view.manager
+        }
+
+        ColumnLayout {
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            spacing: 0
+
+            TaskDetailsEditor {
+                objectName: "taskDetails"
+                Layout.fillWidth: true
+                Layout.preferredHeight: view.height * 0.3
+                entity: view.currentTask
+            }
+
+            TicketsListView {
+                id: ticketsList
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                enabled: !!view.currentTask
+                manager: ticketsManager
+                currentTask: view.currentTask
+                onOpenDetails: {
+                    ticketDetails.entity = ticket
+                    ticketDialog.open()
+                }
+            }
+        }
+    }
+
+    Controls.ScreenToolBar {
+        navigator: view.navigator
+
+        Controls.ToolButton {
+            objectName: "cancelTaskButton"
+            icon.source: "/Icons/cancel.svg"
+            text: Strings.taskCancel
+            enabled: !!view.currentTask
+            onClicked: view.cancelCurrentTask()
+        }
+
+        Controls.ToolButton {
+            objectName: "addTaskButton"
+            icon.source: "/Icons/task-add.svg"
+            text: Strings.taskAdd
+            onClicked: view.addTask()
+        }
+
+        Controls.ToolButton {
+            objectName: "taskFilterButton"
+            icon.source: "/Icons/filter-list.svg"
+            text: qsTr("Filter")
+            display: AbstractButton.IconOnly
+            checkable: true
+            checked: view.showAndUseFilterEditor
+            onToggled: view.showAndUseFilterEditor = checked
+        }
+
+        Controls.ToolButton {
+            objectName: "refreshTasksButton"
+            icon.source: "/Icons/refresh.svg"
+            text: qsTr("Refresh")
+            display: AbstractButton.IconOnly
+            onClicked: view.manager.listTasks.invoke()
+        }
+
+        Controls.ToolButton {
+            objectName: "retryFailedButton"
+            icon.source: "/Icons/sync.svg"
+            text: qsTr("Retry failed")
+            enabled: view.failedTicketIds.length > 0
+            onClicked: retryDialog.open()
+        }
+    }
+
+    TaskDialog {
+        id: taskDialog
+        parent: view
+    }
+
+    Dialog {
+        id: retryDialog
+        objectName: "retryFailedDialog"
+
+        readonly property int count: view.failedTicketIds.length
+
+        parent: view
+        anchors.centerIn: parent
+        width: Math.min(view.width * 0.8, 480)
+        modal: true
+        title: qsTr("Retry failed")
+        standardButtons: Dialog.Ok | Dialog.Cancel
+
+        Controls.Label {
+            objectName: "retryFailedText"
+            width: retryDialog.availableWidth
+            wrapMode: Text.Wrap
+            text: retryDialog.count === 1 ? qsTr("Run the failed ticket of this task again?")
+                                          : qsTr("Run the %1 failed tickets of this task again?").arg(retryDialog.count)
+        }
+
+        onAccepted: view.retryFailedTickets()
+    }
+
+    Dialog {
+        id: ticketDialog
+        objectName: "ticketDetailsDialog"
+
+        parent: view
+        anchors.centerIn: parent
+        modal: true
+        width: view.width * 0.75
+        height: view.height * 0.75
+        standardButtons: Dialog.Ok
+        onStandardButtonsChanged: if (standardButton(Dialog.Ok)) standardButton(Dialog.Ok).objectName = "ticketDetailsOkButton"
+        Component.onCompleted: standardButton(Dialog.Ok).objectName = "ticketDetailsOkButton"
+
+        TicketDetailsViewer {
+            id: ticketDetails
+        }
+    }
+
+    ErrorEntityDialog {
+        id: errorDialog
+        objectName: "taskErrorDialog"
+        parent: view
+        entityTypeName: Strings.taskEntityName
+    }
+
+    Connections {
+        target: view.manager.addTask
+        function onInvokedFail(message) { view.__reportFailure(view.manager.addTask, message) }
+    }
+
+    Connections {
+        target: view.manager.cancelTask
+        function onInvokedFail(message) { view.__reportFailure(view.manager.cancelTask, message) }
+    }
+
+    Connections {
+        target: view.manager.restartTask
+        function onInvokedFail(message) { view.__reportFailure(view.manager.restartTask, message) }
+    }
+
+    Connections {
+        target: ticketsManager.restartTickets
+        function onInvokedFail(message) { view.__reportFailure(ticketsManager.restartTickets, message) }
+        function onInvoked() { ticketsManager.listTickets.invoke() }
+    }
+}

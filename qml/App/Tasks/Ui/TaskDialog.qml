@@ -1,0 +1,33 @@
+import QtQuick 2.15
+import EntitiesUi 1.0
+import App.Constants 1.0
+import App.Tasks 1.0
+import App.Tasks.TaskEditor.Ui 1.0
+
+// Creates a task through the tasks handler: OK commits it, Cancel drops it.
+EditEntityDialog {
+    id: dialog
+    objectName: "taskDialog"
+
+    property alias tagSelectionDisabled: editor.tagSelectionDisabled
+
+    entityTypeName: Strings.taskEntityName
+    width: parent ? parent.width * 0.95 : implicitWidth
+    height: parent ? parent.height * 0.95 : implicitHeight
+
+    header: TaskEditorHeaderUi {
+        title: dialog.title
+    }
+
+    entityEditorUi: TaskEditor {
+        id: editor
+        objectName: "taskEditor"
+        manager: TasksDictionary.manager
+        utilityManager: TasksDictionary.utilityManager
+    }
+
+    onOpened: TasksDictionary.tasksHandler.editing = true
+    onClosed: TasksDictionary.tasksHandler.editing = false
+    onAccepted: TasksDictionary.tasksHandler.commit()
+    onRejected: TasksDictionary.tasksHandler.reject()
+}

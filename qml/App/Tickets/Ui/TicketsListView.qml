@@ -1,0 +1,49 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import App.Controls 1.0 as Controls
+import App.Tickets 1.0
+
+// The tickets of the current task, under a header row of column titles.
+Pane {
+    id: view
+
+    property TicketsManager manager: null
+    property var currentTask: null
+    readonly property var currentEntity: list.currentIndex >= 0 && list.model && list.model[list.currentIndex]
+                                         ? list.model[list.currentIndex] : null
+    readonly property int count: list.count
+
+    signal openDetails(var ticket)
+
+    padding: 0
+
+    Controls.ListView {
+        id: list
+        objectName: "ticketsList"
+
+        anchors.fill: parent
+        // A result that arrived for an earlier task is not shown without a task.
+        model: view.currentTask && view.manager && view.manager.listTickets.result
+               ? view.manager.listTickets.result : []
+        isDataLoading: !!view.manager && view.manager.listTickets.isLoading
+        headerPositioning: ListView.PullBackHeader
+        header: Pane {
+            width: list.width
+            z: 2
+            padding: 8
+
+            TicketsListRowDelegate {
+                containerWidth: list.width - 16
+            }
+        }
+        delegate: TicketListViewItem {
+            objectName: "ticketRow"
+            onOpenTicketDetails: view.openDetails(ticket)
+        }
+    }
+
+    Connections {
+        target: view.manager ? view.manager.listTickets : null
+        function onInvoking() { list.currentIndex = -1 }
+    }
+}

@@ -1,0 +1,147 @@
+import QtQuick 2.15
+import QtTest 1.15
+import Ostrel 1.0
+import App.DataProviders 1.0
+import App.Managers 1.0
+import App.Tasks 1.0
+import App.Tasks.Ui 1.0
+import KestrumTest 1.0
+
+// The tasks screen against the reference service and its demo tasks.
+Item {
+    id: root
+    width: 1200
+    height: 800
+
+    ReferenceService { id: service }
+
+    Component {
+        id: viewComponent
+        ManageTasksView {
+            anchors.fill: parent
+        }
+    }
+
+    Component {
+        id: credentialsComponent
+        LoginCredentials {}
+    }
+
+    Component {
+        id: spyComponent
+        SignalSpy {}
+    }
+
+    TestCase {
+        id: testCase
+        name: "ManageTasksView"
+        when: windowShown
+
+        property var view: null
+
+        function initTestCase() {
+            if (!service.start())
+                skip("the reference service is not part of this build")
+            Endpoints.serviceUri = service.serviceUri
+            Endpoints.otaUri = service.serviceUri.replace(/\/[^/]*$/, "/ota")
+            var authorized = createTemporaryObject(spyComponent, testCase, { "target": AuthManager, "signalName": "authorized" })
+            AuthManager.login(credentialsComponent.createObject(testCase, { "login": "admin@example.com", "password": "demo-admin-2026" }))
+            tryVerify(function () { return authorized.count === 1 }, 10000)
+            view = viewComponent.createObject(root)
+            tryVerify(function () { return view.currentTask !== null }, 10000)
+        }
+
+        function tasks() {
+            return TasksDictionary.manager.listTasks.result || []
+        }
+
+        function selectTask(predicate) {
+            var list = findChild(view, "tasksList")
+            var index = tasks().findIndex(predicate)
+            verify(index >= 0)
+            list.currentIndex = index
+            compare(view.currentTask, tasks()[index])
+            return view.currentTask
+        }
+
+        function tickets() {
+            return findChild(view, "ticketsList")
+        }
+
+        function test_ticketsFollowTheCurrentTask() {
+            var task = selectTask(function (t) { return t.succeededCount + t.failedCount + t.pendingCount > 1 })
+            var expected = task.succeededCount + task.failedCount + task.pendingCount
+            tryVerify(function () {
+                var rows = tickets().model
+                return rows.length >= expected && rows.every(function (ticket) { return ticket.taskId === task.idd })
+            }, 5000)
+            // Without a task no rows show, whatever the manager holds.
+            findChild(view, "tasksList").currentIndex = -1
+            compare(view.currentTask, null)
+            compare(tickets().count, 0)
+        }
+
+        function test_retryFailedRestartsOnlyTheFailedTickets() {
+            var task = selectTask(function (t) { return t.failedCount > 0 })
+            tryVerify(function () { return view.failedTicketIds.length === task.failedCount }, 5000)
+            var failed = view.failedTicketIds.slice()
+            var retry = findChild(root, "retryFailedDialog")
+            retry.open()
+            tryVerify(function () { return retry.opened })
+            retry.accept()
+            tryVerify(function () {
+                var rows = tickets().model
+                return failed.every(function (id) {
+                    var ticket = rows.find(function (t) { return Number(t.idd) === id })
+                    return ticket && ticket.status === Tasks.Pending
+                })
+            }, 5000)
+            compare(view.failedTicketIds.length, 0)
+            // Pending tickets are followed while the screen is current.
+            view.navigator = { "uiContext": {} }
+            verify(view.followsTickets)
+            view.navigator = null
+            verify(!view.followsTickets)
+        }
+
+        function test_cancelTask() {
+            var task = selectTask(function (t) { return t.pendingCount > 0 })
+            view.cancelCurrentTask()
+            tryVerify(function () {
+                var fresh = tasks().find(function (t) { return t.idd === task.idd })
+                return fresh && fresh.pendingCount === 0
+            }, 5000)
+        }
+
+        function test_createShowMessageTask() {
+            var before = tasks().length
+            view.addTask()
+            var dialog = findChild(root, "taskDialog")
+            tryVerify(function () { return dialog.opened })
+            var editor = findChild(dialog.contentItem, "taskEditor") || dialog.contentItem
+            tryVerify(function () { return editor.dataEditor !== null }, 3000)
+            verify(!dialog.isAcceptable)
+            // Tags narrow the targets: the counter follows.
+            var counter = findChild(editor, "devicesCounter")
+            function counted() { return Number(counter.text.replace("selected: ", "")) }
+            tryVerify(function () { return counted() > 0 }, 5000)
+            var all = counted()
+            var tags = findChild(editor, "taskTagSelection")
+            tryVerify(function () { return tags.tags.length > 0 }, 5000)
+            tags.setTagIdIsSelected(404, true)
+            tryVerify(function () { return counted() > 0 && counted() < all }, 5000)
+            var text = findChild(editor.dataEditor, "messageText")
+            text.text = "Lunch at noon"
+            verify(dialog.isAcceptable)
+            var reach = counted()
+            dialog.accept()
+            tryVerify(function () { return tasks().length === before + 1 }, 5000)
+            var created = tasks()[0]
+            compare(created.type, Tasks.ShowMessage)
+            compare(created.taskData, '{"message":"Lunch at noon","image":{"src":""}}')
+            compare(created.dispersion, "00:00:10")
+            // As many tickets as the counter said.
+            compare(created.pendingCount, reach)
+        }
+    }
+}
