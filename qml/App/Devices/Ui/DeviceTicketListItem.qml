@@ -19,6 +19,7 @@ ListViewItem {
         }
 
         Label {
+            textFormat: Text.PlainText
             Layout.preferredWidth: 140
             text: item.ticket && item.ticket.status !== -1 ? TaskTexts.typeName(Number(item.ticket.type))
                                                            : qsTr("N/A")

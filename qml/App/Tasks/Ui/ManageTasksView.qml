@@ -211,6 +211,7 @@ Pane {
         standardButtons: Dialog.Ok | Dialog.Cancel
 
         Controls.Label {
+            textFormat: Text.PlainText
             objectName: "retryFailedText"
             width: retryDialog.availableWidth
             wrapMode: Text.Wrap

@@ -34,6 +34,7 @@ Pane {
                 model: details.__rows.length * 2
 
                 Controls.Label {
+                    textFormat: Text.PlainText
                     Layout.fillWidth: index % 2 === 1
                     text: String(details.__rows[Math.floor(index / 2)][index % 2])
                     font.bold: index % 2 === 0

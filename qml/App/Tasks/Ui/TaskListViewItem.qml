@@ -23,6 +23,7 @@ ListViewItem {
             spacing: 0
 
             Label {
+                textFormat: Text.PlainText
                 Layout.fillWidth: true
                 text: TaskTexts.typeName(item.mData ? item.mData.type : -1)
                 font.bold: true
@@ -38,6 +39,7 @@ ListViewItem {
                 ] : []
 
                 Label {
+                    textFormat: Text.PlainText
                     Layout.fillWidth: true
                     text: modelData[0] + " " + modelData[1]
                     font.pixelSize: 11

@@ -43,6 +43,7 @@ Pane {
                 readonly property var group: modelData
 
                 Controls.Label {
+                    textFormat: Text.PlainText
                     text: group.title
                     font.bold: true
                 }

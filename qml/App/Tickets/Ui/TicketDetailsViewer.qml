@@ -44,6 +44,7 @@ Control {
                 }
 
                 Controls.Label {
+                    textFormat: Text.PlainText
                     objectName: "ticketStatusName"
                     Layout.alignment: Qt.AlignHCenter
                     text: viewer.entity ? TaskTexts.statusName(viewer.entity.status) : qsTr("N/A")
@@ -59,6 +60,7 @@ Control {
             }
 
             Controls.Label {
+                textFormat: Text.PlainText
                 Layout.fillWidth: true
                 text: TaskTexts.shortDate(viewer.entity ? viewer.entity.validFrom : null)
             }

@@ -15,6 +15,7 @@ Pane {
         anchors.fill: parent
 
         Controls.Label {
+            textFormat: Text.PlainText
             Layout.fillWidth: true
             text: header.title
             font.bold: true

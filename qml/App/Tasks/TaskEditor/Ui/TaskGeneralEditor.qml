@@ -48,6 +48,7 @@ Pane {
             }
 
             Controls.Label {
+                textFormat: Text.PlainText
                 objectName: "devicesCounter"
                 text: Strings.mainCounterText.arg(editor.devicesCount)
             }
