@@ -1,6 +1,6 @@
 #include "DemoServiceRun.h"
 
-#include "ServiceProcess.h"
+#include "ForkedService.h"
 
 #include <QByteArray>
 
@@ -19,7 +19,7 @@ int DemoServiceRun::run(const char *prefix,
         std::fprintf(stderr, "no work folder for the service\n");
         return 1;
     }
-    ServiceProcess service(KESTRUM_SERVICE_BINARY, folder.toStdString());
+    ForkedService service(KESTRUM_SERVICE_BINARY, folder.toStdString());
     std::string error;
     if (!service.start(error)) {
         std::fprintf(stderr, "FAIL: the service did not start: %s\n", error.c_str());

@@ -44,6 +44,31 @@ bool ServiceCalls::login(const QString &login, const QString &password)
     return !m_token.isEmpty();
 }
 
+QJsonArray ServiceCalls::items(const QString &method, const QJsonObject &filter)
+{
+    return call(method,
+        { { QStringLiteral("filter"), filter }, { QStringLiteral("what"), QStringLiteral("*") } })
+        .value(QLatin1String("result"))
+        .toObject()
+        .value(QLatin1String("items"))
+        .toArray();
+}
+
+QJsonObject ServiceCalls::itemNamed(
+    const QString &method, const QJsonObject &filter, const QString &name)
+{
+    QJsonObject found;
+    int matches = 0;
+    const QJsonArray listed = items(method, filter);
+    for (const QJsonValue &item : listed) {
+        if (item.toObject().value(QLatin1String("n")).toString() == name) {
+            found = item.toObject();
+            ++matches;
+        }
+    }
+    return matches == 1 ? found : QJsonObject();
+}
+
 QJsonArray ServiceCalls::tags()
 {
     return call(QStringLiteral("listTags"))

@@ -17,6 +17,10 @@ public:
     QJsonObject call(const QString &method, QJsonObject body = {});
     bool login(const QString &login, const QString &password);
 
+    // "result.items" of a list method called with that filter and every field.
+    QJsonArray items(const QString &method, const QJsonObject &filter);
+    // The one item whose "n" is that name, or an empty object.
+    QJsonObject itemNamed(const QString &method, const QJsonObject &filter, const QString &name);
     QJsonArray tags();
     // Every device the filter finds, read page by page.
     QJsonArray allDevices(const QJsonValue &filter);

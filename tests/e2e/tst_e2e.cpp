@@ -1,8 +1,8 @@
 // The operator's path through real processes: the reference service with a demo database, and
 // the console started by its own start-up code, driven through its window by object names.
 #include "ConsoleRun.h"
+#include "ForkedService.h"
 #include "OperatorWindow.h"
-#include "ServiceProcess.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -146,7 +146,7 @@ class SecondRun : public QObject
 {
     Q_OBJECT
 public:
-    explicit SecondRun(ServiceProcess &service)
+    explicit SecondRun(ForkedService &service)
         : m_service(service)
     { }
 
@@ -202,7 +202,7 @@ private slots:
     void cleanupTestCase() { ConsoleRun::releaseConsoleLog(); }
 
 private:
-    ServiceProcess &m_service;
+    ForkedService &m_service;
     OperatorWindow m_console;
 };
 
@@ -238,7 +238,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "no work folder for the service\n");
         return 1;
     }
-    ServiceProcess service(KESTRUM_SERVICE_BINARY, workDir.toStdString());
+    ForkedService service(KESTRUM_SERVICE_BINARY, workDir.toStdString());
     std::string error;
     if (!service.start(error)) {
         std::fprintf(stderr, "FAIL: the service did not start: %s\n", error.c_str());

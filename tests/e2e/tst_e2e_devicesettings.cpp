@@ -2,8 +2,8 @@
 // and is stored as the console wrote it; "Settings: For all found" reaches exactly the devices
 // that a tag filter finds, after the operator has confirmed.
 #include "ConsoleRun.h"
+#include "ForkedService.h"
 #include "OperatorWindow.h"
-#include "ServiceProcess.h"
 
 #include <QCoreApplication>
 #include <QSqlDatabase>
@@ -413,7 +413,7 @@ int main()
         return 1;
     }
     databasePath = workDir.filePath(QStringLiteral("service.sqlite"));
-    ServiceProcess service(KESTRUM_SERVICE_BINARY, workDir.path().toStdString());
+    ForkedService service(KESTRUM_SERVICE_BINARY, workDir.path().toStdString());
     std::string error;
     if (!service.start(error)) {
         std::fprintf(stderr, "FAIL: the service did not start: %s\n", error.c_str());

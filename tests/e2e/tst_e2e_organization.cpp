@@ -2,9 +2,9 @@
 // database and the console driven through its window by object names. Every write the operator
 // makes is read back from the service through its own API.
 #include "ConsoleRun.h"
+#include "ForkedService.h"
 #include "OperatorWindow.h"
-#include "ServiceApi.h"
-#include "ServiceProcess.h"
+#include "ServiceCalls.h"
 
 #include <QDir>
 #include <QFile>
@@ -71,7 +71,7 @@ private slots:
     void initTestCase()
     {
         ConsoleRun::keepConsoleLog();
-        QVERIFY(m_api.signIn(admin.login, admin.password));
+        QVERIFY(m_api.login(admin.login, admin.password));
         QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(QStringLiteral("loginView"))
                 && !m_console.read(QStringLiteral("splashScreenLoader"), "active").toBool(),
             startTimeout);
@@ -384,14 +384,14 @@ private:
         return m_api.itemNamed(QStringLiteral("listUsers"), {}, name);
     }
 
-    ServiceApi m_api;
+    ServiceCalls m_api;
     OperatorWindow m_console;
 };
 
 int main()
 {
     QTemporaryDir workDir(QDir::tempPath() + QStringLiteral("/e2e-organization-XXXXXX"));
-    ServiceProcess service(KESTRUM_SERVICE_BINARY, workDir.path().toStdString());
+    ForkedService service(KESTRUM_SERVICE_BINARY, workDir.path().toStdString());
     std::string error;
     if (!workDir.isValid() || !service.start(error)) {
         std::fprintf(stderr, "FAIL: no service: %s\n", error.c_str());

@@ -2,8 +2,8 @@
 // following and cancelling tasks. What the console sent is read back from the service's own
 // database and compared with what the service lists for the same filters.
 #include "ConsoleRun.h"
+#include "ForkedService.h"
 #include "OperatorWindow.h"
-#include "ServiceProcess.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -366,7 +366,7 @@ private:
     OperatorWindow m_console;
 };
 
-int main(int argc, char **argv)
+int main()
 {
     QByteArray workDir = qgetenv("TMPDIR");
     if (workDir.isEmpty())
@@ -376,7 +376,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "no work folder for the service\n");
         return 1;
     }
-    ServiceProcess service(KESTRUM_SERVICE_BINARY, workDir.toStdString());
+    ForkedService service(KESTRUM_SERVICE_BINARY, workDir.toStdString());
     // More devices than a first page, and a fleet that answers quickly.
     service.addArguments({ "--demo-devices", "150", "--simulate", "--simulate-interval", "300" });
     std::string error;

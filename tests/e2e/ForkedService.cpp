@@ -1,4 +1,4 @@
-#include "ServiceProcess.h"
+#include "ForkedService.h"
 
 #include <chrono>
 #include <csignal>
@@ -16,17 +16,17 @@ constexpr auto startTimeout = std::chrono::seconds(60);
 
 } // namespace
 
-ServiceProcess::ServiceProcess(std::string binary, std::string workDir)
+ForkedService::ForkedService(std::string binary, std::string workDir)
     : m_binary(std::move(binary))
     , m_workDir(std::move(workDir))
 { }
 
-ServiceProcess::~ServiceProcess()
+ForkedService::~ForkedService()
 {
     stop();
 }
 
-bool ServiceProcess::start(std::string &error)
+bool ForkedService::start(std::string &error)
 {
     const std::string database = m_workDir + "/service.sqlite";
     const std::string output = m_workDir + "/service-out.txt";
@@ -72,12 +72,12 @@ bool ServiceProcess::start(std::string &error)
     return false;
 }
 
-void ServiceProcess::addArguments(const std::vector<std::string> &arguments)
+void ForkedService::addArguments(const std::vector<std::string> &arguments)
 {
     m_extraArguments.insert(m_extraArguments.end(), arguments.begin(), arguments.end());
 }
 
-void ServiceProcess::stop()
+void ForkedService::stop()
 {
     if (m_pid <= 0)
         return;
@@ -95,12 +95,12 @@ void ServiceProcess::stop()
     m_pid = -1;
 }
 
-std::string ServiceProcess::serviceUri() const
+std::string ForkedService::serviceUri() const
 {
     return "http://127.0.0.1:" + std::to_string(m_port) + "/QuillonService.svc";
 }
 
-std::string ServiceProcess::readOutput() const
+std::string ForkedService::readOutput() const
 {
     std::ifstream file(m_workDir + "/service-out.txt");
     std::stringstream text;

@@ -7,13 +7,13 @@
 
 // The reference service in a child process of its own, on a free loopback port. Started with
 // plain process calls, as the console's own application object does not exist yet then.
-class ServiceProcess
+class ForkedService
 {
 public:
-    ServiceProcess(std::string binary, std::string workDir);
-    ~ServiceProcess();
-    ServiceProcess(const ServiceProcess &) = delete;
-    ServiceProcess &operator=(const ServiceProcess &) = delete;
+    ForkedService(std::string binary, std::string workDir);
+    ~ForkedService();
+    ForkedService(const ForkedService &) = delete;
+    ForkedService &operator=(const ForkedService &) = delete;
 
     // Starts the service on a demo database and waits until it tells its port.
     bool start(std::string &error);
