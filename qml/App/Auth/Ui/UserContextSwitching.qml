@@ -25,7 +25,9 @@ Item {
         confirmationDialog.open()
     }
 
-    UserInfoLookup {}
+    UserInfoLookup {
+        objectName: "userInfoLookup"
+    }
 
     ConfirmUserSwitchDialog {
         id: confirmationDialog

@@ -16,6 +16,8 @@ QmlObject {
         method: "info.json"
         requestMethod: "GET"
         manual: true
+        // A plain file, not a service answer: it carries no status.
+        statusRequired: false
         collectionProperty: "products"
         delegate: SoftwareProductSerializer
         bodyParams: null

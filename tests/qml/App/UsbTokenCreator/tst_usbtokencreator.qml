@@ -150,7 +150,7 @@ TestCase {
             { tag: "no rights", status: 200, body: '{"status":3,"result":null}', reason: "Access denied!" },
             { tag: "invalid window", status: 200, body: '{"status":6,"result":null,"message":"x"}', reason: Strings.invalidArgumentError },
             { tag: "session expired", status: 200, body: '{"status":2,"result":null}', reason: Strings.unauthentificatedError },
-            { tag: "service unreachable", status: 502, body: "", reason: Strings.requestFailedError }
+            { tag: "service unreachable", status: 502, body: "", reason: "The service at %1 answered HTTP 502" }
         ]
     }
 
@@ -159,7 +159,8 @@ TestCase {
         server.setPathResponse(method, data.status, data.body, 0)
         create()
         tryVerify(function () { return view.errorDialog.opened }, 3000)
-        compare(findChild(view.errorDialog.contentItem, "messageLabel").text, "Error! USB token handling failed! " + data.reason)
+        compare(findChild(view.errorDialog.contentItem, "messageLabel").text,
+                "Error! USB token handling failed! " + data.reason.arg(server.url.replace(/\/$/, "")))
         verify(!DataManager.dialog || !DataManager.dialog.visible)
         compare(DataManager.jSONDataObject, null)
         // The form keeps what the operator chose.

@@ -34,8 +34,10 @@ TestCase {
         return findChild(view, name)
     }
 
-    // The name lookups after a sign-in run in the background; the checks here are about the rest.
-    readonly property var lookupPaths: ["/QuillonService.svc/listUsers", "/QuillonService.svc/listLogins"]
+    // The name lookups and the user switcher's lists after a sign-in run in the background; the
+    // checks here are about the rest.
+    readonly property var lookupPaths: ["/QuillonService.svc/listUsers", "/QuillonService.svc/listLogins",
+        "/QuillonService.svc/listRolesAllowedToCreate", "/QuillonService.svc/listCustomers"]
 
     function lastRequest() {
         var requests = server.requestsExcept(lookupPaths)

@@ -209,8 +209,9 @@ TestCase {
         server.setPathAnswer("/QuillonService.svc/login", { "body": grantedAnswer })
         signInWithPassword()
         tryCompare(AuthManager.currentLoginInfo, "userName", "User 0", 5000)
-        compare(AuthManager.userManager.listUsers.result.length, 1)
-        compare(AuthManager.userManager.listUsers.droppedItems, 4999)
+        var lookup = findChild(mainView, "userInfoLookup")
+        compare(lookup.userManager.listUsers.result.length, 1)
+        compare(lookup.userManager.listUsers.droppedItems, 4999)
     }
 
     // Before signing in, an expired answer of a stray call opens nothing.
