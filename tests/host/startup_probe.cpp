@@ -26,8 +26,12 @@ bool mainViewShown(QQuickWindow *window)
 
 void watch()
 {
-    auto *timer = new QTimer(qApp);
-    QObject::connect(timer, &QTimer::timeout, qApp, [timer] {
+    // Help printed without a display runs on a plain core application: nothing to watch.
+    auto *app = qobject_cast<QApplication *>(QCoreApplication::instance());
+    if (!app)
+        return;
+    auto *timer = new QTimer(app);
+    QObject::connect(timer, &QTimer::timeout, app, [timer] {
         if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
             report("MESSAGEBOX " + box->text().toUtf8().toPercentEncoding(" "));
             box->accept();
