@@ -382,6 +382,7 @@ Item {
             pressKey(Qt.Key_Escape)
             pressKey(Qt.Key_Return)
             mouseClick(root, 5, 5)
+            // A popup closes on the key or press itself; the wait only lets a closing transition start.
             wait(50)
             verify(unsavedDialog.visible)
             compare(unsavedDiscarded.count, 0)

@@ -106,6 +106,7 @@ TestCase {
         compare(statuses.count, 2)
         compare(AuthManager.currentLoginInfo.status, LoginInfo.Authorized)
         compare(AuthManager.currentLoginInfo.sessionToken, "tok-own")
+        // A login would be invoked on the Escape itself, behind only the services' 5 ms debounce.
         wait(50)
         compare(requestsTo("login").length, logins)
     }
@@ -161,6 +162,7 @@ TestCase {
     function test_switcherChoices() {
         // The user already current is no switch.
         switcher.switchContext(switcher.users[0].idd === 42 ? switcher.users[0] : switcher.users[1])
+        // The dialog would open on the call itself; the wait only covers its enter transition.
         wait(50)
         verify(!switching.confirmationDialog.visible)
         var bob = switcher.users.find(function (user) { return user.idd === 17 })

@@ -110,7 +110,9 @@ TestCase {
         // No request beyond the end.
         var count = deviceRequests().length
         manager.loadNextPage()
-        wait(100)
+        // Past the services' 5 ms debounce a page request would be loading.
+        TimerSentinel.waitPast(50)
+        verify(!manager.listDevices.isLoading)
         compare(deviceRequests().length, count)
     }
 
@@ -184,7 +186,9 @@ TestCase {
         tryVerify(function () { return manager.devices.length === 1 }, 1000)
         compare(manager.devices[0].idd, 2)
         compare(manager.total, 1)
-        wait(50)
+        // Past the services' 5 ms debounce a request would be loading.
+        TimerSentinel.waitPast(50)
+        verify(!manager.listDevices.isLoading)
         compare(deviceRequests().length, before)
     }
 

@@ -103,7 +103,9 @@ TestCase {
         manager.filter.customerId = 5
         compare(changes.count, 1)
         // Nothing is listed without a device.
-        wait(50)
+        // A listing would start through the service's 5 ms debounce; once past it, nothing is loading.
+        TimerSentinel.waitPast(50)
+        verify(!manager.listSettings.isLoading)
         compare(requestsTo("listSettings").length, before)
         server.enqueue(200, JSON.stringify({ "status": 0, "result": { "items": [
             { "dId": 7, "n": "dateTime.autoSync", "v": "true" },
@@ -126,7 +128,7 @@ TestCase {
         server.enqueue(200, '{"status":0,"result":{"dId":3,"n":"power.schedule","v":"[]"}}')
         manager.syncSettings.setting = manager.createNewLocalEntity({ "name": "dateTime.autoSync", "value": "false", "deviceId": 3 }, testCase)
         manager.syncSettings.invoke()
-        wait(100)
+        tryVerify(function () { return requestsTo("syncSetting").length === before + 1 }, 3000)
         manager.syncSettings.setting = manager.createNewLocalEntity({ "name": "power.schedule", "value": [], "deviceId": 3 }, testCase)
         manager.syncSettings.invoke()
         tryCompare(answers, "count", 2, 3000)

@@ -126,6 +126,7 @@ TestCase {
         AuthManager.login(null)
         compare(outcome.failed.count, 1)
         compare(outcome.failed.signalArguments[0][0], "Login credentials malformed.\n Please contact support.")
+        // The refusal is synchronous; a request would need only the services' 5 ms debounce.
         wait(50)
         compare(sessionRequests().length, before)
     }
@@ -188,7 +189,9 @@ TestCase {
         compare(AuthManager.currentLoginInfo.status, LoginInfo.Error)
         compare(AuthManager.rememberSession, !data.refused)
         compare(AuthManager.stringLoginInfo === "", data.refused)
-        wait(data.delay)
+        // A late answer is sent by the server's own timer before this sentinel; the timed-out
+        // request is closed, so nothing can still arrive.
+        TimerSentinel.waitPast(data.delay + 50)
         compare(AuthManager.currentLoginInfo.sessionToken, "")
         AuthManager.rememberSession = false
     }
@@ -232,7 +235,8 @@ TestCase {
         // A service too slow to answer is no refusal: the message says what happened.
         compare(outcome.failed.signalArguments[0][0], "The service at " + server.url + " did not answer within 0.15 s")
         compare(AuthManager.currentLoginInfo.status, LoginInfo.Error)
-        wait(500)
+        // The late answer is sent by the server's own timer before this sentinel, not into the next test.
+        TimerSentinel.waitPast(600)
     }
 
     function test_userContextReplacesOnlyTheCurrentLogin() {
@@ -279,7 +283,9 @@ TestCase {
         server.setPathResponse(lookupPaths[0], 200, '{"status":0,"result":{"items":[{"id":42,"n":"Ann Operator"}]}}', 300)
         passwordLogin(false)
         AuthManager.logoff()
-        wait(500)
+        // The names are sent by the server's own timer before this sentinel; the loopback then has
+        // 200 ms more, plenty even sanitized.
+        TimerSentinel.waitPast(500)
         compare(AuthManager.currentLoginInfo.userName, "")
         compare(AuthManager.loginInfo.userName, "")
     }
@@ -320,6 +326,7 @@ TestCase {
         compare(lastRequest().body, '{"sessionToken":"tok-1"}')
         Endpoints.serviceUri = serviceUri
         compare(loggedOff.count, 2)
+        // A second log-off would need only the services' 5 ms debounce.
         wait(50)
         compare(sessionRequests().length, before + 1)
     }

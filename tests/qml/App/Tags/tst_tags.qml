@@ -87,7 +87,8 @@ TestCase {
         filter.filterChangeDebounced()
         compare(changed.count, 0)
         tryCompare(changed, "count", 1)
-        wait(50)
+        // The filter's debounce is a C++ timer of 0 ms: a second change would be due before this.
+        TimerSentinel.waitPast(50)
         compare(changed.count, 1)
     }
 
@@ -159,7 +160,8 @@ TestCase {
         var mockTags = [{ "idd": 1, "parentId": 0, "name": "Root" }]
         var manager = createTemporaryObject(managerComponent, testCase, { "mockup": true, "mockupTags": mockTags })
         var before = requestsTo("/QuillonService.svc/listTags").length
-        wait(50)
+        // A mockup lists synchronously; a request would need only the services' 5 ms debounce.
+        TimerSentinel.waitPast(50)
         compare(requestsTo("/QuillonService.svc/listTags").length, before)
         compare(manager.listTags.result.length, 1)
         compare(manager.listTags.resultIndex[1].name, "Root")

@@ -82,7 +82,8 @@ TestCase {
         var handler = createTemporaryObject(handlerComponent, testCase, { "editing": false })
         handler.currentDataEditorIndex = 2
         handler.mainFilter.anyOfTagIds = [5]
-        wait(300)
+        // Past the filter's and the services' debounces (0 and 5 ms) that would list the devices.
+        TimerSentinel.waitPast(300)
         compare(handler.currentDevicesTotal, 0)
         verify(!handler.devicesGroupsReady)
         handler.editing = true
@@ -121,7 +122,8 @@ TestCase {
         // Sent: the handler starts over.
         tryVerify(function () { return handler.currentDataEditorIndex === 0 && !handler.useAlternativeFilter }, 3000)
         compare(handler.alternativeFilter.ids, [])
-        wait(200)
+        // Past the handler's 50 ms queue and 100 ms finish debounces that could send again.
+        TimerSentinel.waitPast(200)
         compare(addTaskBodies().length, sent + 1)
     }
 
@@ -145,7 +147,8 @@ TestCase {
         handler.commit()
         compare(handler.currentDataEditorIndex, 0)
         verify(handler.currentTask !== task)
-        wait(300)
+        // Past the handler's 50 ms queue and 100 ms finish debounces that could send.
+        TimerSentinel.waitPast(300)
         compare(addTaskBodies().length, sent)
     }
 

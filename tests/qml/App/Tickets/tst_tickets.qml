@@ -85,7 +85,8 @@ TestCase {
                 return JSON.parse(request.body).filter.deviceId === 4242
             })
         }
-        wait(700)
+        // Past the 500 ms listing debounce, the only thing between a change and a request.
+        TimerSentinel.waitPast(600)
         compare(requestsTo().length, 0)
         AuthManager.currentLoginInfo.sessionToken = "tok-tickets"
         tryVerify(function () { return requestsTo().length === 1 }, 3000)
@@ -95,7 +96,7 @@ TestCase {
             wait(50)
         }
         tryVerify(function () { return requestsTo().length === 2 }, 3000)
-        wait(700)
+        TimerSentinel.waitPast(600)
         compare(requestsTo().length, 2)
         var body = JSON.parse(requestsTo()[1].body)
         compare(body.filter.taskId, 5)
@@ -104,7 +105,7 @@ TestCase {
         // A screen without anything to list asks nothing.
         manager.listTicketsEnabled = false
         manager.filter.taskId = 6
-        wait(700)
+        TimerSentinel.waitPast(600)
         compare(requestsTo().length, 2)
     }
 
@@ -113,7 +114,8 @@ TestCase {
         var manager = TicketsDictionary.manager
         manager.filter.taskId = 9
         tryVerify(function () { return !manager.listTickets.isLoading && requestsTo("listTickets").length > 0 }, 3000)
-        wait(600)
+        // Past the listing debounce, so no earlier change lists in between.
+        TimerSentinel.waitPast(600)
         var lists = requestsTo("listTickets").length
         server.enqueue(200, '{"status":0,"result":[{"id":5,"s":0},{"id":6,"s":0}]}')
         manager.restartTickets.ticketIds = [5, 6]

@@ -136,6 +136,7 @@ TestCase {
         create()
         tryVerify(function () { return DataManager.dialog && DataManager.dialog.visible }, 3000)
         DataManager.dialog.reject()
+        // Writing follows the accepted dialog synchronously; a rejected one has nothing pending.
         wait(50)
         verify(!LocalIO.isReadable(tokenFile))
         compare(savedSpy.count, 0)

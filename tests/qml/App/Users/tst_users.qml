@@ -69,7 +69,8 @@ TestCase {
     function test_dictionary() {
         // Nothing is asked before there is a session.
         var dictionary = UsersDictionary
-        wait(100)
+        // Past the services' 5 ms debounce, the only thing between a dictionary and a request.
+        TimerSentinel.waitPast(100)
         compare(server.requestCount, 0)
         AuthManager.currentLoginInfo.sessionToken = "tok-users"
         tryVerify(function () { return dictionary.createableRoles.length > 0 }, 2000)

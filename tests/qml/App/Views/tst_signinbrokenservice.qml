@@ -192,7 +192,9 @@ TestCase {
         tryVerify(function () { return dialog.opened }, 3000)
         // A second expired answer does not stack a second dialog.
         call.invoke()
-        wait(200)
+        // Past the call's debounce its request is loading until the second answer is handled.
+        TimerSentinel.waitPast(50)
+        tryVerify(function () { return !call.isLoading }, 3000)
         mouseClick(findChild(dialog, "signInAgainButton"))
         tryVerify(function () { return Navigator.currentItem && Navigator.currentItem.objectName === "loginView" }, 3000)
         compare(Navigator.depth, 1)
@@ -220,6 +222,7 @@ TestCase {
         var call = createTemporaryObject(expiringCallComponent, testCase)
         call.invoke()
         tryVerify(function () { return !call.isLoading }, 3000)
+        // The dialog would open on the answer already handled; the wait only covers its transition.
         wait(100)
         verify(!findChild(mainView, "sessionExpiredDialog").opened)
     }

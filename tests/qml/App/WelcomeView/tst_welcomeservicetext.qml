@@ -53,6 +53,7 @@ TestCase {
         AuthManager.currentLoginInfo.loginName = "<b>op</b>@example.com"
         var name = label("userNameLabel")
         waitForRendering(view)
+        // Rendered above; an image would be fetched right after, and 300 ms is ample for the loopback.
         wait(300)
         compare(name.textFormat, Text.PlainText)
         compare(name.text, markup)

@@ -175,7 +175,8 @@ Item {
             tryVerify(function () { return editor.errorDialog.opened }, 5000)
             compare(editor.errorDialog.entityTypeName, "Settings")
             verify(editor.errorDialog.reason.length > 0)
-            wait(300)
+            // Past the editor's 200 ms sync debounce and the services' 5 ms one.
+            TimerSentinel.waitPast(300)
             verify(!editor.manager.listSettings.isLoading)
             compare(editor.autoTimeSetting.value, "false")
             compare(editor.powerScheduleSetting.value.length, 1)

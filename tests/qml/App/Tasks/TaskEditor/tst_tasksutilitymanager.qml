@@ -66,7 +66,8 @@ TestCase {
             { "id": "bare", "name": "Bare" }
         ] }))
         var manager = createTemporaryObject(managerComponent, testCase)
-        wait(100)
+        // Past the services' 5 ms debounce, the only thing between a manager and a request.
+        TimerSentinel.waitPast(100)
         // The store is asked only on request, with GET and no session.
         compare(server.requests.filter(function (r) { return r.path === "/store/info.json" }).length, 0)
         manager.listAppPackages.invoke()
