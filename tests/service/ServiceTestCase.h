@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 // Base of the test cases that talk to the real service: the demo service on a port of its own,
@@ -15,6 +16,9 @@ class ServiceTestCase : public QObject
     Q_OBJECT
 
 protected:
+    // Options added to the service's command line, for cases that need another demo or bounds.
+    virtual QStringList serviceArguments() const { return {}; }
+
     ServiceProcess m_service;
     std::unique_ptr<ServiceClient> m_client;
     std::unique_ptr<DatabaseOracle> m_oracle;

@@ -1,6 +1,6 @@
 // Requests that would make the service read or hold without bound are refused or cut to a
 // page, and what the console asks for still arrives whole.
-#include "ServiceProcess.h"
+#include "ServiceTestCase.h"
 #include "ServiceTestData.h"
 
 #include <QJsonDocument>
@@ -8,13 +8,11 @@
 #include <QtTest>
 #include <memory>
 
-class ServiceLimitsTest : public QObject
+class ServiceLimitsTest : public ServiceTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
     void longListsAreRefused_data();
     void longListsAreRefused();
     void longestListStillFilters();
@@ -23,34 +21,16 @@ private slots:
     void largeRowsAreCutByAnswerSize();
 
 private:
+    // Enough devices that the demo's tasks hold more tickets than one page.
+    QStringList serviceArguments() const override
+    {
+        return { QStringLiteral("--demo-devices"), QStringLiteral("1500") };
+    }
     QJsonObject call(const QString &method, const QJsonObject &body)
     {
         return m_client->call(method, body, m_god);
     }
-
-    ServiceProcess m_service;
-    std::unique_ptr<ServiceClient> m_client;
-    std::unique_ptr<DatabaseOracle> m_oracle;
-    QString m_god;
 };
-
-void ServiceLimitsTest::initTestCase()
-{
-    // Enough devices that the demo's tasks hold more tickets than one page.
-    QVERIFY2(m_service.start({ QStringLiteral("--demo-devices"), QStringLiteral("1500") }),
-        qPrintable(m_service.errorOutput()));
-    m_client = std::make_unique<ServiceClient>(m_service.port());
-    m_oracle = std::make_unique<DatabaseOracle>(m_service.databasePath());
-    m_god = m_client->login(demo::god, demo::passwordOf(demo::god));
-    QVERIFY(!m_god.isEmpty());
-}
-
-void ServiceLimitsTest::cleanupTestCase()
-{
-    m_oracle.reset();
-    m_client.reset();
-    m_service.stop();
-}
 
 namespace {
 QJsonArray numbers(int count)

@@ -1,6 +1,6 @@
 // Role sessions, the tokens written to flash drives: of a role no higher than the caller's,
 // valid only inside the window asked for.
-#include "ServiceProcess.h"
+#include "ServiceTestCase.h"
 #include "ServiceTestData.h"
 
 #include <QDateTime>
@@ -8,13 +8,11 @@
 #include <QtTest>
 #include <memory>
 
-class ServiceRoleSessionsTest : public QObject
+class ServiceRoleSessionsTest : public ServiceTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
     void rolesUpToTheCallers_data();
     void rolesUpToTheCallers();
     void tokenWorksOnlyInsideItsWindow();
@@ -29,21 +27,7 @@ private:
                 { QStringLiteral("validTo"), till.toString(Qt::ISODateWithMs) } },
             m_client->login(caller, demo::passwordOf(caller)));
     }
-    ServiceProcess m_service;
-    std::unique_ptr<ServiceClient> m_client;
 };
-
-void ServiceRoleSessionsTest::initTestCase()
-{
-    QVERIFY2(m_service.start(), qPrintable(m_service.errorOutput()));
-    m_client = std::make_unique<ServiceClient>(m_service.port());
-}
-
-void ServiceRoleSessionsTest::cleanupTestCase()
-{
-    m_client.reset();
-    m_service.stop();
-}
 
 void ServiceRoleSessionsTest::rolesUpToTheCallers_data()
 {

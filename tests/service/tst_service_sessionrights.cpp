@@ -1,6 +1,6 @@
 // Role sessions, dates, logins and sessions as an attacker would try them: every refused call
 // leaves the stored state as it was.
-#include "ServiceProcess.h"
+#include "ServiceTestCase.h"
 #include "ServiceTestData.h"
 
 #include <QFileInfo>
@@ -9,13 +9,11 @@
 #include <QtTest>
 #include <memory>
 
-class ServiceSessionRightsTest : public QObject
+class ServiceSessionRightsTest : public ServiceTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
     void roleSessionCannotTakeOverItsIssuer();
     void datesBeyondRealOnesAreRefused_data();
     void datesBeyondRealOnesAreRefused();
@@ -75,28 +73,7 @@ private:
             "+ (SELECT count(*) FROM tasks) + (SELECT count(*) FROM users) "
             "+ (SELECT total(length(hash)) + total(length(login)) FROM logins)"));
     }
-
-    ServiceProcess m_service;
-    std::unique_ptr<ServiceClient> m_client;
-    std::unique_ptr<DatabaseOracle> m_oracle;
-    QString m_god;
 };
-
-void ServiceSessionRightsTest::initTestCase()
-{
-    QVERIFY2(m_service.start(), qPrintable(m_service.errorOutput()));
-    m_client = std::make_unique<ServiceClient>(m_service.port());
-    m_oracle = std::make_unique<DatabaseOracle>(m_service.databasePath());
-    m_god = login(demo::god);
-    QVERIFY(!m_god.isEmpty());
-}
-
-void ServiceSessionRightsTest::cleanupTestCase()
-{
-    m_oracle.reset();
-    m_client.reset();
-    m_service.stop();
-}
 
 void ServiceSessionRightsTest::roleSessionCannotTakeOverItsIssuer()
 {

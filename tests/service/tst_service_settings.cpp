@@ -1,6 +1,6 @@
 // Device settings through the real service: what the console sends is stored and answered
 // unchanged, and a write for a device filter reaches exactly the devices it finds.
-#include "ServiceProcess.h"
+#include "ServiceTestCase.h"
 #include "ServiceTestData.h"
 
 #include <QJsonDocument>
@@ -8,13 +8,11 @@
 #include <QtTest>
 #include <memory>
 
-class ServiceSettingsTest : public QObject
+class ServiceSettingsTest : public ServiceTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
     void syncedSettingComesBackAsSent_data();
     void syncedSettingComesBackAsSent();
     void writeReachesExactlyTheFoundDevices();
@@ -26,28 +24,7 @@ private:
         return m_client->call(method, body, m_god);
     }
     QString storedText(qint64 deviceId, const QString &name, const QString &column) const;
-
-    ServiceProcess m_service;
-    std::unique_ptr<ServiceClient> m_client;
-    std::unique_ptr<DatabaseOracle> m_oracle;
-    QString m_god;
 };
-
-void ServiceSettingsTest::initTestCase()
-{
-    QVERIFY2(m_service.start(), qPrintable(m_service.errorOutput()));
-    m_client = std::make_unique<ServiceClient>(m_service.port());
-    m_oracle = std::make_unique<DatabaseOracle>(m_service.databasePath());
-    m_god = m_client->login(demo::god, demo::passwordOf(demo::god));
-    QVERIFY(!m_god.isEmpty());
-}
-
-void ServiceSettingsTest::cleanupTestCase()
-{
-    m_oracle.reset();
-    m_client.reset();
-    m_service.stop();
-}
 
 QString ServiceSettingsTest::storedText(
     qint64 deviceId, const QString &name, const QString &column) const

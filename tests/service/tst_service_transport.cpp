@@ -1,7 +1,7 @@
 // The HTTP transport over real sockets: what a hostile client or a web page may send, clients
 // that trickle or idle, floods of wrong logins, HTTPS, and a prompt stop.
 #include "RawHttpConnection.h"
-#include "ServiceProcess.h"
+#include "ServiceTestCase.h"
 #include "ServiceTestData.h"
 #include "TestCertificate.h"
 
@@ -16,13 +16,11 @@
 #include <thread>
 #include <vector>
 
-class ServiceTransportTest : public QObject
+class ServiceTransportTest : public ServiceTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
     void pipelinedRequestsAreAnsweredInOrder();
     void malformedHeaders_data();
     void malformedHeaders();
@@ -34,6 +32,10 @@ private slots:
     void answersOverTls();
 
 private:
+    QStringList serviceArguments() const override
+    {
+        return { QStringLiteral("--header-timeout"), QStringLiteral("2") };
+    }
     QByteArray answerOf(const QByteArray &request)
     {
         RawHttpConnection connection(m_service.port());
@@ -49,23 +51,7 @@ private:
                 QJsonObject { { QStringLiteral("skip"), 0 }, { QStringLiteral("take"), 100 } } } },
             token));
     }
-
-    ServiceProcess m_service;
-    QString m_god;
 };
-
-void ServiceTransportTest::initTestCase()
-{
-    QVERIFY2(m_service.start({ QStringLiteral("--header-timeout"), QStringLiteral("2") }),
-        qPrintable(m_service.errorOutput()));
-    m_god = ServiceClient(m_service.port()).login(demo::god, demo::passwordOf(demo::god));
-    QVERIFY(!m_god.isEmpty());
-}
-
-void ServiceTransportTest::cleanupTestCase()
-{
-    m_service.stop();
-}
 
 void ServiceTransportTest::pipelinedRequestsAreAnsweredInOrder()
 {
