@@ -291,8 +291,11 @@ private:
         if (!QTest::qWaitFor(
                 [this] { return m_console.isShown(QStringLiteral("tagNameField")); }, uiTimeout))
             return false;
+        // The next step waits until the editor has gone: while it closes it still takes clicks.
         return m_console.typeInto(QStringLiteral("tagNameField"), name)
-            && m_console.click(QStringLiteral("okButton"));
+            && m_console.click(QStringLiteral("okButton"))
+            && QTest::qWaitFor(
+                [this] { return !m_console.isShown(QStringLiteral("tagNameField")); }, uiTimeout);
     }
 
     // The id of the tag the button's editor stored under that name; 0 when none was stored.
