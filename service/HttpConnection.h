@@ -15,6 +15,12 @@
 #include <optional>
 #include <type_traits>
 
+#ifdef Q_OS_LINUX
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
+#endif
+
 namespace service {
 
 // How long a client may take, and how much it may send.
@@ -94,6 +100,17 @@ private:
 
     boost::beast::tcp_stream &lowest() { return boost::beast::get_lowest_layer(m_stream); }
 
+    // A client that sends the header and the body of a request in two writes (Qt's does) holds
+    // the body back until the header is acknowledged; a delayed acknowledgement would add about
+    // 40 ms to every call.
+    void acknowledgeAtOnce()
+    {
+#ifdef Q_OS_LINUX
+        const int on = 1;
+        ::setsockopt(lowest().socket().native_handle(), IPPROTO_TCP, TCP_QUICKACK, &on, sizeof on);
+#endif
+    }
+
     void readHeader()
     {
         if (m_context.stopping)
@@ -115,6 +132,7 @@ private:
         m_waiting = false;
         if (error)
             return refuse(error);
+        acknowledgeAtOnce();
         const auto length = m_parser->content_length();
         if (length && *length > m_context.limits.maxBodyBytes)
             return answer(HttpRouter::error(413, "body too large"), true);

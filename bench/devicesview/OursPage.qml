@@ -1,12 +1,11 @@
 import QtQuick 2.15
-import QtQuick.Window 2.15
 import App.DataProviders 1.0
 import App.Devices.Ui 1.0
 import App.Managers 1.0
 
-// The console's devices screen, alone in a window, signed in with the given session.
-Window {
-    id: window
+// The console's devices screen as a page of the window, signed in with the given session.
+Item {
+    id: page
 
     property string serviceUri
     property string token
@@ -24,7 +23,6 @@ Window {
 
     width: 1280
     height: 800
-    visible: true
 
     ManageDevicesView {
         id: view
@@ -33,7 +31,7 @@ Window {
 
     Connections {
         target: view.manager
-        function onPageLoaded() { window.rowsGeneration += 1 }
+        function onPageLoaded() { page.rowsGeneration += 1 }
     }
 
     Component.onCompleted: {

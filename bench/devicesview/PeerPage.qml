@@ -1,10 +1,9 @@
 import QtQuick 2.15
-import QtQuick.Window 2.15
 
 // The floor for the same work: the same listDevices body posted with XMLHttpRequest, the first
 // 100 devices shown in a plain ListView with the same four text lines.
-Window {
-    id: window
+Item {
+    id: page
 
     property string serviceUri
     property string token
@@ -25,7 +24,7 @@ Window {
             if (request.readyState !== XMLHttpRequest.DONE)
                 return
             list.model = JSON.parse(request.responseText).result.items
-            window.rowsGeneration += 1
+            page.rowsGeneration += 1
         }
         request.send(JSON.stringify({
             "sessionToken": token,
@@ -39,7 +38,6 @@ Window {
 
     width: 1280
     height: 800
-    visible: true
 
     ListView {
         id: list

@@ -1,8 +1,9 @@
 // Opening the devices screen and changing its filter, against a bare page doing the same request
 // and showing the same rows, both talking to the reference service seeded with a large fleet.
-// Times run from the action to the first frame swapped after the rows are in the scene; the two
-// sides alternate, medians are reported. Also reports the longest stall of the GUI thread while
-// the screen loads ten pages one after the other.
+// Both open as a page of one window that stays, as the console opens its screens. Times run from
+// the action to the first frame swapped after the rows are in the scene; the two sides alternate,
+// medians are reported. Also reports the longest stall of the GUI thread while the screen loads
+// ten pages one after the other.
 #include "BuildInfo.h"
 #include "OstrelModule.h"
 
@@ -20,6 +21,7 @@
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QQuickItem>
 #include <QQuickStyle>
 #include <QQuickWindow>
 #include <QRegularExpression>
@@ -38,6 +40,7 @@ Q_IMPORT_PLUGIN(QtQuickXPlugin)
 namespace {
 
 constexpr int waitLimitMs = 120000;
+constexpr int settleMs = 1000;
 
 double median(std::vector<double> values)
 {
@@ -82,51 +85,60 @@ QString login(const QString &serviceUri)
     return token;
 }
 
-// One page of one side in its own window; waits for frames that show a new device list.
+// One page of one side in the shared window; waits for frames that show a new device list.
 class Side
 {
 public:
-    Side(QQmlEngine &engine, const QUrl &page, const QString &serviceUri, const QString &token)
+    Side(QQmlEngine &engine, QQuickWindow &window, const QUrl &page, const QString &serviceUri,
+        const QString &token)
+        : m_window(window)
     {
         QQmlComponent component(&engine, page);
         m_clock.start();
-        m_window.reset(qobject_cast<QQuickWindow *>(component.createWithInitialProperties(
-            { { QStringLiteral("serviceUri"), serviceUri }, { QStringLiteral("token"), token } })));
-        if (!m_window) {
+        m_page.reset(qobject_cast<QQuickItem *>(component.beginCreate(engine.rootContext())));
+        if (!m_page) {
             std::fprintf(stderr, "%s\n", qPrintable(component.errorString()));
             return;
         }
-        QObject::connect(
-            m_window.get(), &QQuickWindow::afterSynchronizing, m_window.get(),
-            [this] {
-                if (m_awaited.load() && m_generationAtSync.load() < 0)
-                    m_generationAtSync = m_awaitedGeneration.load();
-            },
-            Qt::DirectConnection);
-        QObject::connect(
-            m_window.get(), &QQuickWindow::frameSwapped, m_window.get(),
-            [this] {
-                if (m_generationAtSync.load() >= 0 && m_swapNs.load() < 0)
-                    m_swapNs = m_clock.nsecsElapsed();
-            },
-            Qt::DirectConnection);
+        m_page->setParentItem(window.contentItem());
+        component.setInitialProperties(m_page.get(),
+            { { QStringLiteral("serviceUri"), serviceUri }, { QStringLiteral("token"), token } });
+        component.completeCreate();
+        m_connections = {
+            QObject::connect(
+                &window, &QQuickWindow::afterSynchronizing, &window,
+                [this] {
+                    if (m_awaited.load() && m_generationAtSync.load() < 0)
+                        m_generationAtSync = m_awaitedGeneration.load();
+                },
+                Qt::DirectConnection),
+            QObject::connect(
+                &window, &QQuickWindow::frameSwapped, &window,
+                [this] {
+                    if (m_generationAtSync.load() >= 0 && m_swapNs.load() < 0)
+                        m_swapNs = m_clock.nsecsElapsed();
+                },
+                Qt::DirectConnection),
+        };
     }
 
-    // A window made by QML is closed and left to the event loop, as QML itself does.
+    // The page is left to the event loop, as a screen that is closed.
     ~Side()
     {
-        if (!m_window)
+        for (const auto &connection : m_connections)
+            QObject::disconnect(connection);
+        if (!m_page)
             return;
-        m_window->close();
-        m_window.release()->deleteLater();
+        m_page->setParentItem(nullptr);
+        m_page.release()->deleteLater();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
     }
     Side(const Side &) = delete;
     Side &operator=(const Side &) = delete;
 
-    bool valid() const { return !!m_window; }
-    QQuickWindow *window() const { return m_window.get(); }
+    bool valid() const { return !!m_page; }
+    QQuickItem *page() const { return m_page.get(); }
 
     // Milliseconds from `since` (this side's clock) to the frame after the list's generation
     // passed `previous`; negative when that did not happen in time.
@@ -139,11 +151,11 @@ public:
         limit.start();
         while (limit.elapsed() < waitLimitMs) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-            const int generation = m_window->property("rowsGeneration").toInt();
-            if (generation > previous && m_window->property("rows").toInt() > 0 && !m_awaited) {
+            const int generation = m_page->property("rowsGeneration").toInt();
+            if (generation > previous && m_page->property("rows").toInt() > 0 && !m_awaited) {
                 m_awaitedGeneration = generation;
                 m_awaited = true;
-                m_window->update();
+                m_window.update();
             }
             if (m_swapNs.load() >= 0)
                 return (m_swapNs.load() - since) / 1e6;
@@ -151,11 +163,22 @@ public:
         return -1;
     }
 
+    // Lets the page finish what its rows started, as an operator's next action would.
+    static void settle()
+    {
+        QElapsedTimer settling;
+        settling.start();
+        while (settling.elapsed() < settleMs)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+
     qint64 now() const { return m_clock.nsecsElapsed(); }
-    int generation() const { return m_window->property("rowsGeneration").toInt(); }
+    int generation() const { return m_page->property("rowsGeneration").toInt(); }
 
 private:
-    std::unique_ptr<QQuickWindow> m_window;
+    QQuickWindow &m_window;
+    std::unique_ptr<QQuickItem> m_page;
+    std::vector<QMetaObject::Connection> m_connections;
     QElapsedTimer m_clock;
     std::atomic<bool> m_awaited { false };
     std::atomic<int> m_awaitedGeneration { -1 };
@@ -169,24 +192,28 @@ struct Round
     double filter = -1;
 };
 
-Round measure(QQmlEngine &engine, const QUrl &page, const QString &uri, const QString &token)
+Round measure(QQmlEngine &engine, QQuickWindow &window, const QUrl &page, const QString &uri,
+    const QString &token)
 {
     Round round;
-    Side side(engine, page, uri, token);
+    Side side(engine, window, page, uri, token);
     if (!side.valid())
         return round;
     round.open = side.awaitRows(0, 0);
+    Side::settle();
     const int before = side.generation();
     const qint64 since = side.now();
-    QMetaObject::invokeMethod(side.window(), "changeFilter", Q_ARG(QVariant, QVariant(true)));
+    QMetaObject::invokeMethod(side.page(), "changeFilter", Q_ARG(QVariant, QVariant(true)));
     round.filter = side.awaitRows(before, since);
+    Side::settle();
     return round;
 }
 
 // The longest gap between ticks of a 1 ms timer while the screen loads nine more pages.
-double longestStallWhilePaging(QQmlEngine &engine, const QString &uri, const QString &token)
+double longestStallWhilePaging(
+    QQmlEngine &engine, QQuickWindow &window, const QString &uri, const QString &token)
 {
-    Side side(engine, QUrl(QStringLiteral("qrc:/bench/OursPage.qml")), uri, token);
+    Side side(engine, window, QUrl(QStringLiteral("qrc:/bench/OursPage.qml")), uri, token);
     if (!side.valid() || side.awaitRows(0, 0) < 0)
         return -1;
     QElapsedTimer ticks;
@@ -201,11 +228,11 @@ double longestStallWhilePaging(QQmlEngine &engine, const QString &uri, const QSt
     timer.start();
     for (int page = 1; page < 10; ++page) {
         const int before = side.generation();
-        QMetaObject::invokeMethod(side.window(), "loadNextPage");
+        QMetaObject::invokeMethod(side.page(), "loadNextPage");
         if (side.awaitRows(before, side.now()) < 0)
             return -1;
     }
-    std::printf("paged to %d rows\n", side.window()->property("rows").toInt());
+    std::printf("paged to %d rows\n", side.page()->property("rows").toInt());
     return longest;
 }
 
@@ -248,16 +275,20 @@ int main(int argc, char **argv)
     engine.rootContext()->setContextProperty(
         QStringLiteral("BUILD_VERSION"), BuildInfo::buildVersion());
 
+    QQuickWindow window;
+    window.resize(1280, 800);
+    window.show();
+
     const QUrl ours(QStringLiteral("qrc:/bench/OursPage.qml"));
     const QUrl peer(QStringLiteral("qrc:/bench/PeerPage.qml"));
     // A warm-up of each side: the first use compiles and caches what later rounds reuse.
-    measure(engine, ours, uri, token);
-    measure(engine, peer, uri, token);
+    measure(engine, window, ours, uri, token);
+    measure(engine, window, peer, uri, token);
     std::vector<double> oursOpen, oursFilter, peerOpen, peerFilter;
     for (int i = 0; i < pairs; ++i) {
         const bool oursFirst = i % 2 == 0;
-        const Round first = measure(engine, oursFirst ? ours : peer, uri, token);
-        const Round second = measure(engine, oursFirst ? peer : ours, uri, token);
+        const Round first = measure(engine, window, oursFirst ? ours : peer, uri, token);
+        const Round second = measure(engine, window, oursFirst ? peer : ours, uri, token);
         const Round &o = oursFirst ? first : second;
         const Round &p = oursFirst ? second : first;
         if (o.open < 0 || o.filter < 0 || p.open < 0 || p.filter < 0) {
@@ -272,7 +303,7 @@ int main(int argc, char **argv)
             p.open, o.filter, p.filter);
         std::fflush(stdout);
     }
-    const double stall = longestStallWhilePaging(engine, uri, token);
+    const double stall = longestStallWhilePaging(engine, window, uri, token);
     server.terminate();
     server.waitForFinished(10000);
 

@@ -130,7 +130,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(
             clickTagRow(QStringLiteral("manageTagsView"), childId), networkTimeout);
         QVERIFY(m_console.click(QStringLiteral("deleteTagButton")));
-        QTRY_VERIFY_WITH_TIMEOUT(m_console.click(QStringLiteral("okButton")), uiTimeout);
+        QVERIFY(pressOk());
         QTRY_VERIFY_WITH_TIMEOUT(storedTag(QStringLiteral("E2E Floor")).isEmpty(), networkTimeout);
         QVERIFY(!storedTag(QStringLiteral("E2E Root")).isEmpty());
 
@@ -182,6 +182,8 @@ private slots:
 
     void everyPageShowsEveryDeviceOnce()
     {
+        // The devices screen stays open from the step before; without it nothing here can run.
+        QVERIFY(manager());
         const QSet<qint64> fleet = ServiceCalls::ids(m_service.allDevices(consoleFilter()));
         QVERIFY(fleet.size() > 100);
         QObject *list = m_console.item(QStringLiteral("devicesList"));
@@ -201,6 +203,7 @@ private slots:
 
     void deviceEditsAreStored()
     {
+        QVERIFY(manager());
         QObject *device = currentDevice();
         QVERIFY(device);
         const qint64 id = device->property("idd").toLongLong();
@@ -229,6 +232,7 @@ private slots:
 
     void taggingFoundDevices()
     {
+        QVERIFY(manager());
         QVERIFY(m_console.click(QStringLiteral("stateChoice_off")));
         QVERIFY(listMatchesTheService());
         const QJsonValue offline = consoleFilter();
@@ -243,10 +247,12 @@ private slots:
 
     void csvExportMatchesTheService()
     {
+        QVERIFY(manager());
         const QString path
             = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
                   .filePath(QStringLiteral("devices.csv"));
-        QVERIFY(!QFile::exists(path));
+        // A file a failed earlier run left behind must not pass for this run's export.
+        QVERIFY(!QFile::exists(path) || QFile::remove(path));
         QObject *view = m_console.item(QStringLiteral("manageDevicesView"));
         QVERIFY(QMetaObject::invokeMethod(
             view, "exportCsvTo", Q_ARG(QVariant, QVariant(QUrl::fromLocalFile(path)))));
@@ -291,11 +297,17 @@ private:
         if (!QTest::qWaitFor(
                 [this] { return m_console.isShown(QStringLiteral("tagNameField")); }, uiTimeout))
             return false;
-        // The next step waits until the editor has gone: while it closes it still takes clicks.
-        return m_console.typeInto(QStringLiteral("tagNameField"), name)
-            && m_console.click(QStringLiteral("okButton"))
-            && QTest::qWaitFor(
-                [this] { return !m_console.isShown(QStringLiteral("tagNameField")); }, uiTimeout);
+        return m_console.typeInto(QStringLiteral("tagNameField"), name) && pressOk();
+    }
+
+    // Presses OK in the dialog that opens and waits until the dialog has gone: while it closes it
+    // still takes the clicks meant for the screen below.
+    bool pressOk()
+    {
+        const QString ok = QStringLiteral("okButton");
+        return QTest::qWaitFor([&] { return m_console.isShown(ok); }, uiTimeout)
+            && m_console.click(ok)
+            && QTest::qWaitFor([&] { return !m_console.isShown(ok); }, uiTimeout);
     }
 
     // The id of the tag the button's editor stored under that name; 0 when none was stored.

@@ -96,10 +96,27 @@ Quick.ListView {
         id: palette
     }
 
+    // Only a load that lasts shows it: a quick reload neither flickers nor keeps redrawing.
     QQC2.BusyIndicator {
+        objectName: "listBusyIndicator"
         parent: list
         anchors.centerIn: parent
-        running: list.isDataLoading
+        running: list.isDataLoading && busyDelay.elapsed
         visible: running
+
+        Timer {
+            id: busyDelay
+
+            property bool elapsed: false
+
+            interval: 300
+            running: list.isDataLoading
+            // The timer stops itself after it triggered: only a new load starts the wait over.
+            onRunningChanged: {
+                if (running)
+                    elapsed = false
+            }
+            onTriggered: elapsed = true
+        }
     }
 }

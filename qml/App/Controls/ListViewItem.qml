@@ -34,6 +34,10 @@ QQC2.MenuItem {
         d.reportedEmpty = empty
     }
 
+    // A list row is neither checkable nor a sub-menu: the style's check mark and arrow would be
+    // made for every row and never shown.
+    indicator: null
+    arrow: null
     enabled: !isEmptyData()
     width: listView ? listView.width : implicitWidth
     highlighted: !!listView && listView.highlightedIndex === index

@@ -36,6 +36,8 @@ QmlObject {
         baseUrl: Endpoints.serviceUri
         method: "listDevices"
         manual: manager.mockup
+        // The filter has its own debounce; the list follows it at once.
+        debounceInterval: 0
         // A list that runs by itself waits for a session: without one it could only be refused.
         enabled: manager.mockup || !!AuthManager.currentLoginInfo.sessionToken
         collectionProperty: "result.items"

@@ -14,7 +14,8 @@ QQC2.Control {
     readonly property alias dateField: dateField
     readonly property alias timeField: timeField
     readonly property alias datePopup: datePopup
-    readonly property alias calendar: calendar
+    // Made on the first opening of the pop-up: a calendar is costly and most pickers stay closed.
+    readonly property var calendar: calendarLoader.item
 
     function setValue(v) {
         QmlX.writeProperty(control, "value", DateTimeOffset.of(v).value, QmlX.DontRemoveBinding)
@@ -74,18 +75,28 @@ QQC2.Control {
                 id: datePopup
 
                 // The calendar's own clicks replace any binding, so it is set on each opening.
-                onAboutToShow: calendar.selectedDate = control.value
+                onAboutToShow: {
+                    calendarLoader.active = true
+                    calendarLoader.item.selectedDate = control.value
+                }
 
-                contentItem: QQC1.Calendar {
-                    id: calendar
+                contentItem: Item {
                     // Room for the longest month name and year in the navigation bar.
                     implicitWidth: 300
                     implicitHeight: 260
-                    frameVisible: false
-                    onClicked: {
-                        control.setValue(DateTimeOffset.of(date).withTime(control.__offsetValue()))
-                        datePopup.close()
-                        dateField.selectAll()
+
+                    Loader {
+                        id: calendarLoader
+                        anchors.fill: parent
+                        active: false
+                        sourceComponent: QQC1.Calendar {
+                            frameVisible: false
+                            onClicked: {
+                                control.setValue(DateTimeOffset.of(date).withTime(control.__offsetValue()))
+                                datePopup.close()
+                                dateField.selectAll()
+                            }
+                        }
                     }
                 }
             }

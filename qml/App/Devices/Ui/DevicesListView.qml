@@ -30,15 +30,21 @@ QQC2.Pane {
         view.sortField = key
     }
 
-    function __resort() {
-        if (currentEntity)
+    // A list that starts again (restart) starts at its first device; a new page or order keeps
+    // the current one.
+    function __resort(restart) {
+        if (restart)
+            list.lastSelectedEntityId = null
+        else if (currentEntity)
             list.lastSelectedEntityId = currentEntity.idd
         __sortedDevices = __sorted(manager ? manager.devices : [], sortField, descending)
+        if (restart)
+            list.currentIndex = 0
     }
 
-    onSortFieldChanged: __resort()
-    onDescendingChanged: __resort()
-    onManagerChanged: __resort()
+    onSortFieldChanged: __resort(false)
+    onDescendingChanged: __resort(false)
+    onManagerChanged: __resort(true)
 
     // Devices with equal values keep the service's order.
     function __sorted(devices, key, descending) {
@@ -87,6 +93,7 @@ QQC2.Pane {
             Layout.fillWidth: true
             Layout.fillHeight: true
             model: view.sortedDevices
+            reuseItems: true
             isDataLoading: !!view.manager && view.manager.listDevices.isLoading && view.manager.requestedSkip === 0
 
             delegate: DeviceListViewItem {
@@ -114,20 +121,17 @@ QQC2.Pane {
     Connections {
         target: view.manager ? view.manager.listDevices : null
 
-        // A list that starts again starts at its first device.
+        // The current device stays on screen until the new rows arrive.
         function onInvoking() {
-            if (view.manager.requestedSkip !== 0)
-                return
-            view.currentEntityIsAboutToChange()
-            list.currentIndex = -1
-            list.currentIndex = 0
+            if (view.manager.requestedSkip === 0)
+                view.currentEntityIsAboutToChange()
         }
     }
 
     Connections {
         target: view.manager
 
-        function onDevicesChanged() { view.__resort() }
+        function onDevicesChanged() { view.__resort(view.manager.requestedSkip === 0) }
         function onPageLoaded(firstPage) {
             if (firstPage)
                 list.positionViewAtBeginning()

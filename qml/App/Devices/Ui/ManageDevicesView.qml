@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15 as QQC2
 import QtQuick.Dialogs 1.3 as Dialogs
 import QtQuick.Layouts 1.15
+import QtQuick.Window 2.15
 import Ostrel 1.0
 import App.Constants 1.0
 import App.Controls 1.0
@@ -34,12 +35,13 @@ QQC2.Pane {
     }
     readonly property var currentDevice: devicesList.currentEntity
     readonly property alias devicesList: devicesList
-    readonly property alias deviceEditor: deviceEditor
-    readonly property alias filterEditor: filterEditor
+    // Made once the first rows are on screen, or shortly after opening when the list is slow:
+    // the operator looks at the list first. Null until then.
+    readonly property var deviceEditor: deviceEditorLoader.item
+    readonly property var filterEditor: filterEditorLoader.item
 
     // Settings go to every device of the shared filter, even while its panel is hidden.
     function openSettingsForFound() {
-        settingsForAllDialog.deviceFilter = view.filter
         settingsForAllDialog.open()
     }
 
@@ -177,14 +179,17 @@ QQC2.Pane {
 
         readonly property real columnWidth: Math.min(360, Math.max(200, view.width / 4))
 
-        DeviceFilterEditor {
-            id: filterEditor
-            objectName: "deviceFilterEditor"
+        Loader {
+            id: filterEditorLoader
             Layout.preferredWidth: parent.columnWidth
             Layout.fillHeight: true
             visible: view.showAndUseFilterEditor
-            filter: view.filter
-            devicesManager: view.manager
+            active: sidePanels.wanted
+            sourceComponent: DeviceFilterEditor {
+                objectName: "deviceFilterEditor"
+                filter: view.filter
+                devicesManager: view.manager
+            }
         }
 
         DevicesListView {
@@ -196,19 +201,45 @@ QQC2.Pane {
             locationNameOf: view.locationNames.nameOf
         }
 
-        DeviceEditor {
-            id: deviceEditor
-            objectName: "deviceEditor"
+        Loader {
+            id: deviceEditorLoader
             Layout.fillWidth: true
             Layout.fillHeight: true
-            entity: view.currentDevice
-            navigator: view.navigator
-            devicesFilter: view.filter
-            locationNameOf: view.locationNames.nameOf
-            onUpdateRequested: {
-                view.manager.updateDevice.device = device
-                view.manager.updateDevice.invoke()
+            active: sidePanels.wanted
+            sourceComponent: DeviceEditor {
+                objectName: "deviceEditor"
+                entity: view.currentDevice
+                navigator: view.navigator
+                devicesFilter: view.filter
+                locationNameOf: view.locationNames.nameOf
+                onUpdateRequested: {
+                    view.manager.updateDevice.device = device
+                    view.manager.updateDevice.invoke()
+                }
             }
+        }
+    }
+
+    QtObject {
+        id: sidePanels
+
+        property bool wanted: false
+        property bool rowsLoaded: false
+
+        readonly property Timer fallback: Timer {
+            interval: 250
+            running: !sidePanels.wanted
+            onTriggered: sidePanels.wanted = true
+        }
+        readonly property Connections afterRows: Connections {
+            target: view.manager
+            enabled: !sidePanels.wanted
+            function onPageLoaded() { sidePanels.rowsLoaded = true }
+        }
+        // The first frame after the rows arrived shows them.
+        readonly property Connections afterFrame: Connections {
+            target: sidePanels.rowsLoaded && !sidePanels.wanted ? view.Window.window : null
+            function onFrameSwapped() { sidePanels.wanted = true }
         }
     }
 
@@ -279,9 +310,11 @@ QQC2.Pane {
         }
     }
 
-    TaskDialog {
+    LazyPopup {
         id: taskDialog
-        tagSelectionDisabled: true
+        sourceComponent: TaskDialog {
+            tagSelectionDisabled: true
+        }
     }
 
     ConfirmDeleteEntityDialog {
@@ -300,24 +333,12 @@ QQC2.Pane {
         objectName: "errorDialog"
     }
 
-    DeviceSettingsForAllDialog {
+    LazyPopup {
         id: settingsForAllDialog
-        objectName: "settingsForAllDialog"
-
-        onSettingsWritten: view.manager.reload()
-    }
-
-    QQC2.Dialog {
-        id: underConstructionDialog
-        objectName: "underConstructionDialog"
-
-        anchors.centerIn: parent
-        modal: true
-        standardButtons: QQC2.Dialog.Ok
-
-        UnderConstruction {
-            implicitWidth: 420
-            implicitHeight: 240
+        sourceComponent: DeviceSettingsForAllDialog {
+            objectName: "settingsForAllDialog"
+            deviceFilter: view.filter
+            onSettingsWritten: view.manager.reload()
         }
     }
 

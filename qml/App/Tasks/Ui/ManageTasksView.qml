@@ -192,9 +192,10 @@ Pane {
         }
     }
 
-    TaskDialog {
+    Controls.LazyPopup {
         id: taskDialog
         parent: view
+        sourceComponent: TaskDialog {}
     }
 
     Dialog {

@@ -78,11 +78,24 @@ Item {
             answers.forEach(function (answer) { server.enqueue(200, answer) })
         }
 
+        // The filter panel and the editor follow the first rows.
         function openView(firstPage) {
             answerDevices(firstPage)
             var view = createTemporaryObject(viewComponent, root)
             tryVerify(function () { return view.devicesList.count > 0 }, 3000)
+            tryVerify(function () { return !!view.deviceEditor && !!view.filterEditor }, 3000)
             return view
+        }
+
+        function test_panelsFollowTheRowsOrASlowList() {
+            server.setPathResponse("/QuillonService.svc/listDevices", 200, page(1, 3, 0, 3), 1500)
+            var view = createTemporaryObject(viewComponent, root)
+            verify(!view.deviceEditor && !view.filterEditor)
+            // A slow list does not keep the operator from the filter.
+            tryVerify(function () { return !!view.filterEditor && !!view.deviceEditor }, 1000)
+            compare(view.devicesList.count, 0)
+            tryCompare(view.devicesList, "count", 3, 3000)
+            tryCompare(view.deviceEditor, "entity", view.currentDevice)
         }
 
         function test_firstPageCountAndScrolling() {
