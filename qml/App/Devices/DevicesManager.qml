@@ -173,26 +173,27 @@ QmlObject {
         if (!answer || !items)
             return
         var skipped = Number(answer["skipped"]) || 0
-        if (skipped === 0) {
-            __setDevices(items)
-        } else if (skipped === __devices.length) {
+        var list = items
+        if (skipped === __devices.length && skipped > 0) {
             // A device that moved between pages while the list was read is shown once.
             var known = __devicesIndex
             var fresh = items.filter(function (device) { return !known[device.idd] })
-            __setDevices(__devices.concat(fresh))
             // Nothing new means the end, whatever total the fleet's changes left behind.
             if (fresh.length === 0) {
                 __total = __devices.length
                 pageLoaded(false)
                 return
             }
-        } else {
+            list = __devices.concat(fresh)
+        } else if (skipped !== 0) {
             return // a page for a list that has started again since
         }
+        // The total goes first: the rows made for the new devices ask whether more are to come.
         if (answer["total"] !== undefined)
             __total = Number(answer["total"])
         else if (items.length < pageSize)
-            __total = __devices.length
+            __total = list.length
+        __setDevices(list)
         pageLoaded(skipped === 0)
     }
 

@@ -118,9 +118,17 @@ Item {
             answerDevices(page(101, 100, 100, 300))
             view.devicesList.loadMore()
             tryVerify(function () { return view.devicesList.count === 200 }, 3000)
-            answerDevices(page(1, 3, 0, 3))
+            // The device the operator chose stays current until the new rows arrive; then their
+            // first device is.
+            view.devicesList.list.currentIndex = 2
+            var chosen = view.currentDevice
+            server.setPathResponse("/QuillonService.svc/listDevices", 200, page(7, 3, 0, 3), 300)
             mouseClick(findChild(view, "stateChoice_on"))
+            tryVerify(function () { return view.manager.listDevices.isLoading }, 1000)
+            compare(view.currentDevice, chosen)
             tryVerify(function () { return view.devicesList.count === 3 }, 3000)
+            compare(view.currentDevice.idd, 7)
+            compare(view.deviceEditor.entity, view.currentDevice)
             var body = lastBody("listDevices")
             compare(body.paging.skip, 0)
             compare(body.filter.isOnline, true)
