@@ -271,7 +271,8 @@ private slots:
     {
         // The newest task, a firmware update whose offline devices still wait.
         const qint64 task = newestTaskId();
-        QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(QStringLiteral("taskRow_0")), networkTimeout);
+        // The list may still show the tasks from before the last one was added.
+        QTRY_COMPARE_WITH_TIMEOUT(rowTaskId(0), task, networkTimeout);
         QVERIFY(m_console.click(QStringLiteral("taskRow_0")));
         QTRY_COMPARE_WITH_TIMEOUT(
             entityId(QStringLiteral("taskDetails")), QString::number(task), networkTimeout);
@@ -340,6 +341,13 @@ private:
     {
         QObject *entity = m_console.read(objectName, "entity").value<QObject *>();
         return entity ? entity->property("idd").toString() : QString();
+    }
+
+    qint64 rowTaskId(int row)
+    {
+        QObject *task
+            = m_console.read(QStringLiteral("taskRow_%1").arg(row), "mData").value<QObject *>();
+        return task ? task->property("idd").toLongLong() : 0;
     }
 
     qint64 newestTaskId()
