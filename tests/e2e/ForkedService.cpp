@@ -7,6 +7,9 @@
 #include <regex>
 #include <sstream>
 #include <sys/wait.h>
+#ifdef __linux__
+#include <sys/prctl.h>
+#endif
 #include <thread>
 #include <unistd.h>
 
@@ -31,12 +34,18 @@ bool ForkedService::start(std::string &error)
     const std::string database = m_workDir + "/service.sqlite";
     const std::string output = m_workDir + "/service-out.txt";
     const std::string errors = m_workDir + "/service-err.txt";
+    [[maybe_unused]] const pid_t parent = getpid();
     m_pid = fork();
     if (m_pid < 0) {
         error = "fork failed";
         return false;
     }
     if (m_pid == 0) {
+#ifdef __linux__
+        // A test that crashes takes its service with it instead of leaving it running.
+        if (prctl(PR_SET_PDEATHSIG, SIGTERM) != 0 || getppid() != parent)
+            _exit(126);
+#endif
         const int out = open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         const int err = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         dup2(out, STDOUT_FILENO);
