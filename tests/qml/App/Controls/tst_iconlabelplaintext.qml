@@ -4,7 +4,7 @@ import QtTest 1.15
 import QtQuickX 1.0
 import App.Controls 1.0
 
-// Buttons and list rows draw their text as written: markup from the service stays text.
+// Buttons, list rows and check boxes draw their text as written: markup from the service stays text.
 TestCase {
     id: testCase
     name: "IconLabelPlainText"
@@ -16,8 +16,11 @@ TestCase {
     ToolButton { id: toolButton; text: testCase.markup; display: QQC2.AbstractButton.TextOnly }
     // Outside a view a row has no index of its own.
     ListViewItem { id: row; property int index: 0; text: testCase.markup }
+    CheckBox { id: checkBox; text: testCase.markup }
 
     function labelOf(control) {
+        if (QmlX.instanceOf(control.contentItem, "QQuickText", true))
+            return control.contentItem
         var children = control.contentItem.children
         for (var i = 0; i < children.length; ++i) {
             if (QmlX.instanceOf(children[i], "QQuickText", true))
@@ -28,7 +31,7 @@ TestCase {
 
     function test_markupIsText_data() {
         return [{ tag: "Button", control: button }, { tag: "ToolButton", control: toolButton },
-                { tag: "ListViewItem", control: row }]
+                { tag: "ListViewItem", control: row }, { tag: "CheckBox", control: checkBox }]
     }
 
     TextMetrics { id: metrics }
