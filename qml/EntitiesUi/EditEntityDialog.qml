@@ -25,7 +25,7 @@ EntityDialog {
 
     onAccepted: d.call("accept")
     onApplied: d.call("apply")
-    onOpened: d.call("opened")
+    onAboutToShow: d.call("opening")
     onClosed: {
         d.call("closed")
         d.call("reset")

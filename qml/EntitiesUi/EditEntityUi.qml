@@ -7,7 +7,9 @@ QQC2.Pane {
     id: editor
 
     signal accept()
-    signal opened()
+    // The dialog starts to open: the editor shows its entity now, before the opening animation,
+    // so that nothing typed during the animation is overwritten.
+    signal opening()
     signal closed()
     signal resetRequested()
     signal apply()

@@ -58,8 +58,9 @@ QQC2.Dialog {
         }
     }
 
-    // Each opening starts at the content, not at the button pressed last time.
-    onOpened: contentItem.forceActiveFocus()
+    // Each opening starts at the content, not at the button pressed last time; at once, so that
+    // keys typed while the dialog animates in reach it.
+    onAboutToShow: contentItem.forceActiveFocus()
     onStandardButtonsChanged: d.nameButtons()
     Component.onCompleted: d.nameButtons()
 

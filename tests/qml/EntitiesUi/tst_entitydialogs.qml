@@ -39,7 +39,7 @@ Item {
             isAcceptable: nameField.text.length > 2
 
             onAccept: ++accepts
-            onOpened: events.push("opened")
+            onOpening: events.push("opening")
             onClosed: events.push("closed")
             onResetRequested: {
                 ++resets
@@ -258,7 +258,7 @@ Item {
             closeDialog(editDialog)
             compare(editor.entity, data.entity)
             compare(editor.resets, data.resets)
-            compare(editor.events, ["opened", "closed"])
+            compare(editor.events, ["opening", "closed"])
             editor.clearDataAfterClose = true
         }
 

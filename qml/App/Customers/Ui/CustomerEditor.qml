@@ -36,7 +36,7 @@ EditEntityUi {
         return event.key === Qt.Key_Return || event.key === Qt.Key_Enter
     }
 
-    onOpened: {
+    onOpening: {
         if (entity) {
             nameField.text = entity.name
             domainField.text = entity.domain

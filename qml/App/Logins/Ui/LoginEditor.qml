@@ -28,7 +28,7 @@ EditEntityUi {
 
     isAcceptable: loginField.isAcceptable && passwordField.isAcceptable && confirmField.isAcceptable
 
-    onOpened: {
+    onOpening: {
         loginField.forceActiveFocus()
         if (user && manager) {
             manager.listLogins.userId = user.idd

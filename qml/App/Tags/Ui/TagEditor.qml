@@ -17,7 +17,7 @@ EditEntityUi {
     isAcceptable: nameField.isAcceptable
 
     onEntityChanged: nameField.text = entity ? entity.name : ""
-    onOpened: {
+    onOpening: {
         nameField.text = entity ? entity.name : ""
         nameField.forceActiveFocus()
         nameField.selectAll()

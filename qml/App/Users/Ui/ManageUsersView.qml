@@ -252,7 +252,8 @@ QQC2.Pane {
             if (!stored)
                 return
             listView.lastSelectedEntityId = stored.idd
-            if (createDialog.opened && createEditor.userInCreation) {
+            // Visible, not opened: an Apply pressed while the dialog animates in counts too.
+            if (createDialog.visible && createEditor.userInCreation) {
                 d.created = stored
                 createEditor.next(stored)
             }

@@ -31,7 +31,7 @@ EditEntityUi {
 
     isAcceptable: nameField.isAcceptable && roleBox.currentIndex >= 0 && locationBox.currentIndex >= 0
 
-    onOpened: {
+    onOpening: {
         if (entity) {
             nameField.text = entity.name || Strings.userNewUser
             chosenRole = entity.role

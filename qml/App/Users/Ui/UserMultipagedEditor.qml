@@ -30,7 +30,7 @@ EditEntityUi {
         loginPage.user = storedUser
         loginPage.entity = login
         userInCreation = false
-        loginPage.opened()
+        loginPage.opening()
     }
 
     lastPage: !userInCreation
@@ -38,10 +38,10 @@ EditEntityUi {
     isAppliable: userInCreation && userPage.isAcceptable && !(manager && manager.addUser.isLoading)
     isAcceptable: !userInCreation && loginPage.isAcceptable
 
-    onOpened: {
+    onOpening: {
         userInCreation = true
         userPage.entity = entity
-        userPage.opened()
+        userPage.opening()
     }
 
     onApply: {

@@ -110,7 +110,7 @@ TestCase {
     }
 
     function test_tabOrderFromTheLoginField() {
-        editor.opened()
+        editor.opening()
         verify(editor.loginField.activeFocus)
         keyClick(Qt.Key_Tab)
         verify(editor.passwordField.activeFocus)
@@ -125,7 +125,7 @@ TestCase {
         editor.loginField.text = ""
         editor.user = { "idd": 7, "name": "Ada Operator" }
         compare(findChild(editor, "userNameLabel").text, "Ada Operator")
-        editor.opened()
+        editor.opening()
         verify(editor.loginField.activeFocus)
         tryVerify(function () { return findChild(editor, "loginsBusyIndicator").running })
         tryCompare(editor.loginField, "text", "new@example.com", 3000)

@@ -33,7 +33,7 @@ EditEntityUi {
             tagSelection.item.clearSelection()
     }
 
-    onOpened: restart()
+    onOpening: restart()
     onEntityChanged: restart()
 
     SplitView {
