@@ -15,6 +15,9 @@ QmlObject {
     // Devices served instead of the service's while in mock-up mode.
     property var mockupDevices: []
     property int pageSize: 100
+    // The firmware and model lists feed the filter's choices only: a screen that makes its
+    // filter later asks for them then, so that they do not hold up its first rows.
+    property bool choicesWanted: true
 
     readonly property var filterJson: DevicesFilterDeserializer.jsonEntity(filter)
     readonly property var devices: __devices
@@ -69,7 +72,7 @@ QmlObject {
     readonly property CollectionService listFirmwares: CollectionService {
         baseUrl: Endpoints.serviceUri
         method: "listFirmwares"
-        enabled: !!AuthManager.currentLoginInfo.sessionToken
+        enabled: manager.choicesWanted && !!AuthManager.currentLoginInfo.sessionToken
         collectionProperty: "result.items"
         idProperty: "idd"
         delegate: DeviceFirmwareSerializer
@@ -79,7 +82,7 @@ QmlObject {
     readonly property CollectionService listModels: CollectionService {
         baseUrl: Endpoints.serviceUri
         method: "listModels"
-        enabled: !!AuthManager.currentLoginInfo.sessionToken
+        enabled: manager.choicesWanted && !!AuthManager.currentLoginInfo.sessionToken
         collectionProperty: "result.items"
         idProperty: "idd"
         delegate: DeviceModelSerializer

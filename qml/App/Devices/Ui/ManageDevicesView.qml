@@ -27,6 +27,7 @@ QQC2.Pane {
         mockup: MockupConfig.useMockupDatasets
         mockupDevices: mockup ? MockupDataset.devices : []
         filter: view.showAndUseFilterEditor ? view.filter : null
+        choicesWanted: sidePanels.wanted
     }
     readonly property DeviceLocationNames locationNames: DeviceLocationNames {}
     readonly property DevicesCsvExport csvExport: DevicesCsvExport {

@@ -84,15 +84,23 @@ Item {
             var view = createTemporaryObject(viewComponent, root)
             tryVerify(function () { return view.devicesList.count > 0 }, 3000)
             tryVerify(function () { return !!view.deviceEditor && !!view.filterEditor }, 3000)
+            // The filter's choices come with it; nothing is left on its way.
+            tryVerify(function () { return !!view.manager.listFirmwares.result && !!view.manager.listModels.result }, 3000)
             return view
         }
 
         function test_panelsFollowTheRowsOrASlowList() {
             server.setPathResponse("/QuillonService.svc/listDevices", 200, page(1, 3, 0, 3), 1500)
+            var firmwareCalls = requests("listFirmwares").length
             var view = createTemporaryObject(viewComponent, root)
             verify(!view.deviceEditor && !view.filterEditor)
+            // The filter's choices are asked for with the filter, not before the rows.
+            wait(100)
+            if (!view.filterEditor)
+                compare(requests("listFirmwares").length, firmwareCalls)
             // A slow list does not keep the operator from the filter.
             tryVerify(function () { return !!view.filterEditor && !!view.deviceEditor }, 1000)
+            tryVerify(function () { return requests("listFirmwares").length > firmwareCalls }, 3000)
             compare(view.devicesList.count, 0)
             tryCompare(view.devicesList, "count", 3, 3000)
             tryCompare(view.deviceEditor, "entity", view.currentDevice)
