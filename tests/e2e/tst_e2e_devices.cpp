@@ -108,11 +108,11 @@ private slots:
 
         const qint64 rootId
             = addTag(QStringLiteral("addRootTagButton"), QStringLiteral("E2E Root"));
-        QVERIFY(rootId != 0);
+        QVERIFY2(rootId != 0, qPrintable(m_failedStep));
 
         QVERIFY(clickTagRow(QStringLiteral("manageTagsView"), rootId));
         QVERIFY(m_console.click(QStringLiteral("addChildTagButton")));
-        QVERIFY(saveTagNamed(QStringLiteral("E2E Child")));
+        QVERIFY2(saveTagNamed(QStringLiteral("E2E Child")), qPrintable(m_failedStep));
         QJsonObject child;
         QTRY_VERIFY_WITH_TIMEOUT(
             !(child = storedTag(QStringLiteral("E2E Child"))).isEmpty(), networkTimeout);
@@ -122,7 +122,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(
             clickTagRow(QStringLiteral("manageTagsView"), childId), networkTimeout);
         QVERIFY(m_console.click(QStringLiteral("editTagButton")));
-        QVERIFY(saveTagNamed(QStringLiteral("E2E Floor")));
+        QVERIFY2(saveTagNamed(QStringLiteral("E2E Floor")), qPrintable(m_failedStep));
         QTRY_VERIFY_WITH_TIMEOUT(
             storedTag(QStringLiteral("E2E Floor")).value(QLatin1String("id")).toInt() == childId,
             networkTimeout);
@@ -130,7 +130,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(
             clickTagRow(QStringLiteral("manageTagsView"), childId), networkTimeout);
         QVERIFY(m_console.click(QStringLiteral("deleteTagButton")));
-        QVERIFY(pressOk());
+        QVERIFY2(pressOk(), qPrintable(m_failedStep));
         QTRY_VERIFY_WITH_TIMEOUT(storedTag(QStringLiteral("E2E Floor")).isEmpty(), networkTimeout);
         QVERIFY(!storedTag(QStringLiteral("E2E Root")).isEmpty());
 
@@ -237,7 +237,7 @@ private slots:
         QVERIFY(listMatchesTheService());
         const QJsonValue offline = consoleFilter();
         const qint64 tagId = addTag(QStringLiteral("tagFoundButton"), QStringLiteral("E2E Found"));
-        QVERIFY(tagId != 0);
+        QVERIFY2(tagId != 0, qPrintable(m_failedStep));
         const QJsonObject tagged { { QStringLiteral("tagsIds"), QJsonArray { tagId } } };
         const QSet<qint64> found = ServiceCalls::ids(m_service.allDevices(offline));
         QVERIFY(!found.isEmpty());
@@ -292,12 +292,23 @@ private slots:
 
 private:
     // Types the name into the open tag editor and presses OK.
+    // The helpers below name the step that failed in m_failedStep.
     bool saveTagNamed(const QString &name)
     {
         if (!QTest::qWaitFor(
                 [this] { return m_console.isShown(QStringLiteral("tagNameField")); }, uiTimeout))
-            return false;
-        return m_console.typeInto(QStringLiteral("tagNameField"), name) && pressOk();
+            return failed(QStringLiteral("the tag editor did not open"));
+        if (!m_console.typeInto(QStringLiteral("tagNameField"), name))
+            return failed(
+                QStringLiteral("the tag name field reads '%1' after typing")
+                    .arg(m_console.read(QStringLiteral("tagNameField"), "text").toString()));
+        return pressOk();
+    }
+
+    bool failed(const QString &step)
+    {
+        m_failedStep = step;
+        return false;
     }
 
     // Presses OK in the dialog that opens and waits until the dialog has gone: while it closes it
@@ -305,15 +316,23 @@ private:
     bool pressOk()
     {
         const QString ok = QStringLiteral("okButton");
-        return QTest::qWaitFor([&] { return m_console.isShown(ok); }, uiTimeout)
-            && m_console.click(ok)
-            && QTest::qWaitFor([&] { return !m_console.isShown(ok); }, uiTimeout);
+        if (!QTest::qWaitFor([&] { return m_console.isShown(ok); }, uiTimeout))
+            return failed(QStringLiteral("no OK button"));
+        if (!m_console.click(ok))
+            return failed(QStringLiteral("OK could not be clicked"));
+        if (!QTest::qWaitFor([&] { return !m_console.isShown(ok); }, uiTimeout))
+            return failed(QStringLiteral("the dialog stayed open after OK"));
+        return true;
     }
 
     // The id of the tag the button's editor stored under that name; 0 when none was stored.
     qint64 addTag(const QString &button, const QString &name)
     {
-        if (!m_console.click(button) || !saveTagNamed(name))
+        if (!m_console.click(button)) {
+            failed(button + QStringLiteral(" could not be clicked"));
+            return 0;
+        }
+        if (!saveTagNamed(name))
             return 0;
         qint64 id = 0;
         const bool stored = QTest::qWaitFor(
@@ -322,6 +341,8 @@ private:
                 return id != 0;
             },
             networkTimeout);
+        if (!stored)
+            failed(QStringLiteral("the service has no tag named '%1'").arg(name));
         return stored ? id : 0;
     }
 
@@ -457,6 +478,7 @@ private:
 
     OperatorWindow m_console;
     ServiceCalls m_service;
+    QString m_failedStep;
 };
 
 int main(int, char **)
