@@ -89,7 +89,7 @@ QQC2.Pane {
 
     function __exportFinished(ok, message) {
         exportProgress.message = message
-        if (!ok && exportProgress.opened && !exportProgress.cancelling)
+        if (!ok && exportProgress.visible && !exportProgress.cancelling)
             exportProgress.failed = true
         exportProgress.cancelling = false
     }
@@ -377,7 +377,8 @@ QQC2.Pane {
         title: qsTr("Export CSV")
         standardButtons: view.csvExport.running ? QQC2.Dialog.Cancel : QQC2.Dialog.Ok
 
-        onOpened: failed = false
+        // Not onOpened: an export may fail before the dialog has finished animating in.
+        onAboutToShow: failed = false
         onRejected: {
             if (view.csvExport.running) {
                 cancelling = true

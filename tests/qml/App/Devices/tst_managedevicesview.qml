@@ -220,6 +220,11 @@ Item {
             finished.wait(3000)
             verify(!finished.signalArguments[0][0])
             compare(LocalIO.size(file), -1)
+            // Shown as a failure, also when it came while the dialog was still animating in.
+            var progress = findChild(view, "exportProgressDialog")
+            tryVerify(function () { return progress.opened }, 3000)
+            verify(progress.failed)
+            progress.close()
 
             server.enqueue(200, page(1, 2, 0, 3), 500)
             view.exportCsvTo(file)
