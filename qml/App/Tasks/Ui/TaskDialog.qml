@@ -26,7 +26,7 @@ EditEntityDialog {
         utilityManager: TasksDictionary.utilityManager
     }
 
-    onOpened: TasksDictionary.tasksHandler.editing = true
+    onAboutToShow: TasksDictionary.tasksHandler.editing = true
     onClosed: TasksDictionary.tasksHandler.editing = false
     onAccepted: TasksDictionary.tasksHandler.commit()
     onRejected: TasksDictionary.tasksHandler.reject()
