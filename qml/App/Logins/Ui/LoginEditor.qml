@@ -25,10 +25,12 @@ EditEntityUi {
     readonly property alias loginField: loginField
     readonly property alias passwordField: passwordField
     readonly property alias confirmField: confirmField
+    property bool __loginTyped: false
 
     isAcceptable: loginField.isAcceptable && passwordField.isAcceptable && confirmField.isAcceptable
 
     onOpening: {
+        __loginTyped = false
         loginField.forceActiveFocus()
         if (user && manager) {
             manager.listLogins.userId = user.idd
@@ -55,6 +57,9 @@ EditEntityUi {
         target: editor.manager ? editor.manager.listLogins : null
 
         function onInvokedOk() {
+            // A late answer does not replace what the operator has typed meanwhile.
+            if (editor.__loginTyped)
+                return
             var logins = editor.manager.listLogins.result
             var last = logins && logins.length ? logins[logins.length - 1] : null
             if (last && last.data && last.data.login)
@@ -101,6 +106,7 @@ EditEntityUi {
                 }
 
                 onAccepted: passwordField.forceActiveFocus()
+                onTextEdited: editor.__loginTyped = true
             }
 
             QQC2.BusyIndicator {

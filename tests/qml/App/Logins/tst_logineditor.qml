@@ -134,6 +134,19 @@ TestCase {
         compare(body.filter, { "userId": 7, "method": "login-password" })
     }
 
+    function test_lateLoginsKeepWhatWasTyped() {
+        server.enqueue(200, '{"status":0,"result":{"items":['
+                       + '{"id":2,"userId":7,"method":"login-password","data":{"login":"new@example.com"}}]}}', 300)
+        editor.loginField.text = ""
+        editor.user = { "idd": 7, "name": "Ada Operator" }
+        var answered = createTemporaryQmlObject('import QtTest 1.15; SignalSpy { signalName: "invokedOk" }', editor)
+        answered.target = editor.manager.listLogins
+        editor.opening()
+        keyClick(Qt.Key_A)
+        answered.wait(3000)
+        compare(editor.loginField.text, "a")
+    }
+
     function test_acceptWritesTheEntity() {
         var login = createTemporaryObject(loginComponent, testCase)
         editor.entity = login
