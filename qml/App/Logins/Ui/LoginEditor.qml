@@ -27,6 +27,13 @@ EditEntityUi {
     readonly property alias confirmField: confirmField
     property bool __loginTyped: false
 
+    // A login name the operator typed before (a refused one, for mending): it stays when the
+    // user's stored logins arrive.
+    function keepTypedLogin(name) {
+        loginField.text = name
+        __loginTyped = true
+    }
+
     isAcceptable: loginField.isAcceptable && passwordField.isAcceptable && confirmField.isAcceptable
 
     onOpening: {

@@ -65,10 +65,9 @@ QQC2.Pane {
         d.credentialsLogin = manager.createNewLocalLoginEntity()
         credentialsEditor.user = user
         credentialsEditor.entity = d.credentialsLogin
-        d.typedLoginName = loginName || ""
         credentialsDialog.open()
         if (loginName)
-            credentialsEditor.loginField.text = loginName
+            credentialsEditor.keepTypedLogin(loginName)
     }
 
     function archiveCurrent() {
@@ -203,7 +202,6 @@ QQC2.Pane {
 
         parent: QQC2.Overlay.overlay
         entityTypeName: qsTr("User Credentials")
-        onClosed: d.typedLoginName = ""
 
         entityEditorUi: LoginEditor {
             id: credentialsEditor
@@ -271,15 +269,6 @@ QQC2.Pane {
         }
     }
 
-    // The editor fills in the user's stored login name when it has listed the logins; a name
-    // the operator typed before a refusal stays.
-    Connections {
-        target: view.loginManager.listLogins
-        enabled: d.typedLoginName !== ""
-        // After the editor's own handler, whichever runs first.
-        function onInvokedOk() { Qt.callLater(d.restoreTypedLoginName) }
-    }
-
     Connections {
         target: view.loginManager.addLogin
         function onInvokedOk() {
@@ -308,17 +297,10 @@ QQC2.Pane {
         property var edited: null
         property var storedUser: null
         property var failedUser: null
-        property string typedLoginName: ""
 
         function reportFailure(message) {
             errorDialog.reason = message || Strings.requestFailedError
             errorDialog.open()
-        }
-
-        function restoreTypedLoginName() {
-            if (typedLoginName)
-                credentialsEditor.loginField.text = typedLoginName
-            typedLoginName = ""
         }
 
         function userById(userId) {
