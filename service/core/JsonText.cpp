@@ -1,5 +1,10 @@
 #include "JsonText.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QVector>
+
 namespace service {
 
 namespace {
@@ -38,6 +43,57 @@ bool isLow(int unit)
 {
     return unit >= 0xDC00 && unit <= 0xDFFF;
 }
+
+bool isJsonSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// The strings of valid JSON text followed by a colon: every key as written.
+qint64 writtenKeys(const QByteArray &json)
+{
+    qint64 keys = 0;
+    bool inString = false;
+    for (int i = 0; i < json.size(); ++i) {
+        const char c = json.at(i);
+        if (!inString) {
+            inString = c == '"';
+            continue;
+        }
+        if (c == '\\') {
+            ++i;
+        } else if (c == '"') {
+            inString = false;
+            int next = i + 1;
+            while (next < json.size() && isJsonSpace(json.at(next)))
+                ++next;
+            if (next < json.size() && json.at(next) == ':')
+                ++keys;
+        }
+    }
+    return keys;
+}
+
+// The keys the parser kept, counted without recursion: nesting may be deep.
+qint64 parsedKeys(const QJsonDocument &document)
+{
+    qint64 keys = 0;
+    QVector<QJsonValue> pending { document.isArray() ? QJsonValue(document.array())
+                                                     : QJsonValue(document.object()) };
+    while (!pending.isEmpty()) {
+        const QJsonValue value = pending.takeLast();
+        if (value.isObject()) {
+            const QJsonObject object = value.toObject();
+            keys += object.size();
+            for (auto it = object.begin(); it != object.end(); ++it)
+                pending.append(it.value());
+        } else if (value.isArray()) {
+            for (const QJsonValue &item : value.toArray())
+                pending.append(item);
+        }
+    }
+    return keys;
+}
 } // namespace
 
 bool JsonText::hasLoneSurrogate(const QByteArray &json)
@@ -68,6 +124,11 @@ bool JsonText::hasLoneSurrogate(const QByteArray &json)
         }
     }
     return false;
+}
+
+bool JsonText::hasDuplicateKey(const QByteArray &json, const QJsonDocument &parsed)
+{
+    return writtenKeys(json) > parsedKeys(parsed);
 }
 
 } // namespace service

@@ -19,8 +19,8 @@ qint64 LoginThrottle::waitIn(const Records &records, const QString &key, qint64 
 qint64 LoginThrottle::waitMs(const QString &login, const QString &address, qint64 nowMs)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    return std::max(
-        waitIn(m_byName, login.toCaseFolded(), nowMs), waitIn(m_byAddress, address, nowMs));
+    return std::max(waitIn(m_byNameAndAddress, nameKey(login, address), nowMs),
+        waitIn(m_byAddress, address, nowMs));
 }
 
 void LoginThrottle::count(Records &records, const QString &key, int freeFailures, qint64 nowMs)
@@ -36,28 +36,34 @@ void LoginThrottle::count(Records &records, const QString &key, int freeFailures
     record.blockedUntilMs = nowMs + delay;
 }
 
+QString LoginThrottle::nameKey(const QString &login, const QString &address)
+{
+    // No address holds a line break, so the last one splits the key unambiguously.
+    return login.toCaseFolded() + QLatin1Char('\n') + address;
+}
+
 void LoginThrottle::failed(const QString &login, const QString &address, qint64 nowMs)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     prune(nowMs);
-    count(m_byName, login.toCaseFolded(), freeFailuresPerName, nowMs);
+    count(m_byNameAndAddress, nameKey(login, address), freeFailuresPerName, nowMs);
     count(m_byAddress, address, freeFailuresPerAddress, nowMs);
 }
 
 void LoginThrottle::succeeded(const QString &login, const QString &address)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_byName.remove(login.toCaseFolded());
+    m_byNameAndAddress.remove(nameKey(login, address));
     m_byAddress.remove(address);
 }
 
 void LoginThrottle::prune(qint64 nowMs)
 {
-    const bool large = m_byName.size() + m_byAddress.size() > prunedSize;
+    const bool large = m_byNameAndAddress.size() + m_byAddress.size() > prunedSize;
     if (!large && nowMs - m_lastPruneMs < 60 * 1000)
         return;
     m_lastPruneMs = nowMs;
-    for (Records *records : { &m_byName, &m_byAddress }) {
+    for (Records *records : { &m_byNameAndAddress, &m_byAddress }) {
         for (auto it = records->begin(); it != records->end();) {
             const bool stale = nowMs - it->lastFailureMs > memoryMs;
             const bool harmless = it->blockedUntilMs <= nowMs && it->failures <= 1;

@@ -6,10 +6,12 @@
 
 namespace service {
 
-// Slows down password guessing: after a few failed logins for one login name, or from one
-// client address, further attempts are refused unheard for a time that doubles with every
-// failure (1 s up to 5 minutes). A success clears both. Refusing costs no password check, so
-// a flood of guesses holds no worker for long.
+// Slows down password guessing: after a few failed logins for one login name from one client
+// address, or from one address for any names, further attempts from there are refused unheard
+// for a time that doubles with every failure (1 s up to 5 minutes). A success clears both.
+// Refusing costs no password check, so a flood of guesses holds no worker for long. A name is
+// never blocked as such: a flood from one address must not lock the rightful user out of
+// every other address.
 class LoginThrottle
 {
 public:
@@ -34,11 +36,12 @@ private:
 
     static qint64 waitIn(const Records &records, const QString &key, qint64 nowMs);
     static void count(Records &records, const QString &key, int freeFailures, qint64 nowMs);
+    static QString nameKey(const QString &login, const QString &address);
     // Keeps the tables small when many names or addresses fail once and never again.
     void prune(qint64 nowMs);
 
     std::mutex m_mutex;
-    Records m_byName;
+    Records m_byNameAndAddress;
     Records m_byAddress;
     qint64 m_lastPruneMs = 0;
 };

@@ -76,6 +76,10 @@ HttpReply ServiceDispatcher::dispatch(
         return { 400,
             answer(int(StatusCode::InvalidArgument), QJsonValue::Null,
                 QStringLiteral("body is not a JSON object")) };
+    if (JsonText::hasDuplicateKey(body, document))
+        return { 200,
+            answer(int(StatusCode::InvalidArgument), QJsonValue::Null,
+                QStringLiteral("an object names the same key twice")) };
     const QJsonObject request = document.object();
 
     try {

@@ -173,6 +173,13 @@ QJsonValue UsersHandler::updateUser(const Call &call)
         if (user.id == call.caller.userId && (lockedOut || user.role != before.role))
             throw ServiceError::invalid(
                 QStringLiteral("users cannot lock out or demote themselves"));
+        // As with logins: a peer could otherwise lock out (or let back in) one of his rank.
+        const bool accessChanged
+            = user.disabled != before.disabled || user.archived != before.archived;
+        if (accessChanged && user.id != call.caller.userId
+            && !AccessPolicy::outranks(call.caller.role, before.role))
+            throw ServiceError::noRights(
+                QStringLiteral("only a higher role archives or disables this user"));
 
         QSqlQuery update = m_context.database.prepare(
             QStringLiteral("UPDATE users SET name = ?, customer_id = ?, role = ?, disabled = ?, "

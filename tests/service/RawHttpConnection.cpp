@@ -7,9 +7,19 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-RawHttpConnection::RawHttpConnection(int port)
+RawHttpConnection::RawHttpConnection(int port, const char *fromAddress)
 {
     m_fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (m_fd >= 0 && fromAddress) {
+        sockaddr_in local {};
+        local.sin_family = AF_INET;
+        if (::inet_pton(AF_INET, fromAddress, &local.sin_addr) != 1
+            || ::bind(m_fd, reinterpret_cast<sockaddr *>(&local), sizeof local) != 0) {
+            ::close(m_fd);
+            m_fd = -1;
+            return;
+        }
+    }
     sockaddr_in address {};
     address.sin_family = AF_INET;
     address.sin_port = htons(quint16(port));

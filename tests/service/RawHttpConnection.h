@@ -8,7 +8,9 @@
 class RawHttpConnection
 {
 public:
-    explicit RawHttpConnection(int port);
+    // Connects to the loopback address; from the given local address when one is named (any
+    // 127.x.y.z stands for another client machine).
+    explicit RawHttpConnection(int port, const char *fromAddress = nullptr);
     ~RawHttpConnection();
 
     RawHttpConnection(const RawHttpConnection &) = delete;

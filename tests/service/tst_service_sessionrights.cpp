@@ -1,5 +1,6 @@
 // Role sessions, dates, logins and sessions as an attacker would try them: every refused call
 // leaves the stored state as it was.
+#include "RawHttpConnection.h"
 #include "ServiceTestCase.h"
 #include "ServiceTestData.h"
 
@@ -20,7 +21,7 @@ private slots:
     void deleteTagNeedsTheWholeSubtree();
     void outOfReachLooksLikeMissing_data();
     void outOfReachLooksLikeMissing();
-    void onlyHigherRolesManageLogins();
+    void onlyHigherRolesManageLoginsAndAccess();
     void passwordRules_data();
     void passwordRules();
     void tokensAreStoredHashedInPrivateFiles();
@@ -224,7 +225,7 @@ void ServiceSessionRightsTest::outOfReachLooksLikeMissing()
     QCOMPARE(outOfReach, missing);
 }
 
-void ServiceSessionRightsTest::onlyHigherRolesManageLogins()
+void ServiceSessionRightsTest::onlyHigherRolesManageLoginsAndAccess()
 {
     const QString local = login(demo::localAdmin);
     const QJsonObject peer
@@ -247,6 +248,13 @@ void ServiceSessionRightsTest::onlyHigherRolesManageLogins()
     QCOMPARE(statusOf(call(QStringLiteral("listLogins"),
                  QStringLiteral(R"({"filter":{"userId":%1}})").arg(peerId).toUtf8(), local)),
         3);
+    // Nor archive or disable the other.
+    for (const QString &flag : { QStringLiteral("a"), QStringLiteral("d") })
+        QCOMPARE(
+            statusOf(call(QStringLiteral("updateUser"),
+                QStringLiteral(R"({"user":{"id":%1,"%2":true}})").arg(peerId).arg(flag).toUtf8(),
+                local)),
+            3);
     QCOMPARE(fingerprint(), before);
     QVERIFY(m_client->login(QStringLiteral("peer@example.com"), QStringLiteral("peer-pass-2026"))
                 .isEmpty());
@@ -259,6 +267,9 @@ void ServiceSessionRightsTest::onlyHigherRolesManageLogins()
     QVERIFY(!peerToken.isEmpty());
     QCOMPARE(statusOf(addLogin(peerToken, peerId, QStringLiteral("peer@example.com"),
                  QStringLiteral("peer-pass-2027"))),
+        0);
+    QCOMPARE(statusOf(call(QStringLiteral("updateUser"),
+                 QStringLiteral(R"({"user":{"id":%1,"d":true}})").arg(peerId).toUtf8(), admin)),
         0);
 }
 
@@ -344,6 +355,18 @@ void ServiceSessionRightsTest::failedLoginsAreThrottled()
                     { QStringLiteral("password"), demo::passwordOf(name) } } } });
     QCOMPARE(statusOf(refused), 2);
     QVERIFY(refused.value(QLatin1String("message")).toString().contains(QLatin1String("again")));
+    // The rightful user at another address still signs in.
+    RawHttpConnection elsewhere(m_service.port(), "127.0.0.2");
+    QVERIFY(elsewhere.isOpen());
+    const QJsonObject data { { QStringLiteral("login"), name },
+        { QStringLiteral("password"), demo::passwordOf(name) } };
+    QVERIFY(elsewhere.send(RawHttpConnection::post("login",
+        QJsonDocument(QJsonObject { { QStringLiteral("method"), QStringLiteral("login-password") },
+                          { QStringLiteral("data"), data } })
+            .toJson(QJsonDocument::Compact),
+        "Host: 127.0.0.1\r\nContent-Type: application/json\r\nConnection: close\r\n")));
+    const QByteArray answer = elsewhere.receive(5000);
+    QVERIFY2(answer.contains("\"status\":0"), answer.constData());
     // Other login names are not blocked by it.
     QVERIFY(!login(demo::technician).isEmpty());
     QThread::msleep(1100);

@@ -25,6 +25,7 @@ private slots:
     void malformedHeaders_data();
     void malformedHeaders();
     void loneSurrogatesAreRefused();
+    void duplicateKeysAreRefused();
     void trickledHeaderIsCutOff();
     void attackersLeaveOthersServed();
     void connectionBoundMakesRoomForNewcomers();
@@ -120,6 +121,31 @@ void ServiceTransportTest::loneSurrogatesAreRefused()
     QCOMPARE(statusOf(pair), 0);
     QCOMPARE(resultOf(pair).value(QLatin1String("n")).toString(),
         QString::fromUtf8("smile \xF0\x9F\x98\x80 \\ud800"));
+}
+
+void ServiceTransportTest::duplicateKeysAreRefused()
+{
+    ServiceClient client(m_service.port());
+    const QByteArray token = m_god.toUtf8();
+    const auto statusFor = [&](const QByteArray &body) {
+        return statusOf(
+            QJsonDocument::fromJson(client.post(QStringLiteral("addTag"), body)).object());
+    };
+    const qint64 tags = DatabaseOracle(m_service.databasePath())
+                            .number(QStringLiteral("SELECT count(*) FROM tags"));
+    // A reader that takes the first token and the service would see different callers.
+    QCOMPARE(statusFor("{\"sessionToken\":\"bad\",\"sessionToken\":\"" + token
+                 + "\",\"tag\":{\"n\":\"twice\"}}"),
+        6);
+    // Nested, and spelt differently: an escape names the same key.
+    QCOMPARE(statusFor("{\"sessionToken\":\"" + token
+                 + "\",\"tag\":{\"n\":\"one\", \"\\u006e\" : \"two\"}}"),
+        6);
+    QCOMPARE(DatabaseOracle(m_service.databasePath())
+                 .number(QStringLiteral("SELECT count(*) FROM tags")),
+        tags);
+    // Equal texts as values, and a key text inside a value, are no duplicates.
+    QCOMPARE(statusFor("{\"sessionToken\":\"" + token + "\",\"tag\":{\"n\":\"tag\\\":\"}}"), 0);
 }
 
 void ServiceTransportTest::trickledHeaderIsCutOff()
