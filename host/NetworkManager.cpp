@@ -59,8 +59,16 @@ void NetworkManager::readData()
 
 void NetworkManager::requestCompleted()
 {
-    if (sender() == m_currentReply)
+    if (sender() == m_currentReply) {
         m_deadline.stop();
+        readData();
+        if (isCutShort(m_currentReply)) {
+            qDebug() << "NetworkManager: the connection closed before the whole answer";
+            m_buffer.clear();
+            m_buffer.squeeze();
+            emit networkError(QStringLiteral("Network error"));
+        }
+    }
     qDebug() << "NetworkManager::requestFinished()" << m_currentReply.data();
     qDebug() << "Bytes:" << m_buffer.size()
              << qUtf8Printable(ResponseExcerpt::of(m_buffer, m_requestBody));
@@ -69,6 +77,15 @@ void NetworkManager::requestCompleted()
     // Replies are released once their answer has been handed on.
     if (auto *reply = qobject_cast<QNetworkReply *>(sender()))
         reply->deleteLater();
+}
+
+bool NetworkManager::isCutShort(QNetworkReply *reply) const
+{
+    // Failed replies are reported by their error already.
+    if (reply->error() != QNetworkReply::NoError)
+        return false;
+    const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+    return length.isValid() && m_buffer.size() < length.toLongLong();
 }
 
 void NetworkManager::dataReadCompleted()

@@ -38,6 +38,8 @@ public slots:
 private:
     void onDeadline();
     void dropAnswer(const char *reason);
+    // The answer ended before the length its header declared.
+    bool isCutShort(QNetworkReply *reply) const;
 
     QNetworkAccessManager m_accessManager;
     QPointer<QNetworkReply> m_currentReply;

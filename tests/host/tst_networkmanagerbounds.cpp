@@ -61,6 +61,23 @@ private slots:
         QCOMPARE(finished.first().first().toByteArray(), QByteArray());
     }
 
+    void answerCutShortIsAFailure()
+    {
+        ScriptedHttpServer server;
+        QVERIFY(server.start());
+        ScriptedHttpServer::Response cut { 200, R"({"status":0,"result":{"items":[]}})" };
+        cut.closeAfterBytes = 12;
+        server.enqueue(cut);
+
+        NetworkManager manager;
+        QSignalSpy finished(&manager, &NetworkManager::requestFinished);
+        QSignalSpy failed(&manager, qOverload<const QString &>(&NetworkManager::networkError));
+        manager.runRequest(server.url("/svc/cut"), "POST", "{}");
+        QVERIFY(finished.wait(3000));
+        QCOMPARE(failed.count(), 1);
+        QCOMPARE(finished.first().first().toByteArray(), QByteArray());
+    }
+
     void answerOverTheBoundIsDropped_data()
     {
         QTest::addColumn<bool>("declaredLength");

@@ -37,6 +37,7 @@ ScriptedHttpServer::Response responseFromMap(const QVariantMap &answer)
         response.headers.append({ it.key().toLatin1(), it.value().toString().toUtf8() });
     response.stallAfterBytes = answer.value(QStringLiteral("stallAfterBytes"), -1).toInt();
     response.omitContentLength = answer.value(QStringLiteral("omitContentLength"), false).toBool();
+    response.closeAfterBytes = answer.value(QStringLiteral("closeAfterBytes"), -1).toInt();
     return response;
 }
 

@@ -39,8 +39,9 @@ public:
 
     // The answer to every request for this path, described by a map: "status", "body" (or a
     // body of "prefix", "unit" repeated "count" times and "suffix"), "delayMs", "headers"
-    // (name to value), "stallAfterBytes" (the rest of the body never comes) and
-    // "omitContentLength" (the body ends with the connection).
+    // (name to value), "stallAfterBytes" (the rest of the body never comes),
+    // "omitContentLength" (the body ends with the connection) and "closeAfterBytes" (the
+    // connection closes after that much of a body whose whole length was declared).
     Q_INVOKABLE void setPathAnswer(const QString &path, const QVariantMap &answer);
     // The same, queued for the next request.
     Q_INVOKABLE void enqueueAnswer(const QVariantMap &answer);

@@ -7,6 +7,7 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QQmlEngine>
+#include <algorithm>
 
 namespace {
 
@@ -203,6 +204,13 @@ void HttpRequest::onFinished()
         finish(Redirected,
             tr("The service at %1 redirected the request to %2; the redirect was not followed")
                 .arg(origin(), where));
+    } else if (const qint64 missing = missingBytes(); missing > 0) {
+        // The connection ended early; what came is not the answer.
+        finish(Unreachable,
+            tr("Cannot reach the service at %1: the connection closed %2 bytes before the end "
+               "of the answer")
+                .arg(origin())
+                .arg(missing));
     } else if (m_status == 200 || (m_status == 0 && error == QNetworkReply::NoError)) {
         finish(NoFailure, QString());
     } else if (m_status != 0) {
@@ -211,6 +219,15 @@ void HttpRequest::onFinished()
         const QString reason = reasonOf(error, m_reply->errorString());
         finish(Unreachable, tr("Cannot reach the service at %1: %2").arg(origin(), reason));
     }
+}
+
+qint64 HttpRequest::missingBytes() const
+{
+    // A compressed answer is unpacked, and its declared length dropped, by the network access.
+    const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
+    if (!length.isValid() || m_method == "HEAD")
+        return 0;
+    return std::max<qint64>(0, length.toLongLong() - m_body.size());
 }
 
 void HttpRequest::onDeadline()

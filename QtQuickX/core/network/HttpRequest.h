@@ -86,6 +86,8 @@ private:
     bool readAvailable();
     void onReadyRead();
     void onFinished();
+    // Bytes of the declared length that never came.
+    qint64 missingBytes() const;
     void onDeadline();
     bool exceedsMaximum(qint64 size) const;
     void fail(Failure failure, const QString &message);

@@ -20,6 +20,10 @@ QtObject {
     }
     readonly property LoginManager loginManager: LoginManager {}
 
+    // A lookup failed; message says why. An expired session is left to the session's own
+    // report.
+    signal failed(string message)
+
     function run(userId) {
         if (!(Number(userId) >= 0) || !AuthManager.currentLoginInfo.sessionToken)
             return
@@ -56,6 +60,16 @@ QtObject {
         }
     }
 
+    // Only failures for the session still signed in are reported: a late one after a log-off
+    // concerns nobody.
+    function __onFailed(service, message) {
+        var answer = service.jsonResult
+        if (answer && answer["status"] === 2)
+            return
+        if (AuthManager.currentLoginInfo.sessionToken)
+            failed(message)
+    }
+
     property Connections __wanted: Connections {
         target: AuthManager
         function onUserInfoWanted(userId) { lookup.run(userId) }
@@ -63,9 +77,11 @@ QtObject {
     property Connections __usersListed: Connections {
         target: lookup.userManager.listUsers
         function onInvokedOk() { lookup.__onUsersListed() }
+        function onInvokedFail(message) { lookup.__onFailed(lookup.userManager.listUsers, message) }
     }
     property Connections __loginsListed: Connections {
         target: lookup.loginManager.listLogins
         function onInvokedOk() { lookup.__onLoginsListed() }
+        function onInvokedFail(message) { lookup.__onFailed(lookup.loginManager.listLogins, message) }
     }
 }

@@ -105,6 +105,18 @@ TestCase {
         compare(loader.errorString, "The service at " + server.url + " did not answer within 0.3 s")
     }
 
+    function test_answerCutShortIsATransportFailure() {
+        server.setPathAnswer("/svc/cut", { "body": '{"status":0,"result":{"items":[]}}', "closeAfterBytes": 12 })
+        var loader = makeLoader({ "source": server.url + "/svc/cut" })
+        var ok = spyOn(loader, "readyAndOk")
+        var failed = spyOn(loader, "error")
+        loader.reload()
+        failed.wait(3000)
+        compare(ok.count, 0)
+        compare(loader.errorString, "Cannot reach the service at " + server.url
+                + ": the connection closed 22 bytes before the end of the answer")
+    }
+
     function test_redirectIsNotFollowedWithTheBody_data() {
         return [
             { tag: "to another origin", target: "elsewhere", status: 307 },

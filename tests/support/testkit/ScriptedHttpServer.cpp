@@ -105,6 +105,11 @@ void ScriptedHttpServer::respond(QTcpSocket *socket, const Response &response)
         socket->write(reply + response.body.left(response.stallAfterBytes));
         return;
     }
+    if (response.closeAfterBytes >= 0) {
+        socket->write(reply + response.body.left(response.closeAfterBytes));
+        socket->disconnectFromHost();
+        return;
+    }
     socket->write(reply + response.body);
     if (response.omitContentLength)
         socket->disconnectFromHost();

@@ -35,6 +35,9 @@ public:
         int stallAfterBytes = -1;
         // The body is sent without a Content-Length and ended by closing the connection.
         bool omitContentLength = false;
+        // >= 0: the full Content-Length is declared, this many bytes of the body are sent,
+        // then the connection is closed.
+        int closeAfterBytes = -1;
     };
 
     explicit ScriptedHttpServer(QObject *parent = nullptr);

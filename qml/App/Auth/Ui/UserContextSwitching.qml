@@ -7,7 +7,7 @@ import App.Users 1.0
 import EntitiesUi 1.0
 
 // The window's side of user contexts: the question before a switch, the report of a refused
-// switch, and the name lookup of logged-in users. It answers the authentication manager's
+// switch, and the name lookup of logged-in users with the report of its failures. It answers the authentication manager's
 // questions while it exists.
 Item {
     id: switching
@@ -27,6 +27,10 @@ Item {
 
     UserInfoLookup {
         objectName: "userInfoLookup"
+        onFailed: {
+            lookupErrorDialog.reason = qsTr("The name of the signed-in user could not be read: %1").arg(message)
+            lookupErrorDialog.open()
+        }
     }
 
     ConfirmUserSwitchDialog {
@@ -54,6 +58,14 @@ Item {
     ErrorEntityDialog {
         id: errorDialog
         objectName: "userSwitchErrorDialog"
+
+        parent: QQC2.Overlay.overlay
+        entityTypeName: Strings.userEntityName
+    }
+
+    ErrorEntityDialog {
+        id: lookupErrorDialog
+        objectName: "userInfoErrorDialog"
 
         parent: QQC2.Overlay.overlay
         entityTypeName: Strings.userEntityName

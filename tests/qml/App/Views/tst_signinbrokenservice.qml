@@ -216,6 +216,28 @@ TestCase {
         compare(lookup.userManager.listUsers.droppedItems, 4999)
     }
 
+    // Every way the name lookup after a sign-in can fail is told, with its reason.
+    function test_failedNameLookupIsShown_data() {
+        return [
+            { tag: "refused", answer: { "body": '{"status":3}' }, text: Strings.norightsError },
+            { tag: "HTTP error", answer: { "status": 500, "body": "<html>oops</html>" }, text: "answered HTTP 500" },
+            { tag: "not JSON", answer: { "body": "<html>maintenance</html>" }, text: Strings.unreadableAnswerError },
+            { tag: "cut short", answer: { "body": '{"status":0,"result":{"items":[]}}', "closeAfterBytes": 9 },
+              text: "the connection closed 25 bytes before the end of the answer" }
+        ]
+    }
+
+    function test_failedNameLookupIsShown(data) {
+        server.setPathAnswer("/QuillonService.svc/listUsers", data.answer)
+        server.setPathAnswer("/QuillonService.svc/login", { "body": grantedAnswer })
+        signInWithPassword()
+        var dialog = findChild(mainView, "userInfoErrorDialog")
+        tryVerify(function () { return dialog.opened }, 5000)
+        verify(dialog.reason.indexOf(data.text) >= 0, dialog.reason)
+        dialog.close()
+        AuthManager.logoff()
+    }
+
     // Before signing in, an expired answer of a stray call opens nothing.
     function test_expiredAnswerBeforeSignInOpensNothing() {
         server.setPathAnswer("/QuillonService.svc/listTags", { "body": '{"status":2,"result":null}' })
