@@ -685,7 +685,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Unidentified error happened! Please, contant the support team.</source>
+        <source>Unidentified error happened! Please, contact the support team.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

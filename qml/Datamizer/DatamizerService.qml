@@ -58,6 +58,9 @@ QmlObject {
 
     function findReason() {
         var code = jsonResult ? jsonResult["status"] : undefined
+        // The service did answer: say so rather than blame the connection.
+        if (code === undefined || code === null)
+            return Strings.answerWithoutStatusError
         switch (code) {
         case 2:
             return Strings.unauthentificatedError

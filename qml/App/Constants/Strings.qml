@@ -151,7 +151,7 @@ QtObject {
     readonly property string softwareUsage: qsTr("Software usage")
 
     // Error Reasons
-    readonly property string unknownError: qsTr("Unidentified error happened! Please, contant the support team.")
+    readonly property string unknownError: qsTr("Unidentified error happened! Please, contact the support team.")
     readonly property string unauthentificatedError: qsTr("Session expired! Please, log in again.")
     readonly property string norightsError: qsTr("Access denied! You don't have rights for this action.")
     readonly property string alreadyExistsError: qsTr("Already exists!")
@@ -164,6 +164,7 @@ QtObject {
 
     // Answers of a broken service
     readonly property string unreadableAnswerError: qsTr("The service sent an answer that cannot be read.")
+    readonly property string answerWithoutStatusError: qsTr("The service sent an answer without a status.")
     readonly property string signInAgain: qsTr("Sign in again")
     readonly property string cancel: qsTr("Cancel")
 }

@@ -7,22 +7,28 @@ import App.Managers 1.0
 import "DevicesCsv.js" as DevicesCsv
 
 // Writes every device a filter finds (all pages) to a CSV file. The file is written at once when
-// the last page has arrived, so a failure or a cancel leaves no half file behind.
+// the last page has arrived, so a failure or a cancel leaves no half file behind. Pages are read
+// until one adds nothing; a list that ends before its announced total, or at maxDevices, is
+// written as far as it came and reported as incomplete, with the reason.
 QmlObject {
     id: exporter
 
     property int pageSize: 1000
+    // The most devices one export holds: a service that never ends its list cannot fill the
+    // memory.
+    property int maxDevices: 1000000
     // Names a location by id for the "location name" column.
     property var locationNameOf: function (customerId) { return "" }
     readonly property bool running: __running
     readonly property int exported: __exported
-    readonly property int total: __total
+    // A double: a fleet's total may pass what 32 bits hold.
+    readonly property real total: __total
 
     signal finished(bool ok, string message)
 
     property bool __running: false
     property int __exported: 0
-    property int __total: 0
+    property real __total: 0
     property int __skip: 0
     property var __filter: null
     property url __fileUrl
@@ -56,10 +62,11 @@ QmlObject {
             __finish(false, Strings.unknownError)
             return
         }
-        if (answer["total"] !== undefined)
-            __total = Number(answer["total"])
+        var declared = answer["total"]
+        if (typeof declared === "number" && isFinite(declared))
+            __total = Math.floor(declared)
         var fresh = 0
-        for (var i = 0; i < items.length; ++i) {
+        for (var i = 0; i < items.length && __exported + fresh < maxDevices; ++i) {
             var id = items[i]["id"]
             if (__seen[id])
                 continue
@@ -69,18 +76,34 @@ QmlObject {
         }
         __exported += fresh
         __skip += items.length
-        if (items.length < pageSize || fresh === 0 || __skip >= __total) {
-            __write()
-            return
+        // A total below the devices at hand is wrong: they are what is known.
+        __total = Math.max(__total, __exported)
+        if (__exported >= maxDevices) {
+            __write(qsTr("the export stops at %1 devices").arg(__count(maxDevices)))
+        } else if (fresh === 0) {
+            __write(__exported < __total ? qsTr("the service sent no more") : "")
+        } else if (__exported >= __total && declared !== undefined && items.length < pageSize) {
+            __write("")
+        } else {
+            listPage.invoke()
         }
-        listPage.invoke()
     }
 
-    function __write() {
+    function __count(number) {
+        return Number(number).toLocaleString(Qt.locale(), "f", 0)
+    }
+
+    // Writes what was read; why stops short of the announced total, when it did.
+    function __write(why) {
         var written = LocalIO.writeWholeFile(__fileUrl, __lines.join(""))
         console.log("DevicesCsvExport::write:", written, __exported, "devices")
-        __finish(written, written ? qsTr("%1 devices exported.").arg(__exported)
-                                  : qsTr("The file could not be written."))
+        if (!written)
+            __finish(false, qsTr("The file could not be written."))
+        else if (why)
+            __finish(false, qsTr("%1 of %2 devices exported: %3.").arg(__count(__exported))
+                                                                   .arg(__count(__total)).arg(why))
+        else
+            __finish(true, qsTr("%1 devices exported.").arg(__exported))
     }
 
     function __finish(ok, message) {

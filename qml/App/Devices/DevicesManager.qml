@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuickX 1.0
 import Datamizer 1.0
+import App.Constants 1.0
 import App.DataProviders 1.0
 import App.Managers 1.0
 
@@ -22,8 +23,9 @@ QmlObject {
     readonly property var filterJson: DevicesFilterDeserializer.jsonEntity(filter)
     readonly property var devices: __devices
     readonly property var devicesIndex: __devicesIndex
-    readonly property int total: __total
-    readonly property bool hasMore: !mockup && __devices.length < __total
+    // A double: a fleet's total may pass what 32 bits hold.
+    readonly property real total: __total
+    readonly property bool hasMore: !mockup && __more
     // The page the list asks for next (0 after a filter change or a reload).
     readonly property int requestedSkip: __requestedSkip
 
@@ -32,7 +34,8 @@ QmlObject {
 
     property var __devices: []
     property var __devicesIndex: ({})
-    property int __total: 0
+    property real __total: 0
+    property bool __more: false
     property int __requestedSkip: 0
 
     readonly property CollectionService listDevices: CollectionService {
@@ -167,14 +170,18 @@ QmlObject {
     function __takeMockupList(list) {
         __setDevices(list)
         __total = list.length
+        __more = false
         pageLoaded(true)
     }
 
     function __takePage() {
         var answer = listDevices.jsonResult ? listDevices.jsonResult["result"] : null
         var items = listDevices.result
-        if (!answer || !items)
+        if (!answer || !items || !Array.isArray(answer["items"])) {
+            // Told like any failed list: a page without its rows is no empty page.
+            listDevices.invokedFail(Strings.unreadableAnswerError)
             return
+        }
         var skipped = Number(answer["skipped"]) || 0
         var list = items
         if (skipped === __devices.length && skipped > 0) {
@@ -184,6 +191,7 @@ QmlObject {
             // Nothing new means the end, whatever total the fleet's changes left behind.
             if (fresh.length === 0) {
                 __total = __devices.length
+                __more = false
                 pageLoaded(false)
                 return
             }
@@ -192,10 +200,19 @@ QmlObject {
             return // a page for a list that has started again since
         }
         // The total goes first: the rows made for the new devices ask whether more are to come.
-        if (answer["total"] !== undefined)
-            __total = Number(answer["total"])
-        else if (items.length < pageSize)
+        // A total below the rows at hand is wrong: the rows are what is known. A page with no
+        // rows ends the list, whatever it claims.
+        var declared = answer["total"]
+        if (items.length === 0) {
             __total = list.length
+            __more = false
+        } else if (typeof declared === "number" && isFinite(declared)) {
+            __total = Math.max(Math.floor(declared), list.length)
+            __more = list.length < __total
+        } else {
+            __total = list.length
+            __more = items.length >= pageSize
+        }
         __setDevices(list)
         pageLoaded(skipped === 0)
     }

@@ -54,7 +54,7 @@ QmlObject {
     // The first devices the current filter finds, as the device list shows them.
     readonly property var currentDevices: devicesManager.devices
     // How many devices the current filter finds in all: the task's real reach.
-    readonly property int currentDevicesTotal: devicesManager.total
+    readonly property real currentDevicesTotal: devicesManager.total
     // Target firmware version → ids of every device the filter finds that lacks it.
     readonly property var devicesGroups: __firmwareSurvey.devicesGroups
     readonly property bool devicesGroupsReady: __firmwareSurvey.ready

@@ -86,9 +86,9 @@ TestCase {
     function test_onlyTheNumberZeroIsSuccess_data() {
         return [
             { tag: "unknown status", status: 99, reason: Strings.unknownError },
-            { tag: "no status", status: undefined, reason: Strings.unknownError },
+            { tag: "no status", status: undefined, reason: Strings.answerWithoutStatusError },
             { tag: "status as text", status: "0", reason: Strings.unknownError },
-            { tag: "null status", status: null, reason: Strings.unknownError },
+            { tag: "null status", status: null, reason: Strings.answerWithoutStatusError },
             { tag: "fraction", status: 0.5, reason: Strings.unknownError },
             { tag: "refused", status: 3, reason: Strings.norightsError }
         ]

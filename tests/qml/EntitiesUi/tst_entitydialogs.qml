@@ -334,14 +334,14 @@ Item {
 
         function test_errorReasonByStatus_data() {
             return [
-                { tag: "Error", status: ResponseStatus.Error, reason: "Unidentified error happened! Please, contant the support team." },
+                { tag: "Error", status: ResponseStatus.Error, reason: "Unidentified error happened! Please, contact the support team." },
                 { tag: "Unauthentificated", status: ResponseStatus.Unauthentificated, reason: "Session expired! Please, log in again." },
                 { tag: "NoRights", status: ResponseStatus.NoRights, reason: "Access denied! You don't have rights for this action." },
                 { tag: "AlreadyExists", status: ResponseStatus.AlreadyExists, reason: "Already exists!" },
                 { tag: "NotFound", status: ResponseStatus.NotFound, reason: "Not found!" },
-                { tag: "InvalidArgument", status: ResponseStatus.InvalidArgument, reason: "Unidentified error happened! Please, contant the support team." },
-                { tag: "WrongContext", status: ResponseStatus.WrongContext, reason: "Unidentified error happened! Please, contant the support team." },
-                { tag: "unknown", status: 42, reason: "Unidentified error happened! Please, contant the support team." }
+                { tag: "InvalidArgument", status: ResponseStatus.InvalidArgument, reason: "Unidentified error happened! Please, contact the support team." },
+                { tag: "WrongContext", status: ResponseStatus.WrongContext, reason: "Unidentified error happened! Please, contact the support team." },
+                { tag: "unknown", status: 42, reason: "Unidentified error happened! Please, contact the support team." }
             ]
         }
 

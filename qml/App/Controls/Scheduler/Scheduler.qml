@@ -12,6 +12,8 @@ QQC2.Frame {
     // A device setting whose value is a list of power schedule values.
     property var entity
     readonly property var entries: entity && entity.value ? entity.value : []
+    // The stored schedule could not be read and nothing replaces it yet.
+    readonly property bool showsUnreadable: !!entity && !!entity.unreadable && entries.length === 0
     readonly property alias list: list
 
     function add() {
@@ -58,6 +60,14 @@ QQC2.Frame {
             Layout.fillWidth: true
             height: 1
             color: "black"
+        }
+
+        Controls.Label {
+            objectName: "unreadableScheduleLabel"
+            Layout.fillWidth: true
+            visible: scheduler.showsUnreadable
+            wrapMode: Text.Wrap
+            text: qsTr("The stored power schedule cannot be read. It stays as it is unless you add entries.")
         }
 
         ListView {

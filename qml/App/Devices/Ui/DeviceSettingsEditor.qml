@@ -65,11 +65,15 @@ QQC2.Control {
 
     // Both settings go through one call; the schedule follows 200 ms after the clock setting.
     // The schedule sent is the one on screen at Apply, whatever the editor shows 200 ms later.
+    // A stored schedule that could not be read is not written back until the operator makes one.
     function updateSettings() {
         d.pending = d.keep(deviceId, autoTimeSetting, powerScheduleSetting)
         manager.syncSettings.setting = autoTimeSetting
         manager.syncSettings.invoke()
-        scheduleSync.reschedule()
+        if (scheduler.showsUnreadable)
+            d.storedOn(deviceId)
+        else
+            scheduleSync.reschedule()
     }
 
     // Loaded settings are objects; prepared ones are already service JSON (no "name").

@@ -402,7 +402,8 @@ QQC2.Pane {
                 Layout.fillWidth: true
                 wrapMode: Text.Wrap
                 text: view.csvExport.running
-                      ? qsTr("%1 of %2 devices read…").arg(view.csvExport.exported).arg(view.csvExport.total)
+                      ? qsTr("%1 of %2 devices read…").arg(view.csvExport.exported)
+                                                   .arg(Number(view.csvExport.total).toLocaleString(Qt.locale(), "f", 0))
                       : exportProgress.message
                 color: exportProgress.failed ? "#a00000" : palette.windowText
             }

@@ -44,9 +44,12 @@ Pane {
         ticketsManager.restartTickets.invoke()
     }
 
+    // A refusal is told by its status; anything else by what came back (unreachable, an HTTP
+    // status, an answer without a status).
     function __reportFailure(component, message) {
-        var status = component.jsonResult ? Number(component.jsonResult["status"]) : NaN
-        errorDialog.reason = isNaN(status) ? qsTr("The service could not be reached.") : ""
+        var answer = component.jsonResult
+        var status = answer && typeof answer["status"] === "number" ? answer["status"] : NaN
+        errorDialog.reason = isNaN(status) || status === 0 ? message : ""
         errorDialog.responseStatus = isNaN(status) ? 0 : status
         errorDialog.open()
     }

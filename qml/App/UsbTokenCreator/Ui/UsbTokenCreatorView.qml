@@ -50,12 +50,7 @@ QQC2.Pane {
         function onTokenCreationError(reason) {
             view.showError(reason)
         }
-    }
-
-    Connections {
-        target: view.manager.createRoleSession
-
-        function onInvokedOk() {
+        function onTokenAccepted() {
             view.__awaitingFile = true
         }
     }

@@ -8,7 +8,7 @@ TestCase {
     function test_textsThatAreEasyToGetWrong_data() {
         return [
             { tag: "authErrorNull", key: "authErrorNull", text: "Login credentials malformed.\n Please contact support." },
-            { tag: "unknownError", key: "unknownError", text: "Unidentified error happened! Please, contant the support team." },
+            { tag: "unknownError", key: "unknownError", text: "Unidentified error happened! Please, contact the support team." },
             { tag: "autoDateTime", key: "autoDateTime", text: "Automatic date\\time" },
             { tag: "companyLabel", key: "companyLabel", text: "Brannock USA, Inc." },
             { tag: "mainCounterText", key: "mainCounterText", text: "selected: %1" },

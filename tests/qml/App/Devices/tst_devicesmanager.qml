@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtTest 1.15
+import App.Constants 1.0
 import App.DataProviders 1.0
 import App.Devices 1.0
 import App.Managers 1.0
@@ -19,6 +20,11 @@ TestCase {
     Component {
         id: filterComponent
         DevicesFilter {}
+    }
+
+    Component {
+        id: spyComponent
+        SignalSpy {}
     }
 
     function initTestCase() {
@@ -143,6 +149,28 @@ TestCase {
                                        && manager.listDevices.result[0].idd === 201 }, 3000)
         compare(manager.devices.length, 100)
         compare(manager.devices[0].idd, 1)
+    }
+
+    // Totals beyond 32 bits, below the rows sent, or pages without their rows.
+    function test_totalsThatCannotBeTrusted() {
+        var manager = listedManager({}, page(1, 12, 0, 1e12))
+        compare(manager.total, 1e12)
+        verify(manager.hasMore)
+        // The next page adds nothing: the list ends with what it has.
+        server.enqueue(200, page(1, 12, 12, 1e12))
+        manager.loadNextPage()
+        tryCompare(manager, "total", 12, 3000)
+        verify(!manager.hasMore)
+
+        manager = listedManager({}, page(1, 12, 0, -5))
+        compare(manager.total, 12)
+        verify(!manager.hasMore)
+
+        var failures = createTemporaryObject(spyComponent, testCase, { "target": manager.listDevices, "signalName": "invokedFail" })
+        server.enqueue(200, '{"status":0,"result":{"total":12,"skipped":0}}')
+        manager.reload()
+        failures.wait(3000)
+        compare(failures.signalArguments[0][0], Strings.unreadableAnswerError)
     }
 
     function test_writeBodies() {

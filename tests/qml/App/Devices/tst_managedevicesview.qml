@@ -210,6 +210,28 @@ Item {
             compare(exportPages, [0, 2])
         }
 
+        // A total past 32 bits is shown as it is; the list and the export end when a page adds
+        // nothing, and the export says it stopped short.
+        function test_fleetBeyond32Bits() {
+            var view = openView(page(1, 12, 0, 1e12))
+            var label = findChild(view, "devicesCountLabel")
+            compare(label.text, "12 of 1,000,000,000,000 devices")
+            answerDevices(page(1, 12, 12, 1e12))
+            view.devicesList.loadMore()
+            tryCompare(label, "text", "12 of 12 devices", 3000)
+
+            var file = String(IO.defaultDocumentsDirectory) + "/devices-short.csv"
+            view.csvExport.pageSize = 12
+            exportAnswers([page(1, 12, 0, 1e12), page(1, 12, 12, 1e12)])
+            var finished = createTemporaryObject(spyComponent, testCase, { "target": view.csvExport, "signalName": "finished" })
+            view.exportCsvTo(file)
+            finished.wait(3000)
+            verify(!finished.signalArguments[0][0])
+            compare(finished.signalArguments[0][1], "12 of 1,000,000,000,000 devices exported: the service sent no more.")
+            compare(String(LocalIO.readFileText(file)).split("\r\n").length, 14)
+            findChild(view, "exportProgressDialog").close()
+        }
+
         function test_failedOrCancelledExportLeavesNoFile() {
             var view = openView(page(1, 5, 0, 5))
             var file = String(IO.defaultDocumentsDirectory) + "/devices-cancelled.csv"

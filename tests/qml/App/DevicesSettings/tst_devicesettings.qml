@@ -65,20 +65,18 @@ TestCase {
 
     function test_storedScheduleRead() {
         var text = '[{"action":"on","plan":{"t":"07:30:00.000","p":["Mon","Tue","Wed","Thu","Fri"]}},'
-                 + '{"action":"off","plan":{"t":"19:00:00.000","p":["Sun"],"e":false}},{"plan":{}}]'
+                 + '{"action":"off","plan":{"t":"19:00:00.000","p":["Sun"],"e":false}}]'
         var setting = readSetting({ "dId": 4, "uId": 2, "cId": 9, "n": "power.schedule", "v": text, "h": "ab", "r": 3, "t": { "DateTime": "/Date(0)/", "OffsetMinutes": 0 } })
         compare([setting.deviceId, setting.userId, setting.customerId, setting.revision, setting.hash], [4, 2, 9, 3, "ab"])
         var entries = setting.value
-        compare(entries.length, 3)
+        compare(entries.length, 2)
+        verify(!setting.unreadable)
         compare(entries[0].action, "on")
         compare([entries[0].plan.time.getHours(), entries[0].plan.time.getMinutes()], [7, 30])
         // "e" missing reads as switched on, false as off.
         compare(entries[0].plan.enabled, true)
         compare(entries[1].plan.enabled, false)
         compare(entries[1].plan.period, ["Sun"])
-        compare(entries[2].action, "")
-        compare([entries[2].plan.time.getHours(), entries[2].plan.enabled], [8, true])
-        compare(entries[2].plan.period, [])
         // Written back, what the console wrote itself comes back unchanged.
         compare(PowerScheduleDeserializer.jsonEntity([entries[1]]), '[{"action":"off","plan":{"t":"19:00:00.000","p":["Sun"],"e":false}}]')
     }
@@ -89,11 +87,31 @@ TestCase {
         compare(JSON.stringify(DeviceSettingDeserializer.jsonEntity(clock)), '{"dId":4,"n":"dateTime.autoSync","v":"false","h":"*"}')
         var bare = readSetting({})
         compare([bare.deviceId, bare.name, bare.revision, bare.value], [0, "", -1, undefined])
-        // A schedule text that is not a JSON list reads as an empty schedule.
-        ignoreWarning(new RegExp("DeviceSettingSerializer::readValue: power.schedule"))
-        compare(readSetting({ "n": "power.schedule", "v": "[{" }).value, [])
-        compare(readSetting({ "n": "power.schedule", "v": '{"a":1}' }).value, [])
         compare(readSetting({ "n": "power.schedule" }).value, undefined)
+    }
+
+    // A schedule in a shape the console cannot read is no schedule of defaults ("Shut down
+    // 08:00"): it reads as empty and unreadable.
+    function test_unreadableScheduleIsMarked_data() {
+        return [
+            { tag: "not JSON", v: "[{" },
+            { tag: "not a list", v: '{"a":1}' },
+            { tag: "null entry", v: '[null]' },
+            { tag: "no plan", v: '[{"action":"on"}]' },
+            { tag: "empty plan", v: '[{"action":"off","plan":{}}]' },
+            { tag: "unknown action", v: '[{"action":"reboot","plan":{"t":"07:30"}}]' },
+            { tag: "bad time", v: '[{"action":"on","plan":{"t":"25:99"}}]' },
+            { tag: "bad day", v: '[{"action":"on","plan":{"t":"07:30","p":["Someday"]}}]' },
+            { tag: "one bad of two", v: '[{"action":"on","plan":{"t":"07:30"}},{"action":"off"}]' }
+        ]
+    }
+
+    function test_unreadableScheduleIsMarked(data) {
+        if (data.tag === "not JSON")
+            ignoreWarning(new RegExp("DeviceSettingSerializer::readValue: power.schedule"))
+        var setting = readSetting({ "n": "power.schedule", "v": data.v })
+        compare(setting.value, [])
+        verify(setting.unreadable)
     }
 
     function test_filterAndListing() {

@@ -151,7 +151,12 @@ TestCase {
             { tag: "no rights", status: 200, body: '{"status":3,"result":null}', reason: "Access denied!" },
             { tag: "invalid window", status: 200, body: '{"status":6,"result":null,"message":"x"}', reason: Strings.invalidArgumentError },
             { tag: "session expired", status: 200, body: '{"status":2,"result":null}', reason: Strings.unauthentificatedError },
-            { tag: "service unreachable", status: 502, body: "", reason: "The service at %1 answered HTTP 502" }
+            { tag: "service unreachable", status: 502, body: "", reason: "The service at %1 answered HTTP 502" },
+            { tag: "granted nothing", status: 200, body: '{"status":0,"result":null}', reason: "The service granted no session token." },
+            { tag: "no token", status: 200, body: '{"status":0,"result":{"t":"","vt":' + validTo + '}}',
+              reason: "The service granted no session token." },
+            { tag: "unreadable window", status: 200, body: '{"status":0,"result":{"t":"tok","vf":' + validFrom + ',"vt":{"DateTime":"tomorrow"}}}',
+              reason: "The service sent a validity window that cannot be read." }
         ]
     }
 

@@ -12,7 +12,7 @@ Pane {
     id: editor
 
     // The devices the task will reach, as the service counts them for the filter.
-    property int devicesCount: 0
+    property real devicesCount: 0
     readonly property bool isScheduled: scheduled.checked
     readonly property date validF: validFrom.value
     readonly property date validT: validTill.value
@@ -50,7 +50,7 @@ Pane {
             Controls.Label {
                 textFormat: Text.PlainText
                 objectName: "devicesCounter"
-                text: Strings.mainCounterText.arg(editor.devicesCount)
+                text: Strings.mainCounterText.arg(Number(editor.devicesCount).toFixed(0))
             }
         }
 

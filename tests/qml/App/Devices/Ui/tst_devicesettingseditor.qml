@@ -76,6 +76,17 @@ Item {
             SignalSpy {}
         }
 
+        Component {
+            id: syncComponent
+            SingleResultService {
+                property var setting: null
+                baseUrl: Endpoints.serviceUri
+                method: "syncSetting"
+                manual: true
+                bodyParams: ({ "sessionToken": AuthManager.currentLoginInfo.sessionToken, "setting": setting, "what": "*" })
+            }
+        }
+
         function waitFor(component) {
             var ok = createTemporaryObject(spyComponent, testCase, { "target": component, "signalName": "invokedOk" })
             var failed = createTemporaryObject(spyComponent, testCase, { "target": component, "signalName": "invokedFail" })
@@ -162,6 +173,31 @@ Item {
             var editor = openEditor(bare)
             tryVerify(function () { return editor.autoTimeSetting.value === "false" })
             compare(editor.powerScheduleSetting.value, [])
+        }
+
+        // A stored schedule the console cannot read is shown so, and Apply leaves it stored.
+        function test_unreadableScheduleIsKeptUntilEdited() {
+            var device = deviceIds({})[3]
+            var raw = '[{"action":"reboot","plan":{"t":"later"}}]'
+            var sync = createTemporaryObject(syncComponent, testCase, { "setting": { "dId": device, "n": "power.schedule", "v": raw, "h": "*" } })
+            waitFor(sync)
+            var editor = openEditor(device)
+            var label = findChild(editor.scheduler, "unreadableScheduleLabel")
+            tryVerify(function () { return label.visible })
+            compare(editor.powerScheduleSetting.value, [])
+            editor.autoTimeSetting.value = "true"
+            editor.updateSettings()
+            tryVerify(function () { return readStored()[device]["dateTime.autoSync"] === "true" }, 5000)
+            // Past the editor's 200 ms schedule debounce.
+            TimerSentinel.waitPast(300)
+            tryVerify(function () { return !editor.manager.syncSettings.isLoading })
+            compare(readStored()[device]["power.schedule"], raw)
+            verify(!editor.hasUnstoredEdits)
+            // A schedule the operator makes replaces it.
+            editor.scheduler.add()
+            verify(!label.visible)
+            editor.updateSettings()
+            tryVerify(function () { return readStored()[device]["power.schedule"] !== raw }, 5000)
         }
 
         function test_refusedSyncIsReportedAndKeepsEdits() {

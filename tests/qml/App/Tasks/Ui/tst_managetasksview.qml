@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtTest 1.15
 import Ostrel 1.0
+import App.Constants 1.0
 import App.DataProviders 1.0
 import App.Managers 1.0
 import App.Tasks 1.0
@@ -111,6 +112,20 @@ Item {
                 var fresh = tasks().find(function (t) { return t.idd === task.idd })
                 return fresh && fresh.pendingCount === 0
             }, 5000)
+        }
+
+        // The service answered, though not with a status: the operator is told what came back.
+        function test_failureSaysWhatCameBack() {
+            var dialog = findChild(view, "taskErrorDialog")
+            var answers = [{ "jsonResult": null, "message": "The service at http://127.0.0.1:9 answered HTTP 500" },
+                           { "jsonResult": { "result": 5 }, "message": Strings.answerWithoutStatusError }]
+            answers.forEach(function (answer) {
+                view.__reportFailure(answer, answer.message)
+                tryVerify(function () { return dialog.opened })
+                compare(dialog.reason, answer.message)
+                dialog.close()
+                tryVerify(function () { return !dialog.visible })
+            })
         }
 
         function test_createShowMessageTask() {
