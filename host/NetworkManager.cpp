@@ -63,10 +63,12 @@ void NetworkManager::requestCompleted()
         m_deadline.stop();
         readData();
         if (isCutShort(m_currentReply)) {
-            qDebug() << "NetworkManager: the connection closed before the whole answer";
+            qDebug() << "NetworkManager: the answer does not match its declared length";
             m_buffer.clear();
             m_buffer.squeeze();
-            emit networkError(QStringLiteral("Network error"));
+            // A reply that failed has reported its error already.
+            if (m_currentReply->error() == QNetworkReply::NoError)
+                emit networkError(QStringLiteral("Network error"));
         }
     }
     qDebug() << "NetworkManager::requestFinished()" << m_currentReply.data();
@@ -81,11 +83,8 @@ void NetworkManager::requestCompleted()
 
 bool NetworkManager::isCutShort(QNetworkReply *reply) const
 {
-    // Failed replies are reported by their error already.
-    if (reply->error() != QNetworkReply::NoError)
-        return false;
     const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-    return length.isValid() && m_buffer.size() < length.toLongLong();
+    return length.isValid() && m_buffer.size() != length.toLongLong();
 }
 
 void NetworkManager::dataReadCompleted()

@@ -38,7 +38,7 @@ public slots:
 private:
     void onDeadline();
     void dropAnswer(const char *reason);
-    // The answer ended before the length its header declared.
+    // The answer does not have the length its header declared (the connection closed early).
     bool isCutShort(QNetworkReply *reply) const;
 
     QNetworkAccessManager m_accessManager;

@@ -7,7 +7,6 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QQmlEngine>
-#include <algorithm>
 
 namespace {
 
@@ -204,11 +203,12 @@ void HttpRequest::onFinished()
         finish(Redirected,
             tr("The service at %1 redirected the request to %2; the redirect was not followed")
                 .arg(origin(), where));
-    } else if (const qint64 missing = missingBytes(); missing > 0) {
-        // The connection ended early; what came is not the answer.
+    } else if (const qint64 missing = missingBytes(); missing != 0) {
+        // The connection ended early (or a retried request mixed two answers): what came is
+        // not the answer.
         finish(Unreachable,
-            tr("Cannot reach the service at %1: the connection closed %2 bytes before the end "
-               "of the answer")
+            tr("Cannot reach the service at %1: the answer did not match its declared length "
+               "(%2 bytes missing)")
                 .arg(origin())
                 .arg(missing));
     } else if (m_status == 200 || (m_status == 0 && error == QNetworkReply::NoError)) {
@@ -227,7 +227,7 @@ qint64 HttpRequest::missingBytes() const
     const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
     if (!length.isValid() || m_method == "HEAD")
         return 0;
-    return std::max<qint64>(0, length.toLongLong() - m_body.size());
+    return length.toLongLong() - m_body.size();
 }
 
 void HttpRequest::onDeadline()

@@ -86,7 +86,7 @@ private:
     bool readAvailable();
     void onReadyRead();
     void onFinished();
-    // Bytes of the declared length that never came.
+    // Bytes of the declared length that never came (negative: more came than declared).
     qint64 missingBytes() const;
     void onDeadline();
     bool exceedsMaximum(qint64 size) const;

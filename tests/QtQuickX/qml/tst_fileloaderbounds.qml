@@ -114,7 +114,7 @@ TestCase {
         failed.wait(3000)
         compare(ok.count, 0)
         compare(loader.errorString, "Cannot reach the service at " + server.url
-                + ": the connection closed 22 bytes before the end of the answer")
+                + ": the answer did not match its declared length (22 bytes missing)")
     }
 
     function test_redirectIsNotFollowedWithTheBody_data() {

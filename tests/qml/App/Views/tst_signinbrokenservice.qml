@@ -223,7 +223,7 @@ TestCase {
             { tag: "HTTP error", answer: { "status": 500, "body": "<html>oops</html>" }, text: "answered HTTP 500" },
             { tag: "not JSON", answer: { "body": "<html>maintenance</html>" }, text: Strings.unreadableAnswerError },
             { tag: "cut short", answer: { "body": '{"status":0,"result":{"items":[]}}', "closeAfterBytes": 9 },
-              text: "the connection closed 25 bytes before the end of the answer" }
+              text: "the answer did not match its declared length (25 bytes missing)" }
         ]
     }
 
@@ -235,6 +235,8 @@ TestCase {
         tryVerify(function () { return dialog.opened }, 5000)
         verify(dialog.reason.indexOf(data.text) >= 0, dialog.reason)
         dialog.close()
+        // Closing, it would still take the next test's clicks.
+        tryVerify(function () { return !dialog.visible }, 2000)
         AuthManager.logoff()
     }
 
