@@ -155,8 +155,8 @@ PlainPoints PlainLoopSimplifier::reumannWitkam(
         if (!keep && breakOnTurns) {
             const double inX = in[q].x - in[q - 1].x, inY = in[q].y - in[q - 1].y;
             const double outX = next.x - in[q].x, outY = next.y - in[q].y;
-            keep = inX * outX + inY * outY < 0 || (inX == 0 && inY == 0)
-                || (outX == 0 && outY == 0);
+            keep
+                = inX * outX + inY * outY < 0 || (inX == 0 && inY == 0) || (outX == 0 && outY == 0);
         }
         if (keep) {
             out.push_back(in[q]);
