@@ -340,13 +340,12 @@ QPolygonF PolylineSimplifier::perpendicularDistance(
     // A pass removes at most every other point.
     PolygonBuffer buffer(points.size() / 2 + 2);
     perpendicularPass(points.constData(), points.size(), squaredTolerance, buffer);
-    // Later passes rewrite the points of the previous one in place.
-    for (int pass = 1; pass < repeats && buffer.size() >= 3; ++pass) {
-        const int previous = buffer.size();
+    // Later passes rewrite the points of the previous one in place, while passes remove points.
+    int previous = points.size();
+    for (int pass = 1; pass < repeats && buffer.size() >= 3 && buffer.size() < previous; ++pass) {
+        previous = buffer.size();
         buffer.truncate(0);
         perpendicularPass(buffer.data(), previous, squaredTolerance, buffer);
-        if (buffer.size() == previous)
-            break;
     }
     return buffer.take();
 }
