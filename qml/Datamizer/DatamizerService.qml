@@ -3,6 +3,7 @@ import QtQuickX 1.0
 import App.Constants 1.0
 import Datamizer 1.0
 import "qrc:///Datamizer/LogMasking.js" as LogMasking
+import "qrc:///Datamizer/DataUtils.js" as DataUtils
 
 // One method of the management service: posts the JSON body to baseUrl/method and
 // reports the outcome of each answer.
@@ -32,8 +33,15 @@ QmlObject {
     // Deadline of a whole call, in ms.
     property alias timeOutInterval: serviceLoader.timeOutInterval
     readonly property FileLoader loader: serviceLoader
+    // Every text of an answer is cut to this many characters (0: none is cut) ...
+    property int maxTextLength: DataUtils.maxTextLength
+    // ... except the members of these names, which keep DataUtils.maxLongTextLength.
+    property var longTextKeys: []
 
-    readonly property var __parsedResult: __parse(serviceLoader.result)
+    // The answer is parsed once when it arrives and its text dropped: a service lives as long
+    // as its screen or the whole run, and the text could be tens of megabytes.
+    property var __parsedResult: ({ "value": null, "valid": true })
+    property bool __droppingText: false
 
     signal invoking()
     signal invoked()
@@ -45,8 +53,10 @@ QmlObject {
     }
 
     function reload() {
-        if (resetResultOnReload && serviceLoader.result)
+        if (resetResultOnReload && (serviceLoader.result || __parsedResult.value !== null)) {
             serviceLoader.result = ""
+            __parsedResult = __parse("")
+        }
         serviceLoader.reload()
     }
 
@@ -93,11 +103,21 @@ QmlObject {
         if (!text)
             return { "value": null, "valid": true }
         try {
-            return { "value": JSON.parse(text), "valid": true }
+            var value = JSON.parse(text)
+            return { "value": DataUtils.boundTexts(value, longTextKeys, maxTextLength), "valid": true }
         } catch (e) {
             console.warn("Datamizer::parse:", method, e)
             return { "value": null, "valid": false }
         }
+    }
+
+    function __takeAnswer() {
+        __parsedResult = __parse(serviceLoader.result)
+        if (!serviceLoader.result)
+            return
+        __droppingText = true
+        serviceLoader.result = ""
+        __droppingText = false
     }
 
     function __onAnswer() {
@@ -134,10 +154,18 @@ QmlObject {
             service.invoking()
             console.log("Datamizer.invoke:", service.method, LogMasking.maskedBody(requestBody))
         }
-        onResultChanged: console.log("Method:", service.method, "Result:",
-                                      result ? result.length : 0, "bytes")
-        onReadyAndOk: service.__onAnswer()
-        onError: service.__onTransportFailure()
+        onResultChanged: {
+            if (!service.__droppingText)
+                console.log("Method:", service.method, "Result:", result ? result.length : 0, "bytes")
+        }
+        onReadyAndOk: {
+            service.__takeAnswer()
+            service.__onAnswer()
+        }
+        onError: {
+            service.__takeAnswer()
+            service.__onTransportFailure()
+        }
         onTimeOut: service.__onTransportFailure()
     }
 }

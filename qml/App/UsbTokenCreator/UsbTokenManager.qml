@@ -24,6 +24,8 @@ QmlObject {
         method: "createRoleSession"
         manual: true
         delegate: UsbTokenSerializer
+        // The token is written out as it came: a cut one would be a broken key.
+        maxTextLength: 0
         // Date values: the body's text carries them as ISO 8601 in UTC with milliseconds.
         bodyParams: ({
             "sessionToken": AuthManager.currentLoginInfo.sessionToken,
