@@ -409,13 +409,15 @@ int main(int argc, char **argv)
         engine.collectGarbage();
         spin(500);
         const double held = residentMb() - baseline;
-        std::printf("%-48s stall %7.1f ms  peak +%6.0f MB  held after closing +%5.0f MB\n",
-            entry.name, figures.stall, figures.peak, held);
+        std::printf(
+            "%-44s stall %7.1f ms (cpu %6.1f ms)  peak +%4.0f MB  held after closing +%4.0f MB\n",
+            entry.name, figures.stall, figures.stallCpu, figures.peak, held);
         if (next.stall >= 0)
-            std::printf("%-48s stall %7.1f ms  peak +%6.0f MB\n", "  ... its details open for 3 s",
-                next.stall, next.peak);
+            std::printf("%-44s stall %7.1f ms (cpu %6.1f ms)  peak +%4.0f MB\n",
+                "  ... its details open for 3 s", next.stall, next.stallCpu, next.peak);
         std::fflush(stdout);
         worstStall = std::max({ worstStall, figures.stall, next.stall });
+        worstStallCpu = std::max({ worstStallCpu, figures.stallCpu, next.stallCpu });
         worstPeak = std::max({ worstPeak, figures.peak, next.peak });
     }
     std::printf(
