@@ -42,6 +42,7 @@ QmlObject {
     // as its screen or the whole run, and the text could be tens of megabytes.
     property var __parsedResult: ({ "value": null, "valid": true })
     property bool __droppingText: false
+    property string __answerDigest: ""
 
     signal invoking()
     signal invoked()
@@ -56,6 +57,7 @@ QmlObject {
         if (resetResultOnReload && (serviceLoader.result || __parsedResult.value !== null)) {
             serviceLoader.result = ""
             __parsedResult = __parse("")
+            __answerDigest = ""
         }
         serviceLoader.reload()
     }
@@ -112,7 +114,12 @@ QmlObject {
     }
 
     function __takeAnswer() {
-        __parsedResult = __parse(serviceLoader.result)
+        // An answer like the last one keeps its entities: a list read again unchanged must not
+        // reset the views (and what the operator typed into them).
+        var digest = serviceLoader.result ? Qt.md5(serviceLoader.result) : ""
+        if (digest === "" || digest !== __answerDigest || __parsedResult.value === null)
+            __parsedResult = __parse(serviceLoader.result)
+        __answerDigest = digest
         if (!serviceLoader.result)
             return
         __droppingText = true
