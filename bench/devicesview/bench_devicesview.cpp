@@ -4,11 +4,7 @@
 // the action to the first frame swapped after the rows are in the scene; the two sides alternate,
 // medians are reported. Also reports the longest stall of the GUI thread while the screen loads
 // ten pages one after the other.
-#include "BuildInfo.h"
-#include "OstrelModule.h"
-
-#include <QtQuickX.h>
-#include <QuickInMemoryImageProvider.h>
+#include "../common/ConsoleQml.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -22,7 +18,6 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
-#include <QQuickStyle>
 #include <QQuickWindow>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -95,15 +90,10 @@ public:
     {
         QQmlComponent component(&engine, page);
         m_clock.start();
-        m_page.reset(qobject_cast<QQuickItem *>(component.beginCreate(engine.rootContext())));
-        if (!m_page) {
-            std::fprintf(stderr, "%s\n", qPrintable(component.errorString()));
+        m_page.reset(openPage(component, window,
+            { { QStringLiteral("serviceUri"), serviceUri }, { QStringLiteral("token"), token } }));
+        if (!m_page)
             return;
-        }
-        m_page->setParentItem(window.contentItem());
-        component.setInitialProperties(m_page.get(),
-            { { QStringLiteral("serviceUri"), serviceUri }, { QStringLiteral("token"), token } });
-        component.completeCreate();
         m_connections = {
             QObject::connect(
                 &window, &QQuickWindow::afterSynchronizing, &window,
@@ -122,17 +112,11 @@ public:
         };
     }
 
-    // The page is left to the event loop, as a screen that is closed.
     ~Side()
     {
         for (const auto &connection : m_connections)
             QObject::disconnect(connection);
-        if (!m_page)
-            return;
-        m_page->setParentItem(nullptr);
-        m_page.release()->deleteLater();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
+        closePage(m_page);
     }
     Side(const Side &) = delete;
     Side &operator=(const Side &) = delete;
@@ -262,22 +246,12 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    QCoreApplication::setOrganizationName(QStringLiteral("Brannock USA"));
-    QCoreApplication::setApplicationName(QStringLiteral("Kestrum Console Bench"));
-    QtQuickX::registerResources();
-    QQuickStyle::setStyle(QStringLiteral("Material"));
-    QtQuickX::instance()->createUiSizes();
-    OstrelModule::registerTypes();
+    prepareConsoleQml();
     QQmlEngine engine;
-    QuickInMemoryImageProvider::installOn(&engine);
-    engine.addImportPath(QStringLiteral("qrc:/"));
-    engine.addImportPath(QStringLiteral("qrc:/com.brannock"));
-    engine.rootContext()->setContextProperty(
-        QStringLiteral("BUILD_VERSION"), BuildInfo::buildVersion());
+    prepareConsoleEngine(engine);
 
     QQuickWindow window;
-    window.resize(1280, 800);
-    window.show();
+    showConsoleWindow(window);
 
     const QUrl ours(QStringLiteral("qrc:/bench/OursPage.qml"));
     const QUrl peer(QStringLiteral("qrc:/bench/PeerPage.qml"));

@@ -69,3 +69,84 @@ function concatMaps() {
     }
     return result
 }
+
+// Texts from the service are cut before they reach an entity or a view: laying out a name of
+// megabytes freezes the screen and costs gigabytes of glyphs. A name never needs more than
+// maxTextLength characters; the texts a service component names as long (a task's data, a
+// device's answer) keep maxLongTextLength with a note of their full size, and the uncut text
+// stays reachable through uncutText() for the clipboard.
+var maxTextLength = 500
+var maxLongTextLength = 65536
+
+// The size of the text in UTF-8, counted by the regular expression engine: a loop over
+// megabytes of characters in script would stall the screen.
+function utf8Size(text) {
+    var beyondAscii = text.replace(/[\x00-\x7f]+/g, "")
+    var beyondTwoBytes = beyondAscii.replace(/[\u0080-\u07ff\ud800-\udfff]+/g, "")
+    return text.length + beyondAscii.length + beyondTwoBytes.length
+}
+
+// The first `limit` characters of the text and a mark that it was cut; a surrogate pair is
+// never split. With `withSize` the mark says how large the whole text was.
+function cutText(text, limit, withSize) {
+    if (typeof text !== "string" || limit <= 0 || text.length <= limit)
+        return text
+    var end = limit
+    var last = text.charCodeAt(end - 1)
+    if (last >= 0xd800 && last <= 0xdbff)
+        --end
+    var kept = text.substring(0, end)
+    if (!withSize)
+        return kept + "…"
+    return kept + qsTr("… (cut, %1 bytes)").arg(utf8Size(text))
+}
+
+// Cuts every text of a parsed answer in place: members named in longKeys to
+// maxLongTextLength, all others to `limit` (maxTextLength when not given; 0 cuts nothing).
+// The walk keeps its own stack, so a deeply nested answer cannot exhaust the script's.
+function boundTexts(root, longKeys, limit) {
+    if (root === null || typeof root !== "object")
+        return root
+    limit = limit === undefined ? maxTextLength : limit
+    var longNames = {}
+    for (var n = 0; longKeys && n < longKeys.length; ++n)
+        longNames[longKeys[n]] = true
+    var pending = [root]
+    while (pending.length) {
+        var node = pending.pop()
+        var isArray = Array.isArray(node)
+        var keys = isArray ? null : Object.keys(node)
+        var count = isArray ? node.length : keys.length
+        for (var i = 0; i < count; ++i) {
+            var key = isArray ? i : keys[i]
+            var value = node[key]
+            if (typeof value === "string") {
+                var isLong = !isArray && longNames[key] === true
+                var bound = isLong ? maxLongTextLength : limit
+                if (bound > 0 && value.length > bound) {
+                    if (isLong)
+                        __keepUncut(node, key, value)
+                    node[key] = cutText(value, bound, isLong)
+                }
+            } else if (value !== null && typeof value === "object") {
+                pending.push(value)
+            }
+        }
+    }
+    return root
+}
+
+function __keepUncut(node, key, text) {
+    if (!Object.prototype.hasOwnProperty.call(node, "__uncut"))
+        Object.defineProperty(node, "__uncut", { "value": {}, "enumerable": false })
+    node.__uncut[key] = text
+}
+
+// The text of item[key] as the service sent it, also when boundTexts() cut it.
+function uncutText(item, key) {
+    if (!item || typeof item !== "object")
+        return undefined
+    if (item.__uncut && item.__uncut[key] !== undefined)
+        return item.__uncut[key]
+    return item[key]
+}

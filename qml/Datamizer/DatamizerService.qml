@@ -3,6 +3,7 @@ import QtQuickX 1.0
 import App.Constants 1.0
 import Datamizer 1.0
 import "qrc:///Datamizer/LogMasking.js" as LogMasking
+import "qrc:///Datamizer/DataUtils.js" as DataUtils
 
 // One method of the management service: posts the JSON body to baseUrl/method and
 // reports the outcome of each answer.
@@ -32,8 +33,16 @@ QmlObject {
     // Deadline of a whole call, in ms.
     property alias timeOutInterval: serviceLoader.timeOutInterval
     readonly property FileLoader loader: serviceLoader
+    // Every text of an answer is cut to this many characters (0: none is cut) ...
+    property int maxTextLength: DataUtils.maxTextLength
+    // ... except the members of these names, which keep DataUtils.maxLongTextLength.
+    property var longTextKeys: []
 
-    readonly property var __parsedResult: __parse(serviceLoader.result)
+    // The answer is parsed once when it arrives and its text dropped: a service lives as long
+    // as its screen or the whole run, and the text could be tens of megabytes.
+    property var __parsedResult: ({ "value": null, "valid": true })
+    property bool __droppingText: false
+    property string __answerDigest: ""
 
     signal invoking()
     signal invoked()
@@ -45,8 +54,11 @@ QmlObject {
     }
 
     function reload() {
-        if (resetResultOnReload && serviceLoader.result)
+        if (resetResultOnReload && (serviceLoader.result || __parsedResult.value !== null)) {
             serviceLoader.result = ""
+            __parsedResult = __parse("")
+            __answerDigest = ""
+        }
         serviceLoader.reload()
     }
 
@@ -96,11 +108,26 @@ QmlObject {
         if (!text)
             return { "value": null, "valid": true }
         try {
-            return { "value": JSON.parse(text), "valid": true }
+            var value = JSON.parse(text)
+            return { "value": DataUtils.boundTexts(value, longTextKeys, maxTextLength), "valid": true }
         } catch (e) {
             console.warn("Datamizer::parse:", method, e)
             return { "value": null, "valid": false }
         }
+    }
+
+    function __takeAnswer() {
+        // An answer like the last one keeps its entities: a list read again unchanged must not
+        // reset the views (and what the operator typed into them).
+        var digest = serviceLoader.result ? Qt.md5(serviceLoader.result) : ""
+        if (digest === "" || digest !== __answerDigest || __parsedResult.value === null)
+            __parsedResult = __parse(serviceLoader.result)
+        __answerDigest = digest
+        if (!serviceLoader.result)
+            return
+        __droppingText = true
+        serviceLoader.result = ""
+        __droppingText = false
     }
 
     function __onAnswer() {
@@ -137,10 +164,18 @@ QmlObject {
             service.invoking()
             console.log("Datamizer.invoke:", service.method, LogMasking.maskedBody(requestBody))
         }
-        onResultChanged: console.log("Method:", service.method, "Result:",
-                                      result ? result.length : 0, "bytes")
-        onReadyAndOk: service.__onAnswer()
-        onError: service.__onTransportFailure()
+        onResultChanged: {
+            if (!service.__droppingText)
+                console.log("Method:", service.method, "Result:", result ? result.length : 0, "bytes")
+        }
+        onReadyAndOk: {
+            service.__takeAnswer()
+            service.__onAnswer()
+        }
+        onError: {
+            service.__takeAnswer()
+            service.__onTransportFailure()
+        }
         onTimeOut: service.__onTransportFailure()
     }
 }

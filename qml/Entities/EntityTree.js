@@ -10,11 +10,11 @@ function ancestry(index, entity, parentKey) {
     var seen = {}
     for (var current = entity; current && !seen[current.idd]; ) {
         seen[current.idd] = true
-        chain.unshift(current)
+        chain.push(current)
         var parentId = current[parentKey]
         current = parentId && index ? index[parentId] : null
     }
-    return chain
+    return chain.reverse()
 }
 
 function parentOf(index, entity, parentKey) {
@@ -33,18 +33,67 @@ function sortablePath(index, entity, parentKey) {
     }).join("")
 }
 
-// Orders two ancestries level by level: names in the locale's order, then ids. Comparing the
-// joined path texts instead would let the locale's handling of "/" and ":" mix levels.
-function compareAncestries(a, b) {
-    var levels = Math.min(a.length, b.length)
-    for (var i = 0; i < levels; ++i) {
-        var byName = String(a[i].name).localeCompare(String(b[i].name))
-        if (byName !== 0)
-            return byName
-        if (a[i].idd !== b[i].idd)
-            return a[i].idd < b[i].idd ? -1 : 1
+// The entities of the index by the id of their parent; an entity whose parent is not listed
+// (or is itself) is under 0, a top-level one.
+function childrenByParent(entities, index, parentKey) {
+    var children = {}
+    for (var i = 0; i < entities.length; ++i) {
+        var entity = entities[i]
+        if (!entity)
+            continue
+        var parentId = entity[parentKey]
+        var key = parentId && index[parentId] && parentId !== entity.idd ? parentId : 0
+        if (!children[key])
+            children[key] = []
+        children[key].push(entity)
     }
-    return a.length - b.length
+    return children
+}
+
+function byName(a, b) {
+    var order = String(a.name).localeCompare(String(b.name))
+    if (order !== 0)
+        return order
+    return a.idd < b.idd ? -1 : a.idd > b.idd ? 1 : 0
+}
+
+function __values(index) {
+    return Object.keys(index).map(function (id) { return index[id] })
+}
+
+// One row per entity, rowOf(entity, depth): each entity right after its parent, siblings by
+// name then id. The walk keeps its own stack and visits each entity once, so a chain as deep as
+// the list is cheap and entities whose parents run in a circle still get one row each, at the
+// top level.
+function orderedRows(entities, index, parentKey, rowOf) {
+    index = index || {}
+    entities = entities || __values(index)
+    var children = childrenByParent(entities, index, parentKey)
+    var rows = []
+    var visited = {}
+
+    function walkFrom(top) {
+        var pending = [{ "entity": top, "depth": 0 }]
+        while (pending.length) {
+            var next = pending.pop()
+            var entity = next.entity
+            if (visited[entity.idd])
+                continue
+            visited[entity.idd] = true
+            rows.push(rowOf(entity, next.depth))
+            var own = (children[entity.idd] || []).slice().sort(byName)
+            for (var i = own.length - 1; i >= 0; --i)
+                pending.push({ "entity": own[i], "depth": next.depth + 1 })
+        }
+    }
+
+    var roots = (children[0] || []).slice().sort(byName)
+    for (var r = 0; r < roots.length; ++r)
+        walkFrom(roots[r])
+    var rest = entities.filter(function (entity) { return entity && !visited[entity.idd] }).sort(byName)
+    for (var k = 0; k < rest.length; ++k)
+        walkFrom(rest[k])
+    return rows
 }
 
 // The ids of the entity and of everything below it.
@@ -52,14 +101,16 @@ function subtreeIds(index, entity, parentKey) {
     var ids = {}
     if (!entity)
         return ids
-    for (var id in index) {
-        var chain = ancestry(index, index[id], parentKey)
-        for (var i = 0; i < chain.length; ++i) {
-            if (chain[i].idd === entity.idd) {
-                ids[id] = true
-                break
-            }
-        }
+    var children = childrenByParent(__values(index), index, parentKey)
+    var pending = [entity]
+    while (pending.length) {
+        var current = pending.pop()
+        if (ids[current.idd])
+            continue
+        ids[current.idd] = true
+        var own = children[current.idd] || []
+        for (var i = 0; i < own.length; ++i)
+            pending.push(own[i])
     }
     return ids
 }

@@ -77,26 +77,15 @@ QmlObject {
         return EntityTree.subtreeIds(listCustomers.resultIndex || {}, customer, "ownerId")
     }
 
-    // One row per listed location: {idd, customer, path, intent}. The "default" field shows the
-    // tree (each location after its parent, siblings by name); any other field sorts by that
+    // One row per listed location: {idd, customer, intent}. The "default" field shows the tree
+    // (each location after its parent, siblings by name); any other field sorts by that
     // property of the location in the given direction.
     function orderedRows(sortField, descending) {
-        var index = listCustomers.resultIndex || {}
-        var rows = Object.keys(index).map(Number).sort(function (a, b) { return a - b }).map(function (id) {
-            var customer = index[id]
-            var chain = customerAncestry(customer)
-            return {
-                "idd": customer.idd,
-                "customer": customer,
-                "path": EntityTree.sortablePath(index, customer, "ownerId"),
-                "intent": chain.length - 1,
-                "ancestry": chain
-            }
+        var rows = EntityTree.orderedRows(null, listCustomers.resultIndex, "ownerId", function (customer, depth) {
+            return { "idd": customer.idd, "customer": customer, "intent": depth }
         })
-        if (!sortField || sortField === "default") {
-            rows.sort(function (a, b) { return EntityTree.compareAncestries(a.ancestry, b.ancestry) })
+        if (!sortField || sortField === "default")
             return rows
-        }
         var direction = descending ? -1 : 1
         rows.sort(function (a, b) {
             var x = a.customer[sortField]

@@ -24,6 +24,8 @@ QmlObject {
         collectionProperty: "result.items"
         idProperty: "name"
         delegate: DeviceSettingSerializer
+        // A setting's value is a JSON text that may be long.
+        longTextKeys: ["v"]
         bodyParams: ({
             "sessionToken": AuthManager.currentLoginInfo.sessionToken,
             "filter": jsonedFilter,
@@ -40,6 +42,7 @@ QmlObject {
         // Settings are synchronised one after the other; an earlier one must still arrive.
         concurrent: true
         delegate: DeviceSettingSerializer
+        longTextKeys: ["v"]
         bodyParams: ({
             "sessionToken": AuthManager.currentLoginInfo.sessionToken,
             "setting": setting ? DeviceSettingDeserializer.jsonEntity(setting) : null,
@@ -54,6 +57,7 @@ QmlObject {
         method: "writeSettings"
         manual: true
         delegate: DeviceSettingSerializer
+        longTextKeys: ["v"]
         bodyParams: ({
             "sessionToken": AuthManager.currentLoginInfo.sessionToken,
             "setting": setting,

@@ -3,6 +3,7 @@ import QtQuickX 1.0
 import Datamizer 1.0
 import App.DataProviders 1.0
 import App.Managers 1.0
+import "qrc:///Entities/EntityTree.js" as EntityTree
 
 // The tag service calls, and the tree helpers over the listed tags.
 QmlObject {
@@ -76,23 +77,11 @@ QmlObject {
 
     // Sorts each tag after its parent and siblings by name; a loop of parents ends the path.
     function sortableTagPath(tag) {
-        var ancestors = __ancestors(tag)
-        var path = ""
-        for (var i = ancestors.length - 1; i >= 0; --i)
-            path += "/" + ancestors[i].name + "::" + ancestors[i].idd
-        return path
+        return EntityTree.sortablePath(listTags.resultIndex, tag, "parentId")
     }
 
     function tagIntent(tag) {
-        return __ancestors(tag).length - 1
-    }
-
-    // The tag and its loaded ancestors, nearest first.
-    function __ancestors(tag) {
-        var chain = []
-        for (var current = tag; current && chain.indexOf(current) < 0; current = findTagParent(current))
-            chain.push(current)
-        return chain
+        return EntityTree.depth(listTags.resultIndex, tag, "parentId")
     }
 
     function createNewLocalEntity(properties, owner) {

@@ -21,6 +21,8 @@ QmlObject {
         collectionProperty: "result.items"
         idProperty: "idd"
         delegate: TaskSerializer
+        // A task's data may be long.
+        longTextKeys: ["d"]
         bodyParams: ({
             "sessionToken": AuthManager.currentLoginInfo.sessionToken,
             "filter": manager.filter ? TaskFilterDeserializer.jsonEntity(manager.filter) : null,
@@ -38,6 +40,7 @@ QmlObject {
         // Queued tasks go out one after another; each must get its own answer.
         concurrent: true
         delegate: TaskSerializer
+        longTextKeys: ["d"]
         bodyParams: ({
             "sessionToken": AuthManager.currentLoginInfo.sessionToken,
             "devicesFilter": DevicesFilterDeserializer.jsonEntity(manager.devicesFilter),
@@ -52,6 +55,7 @@ QmlObject {
         method: "cancelTask"
         manual: true
         delegate: TaskSerializer
+        longTextKeys: ["d"]
         bodyParams: manager.__taskIdBody(taskId)
     }
 
@@ -62,6 +66,7 @@ QmlObject {
         method: "restartTask"
         manual: true
         delegate: TaskSerializer
+        longTextKeys: ["d"]
         bodyParams: manager.__taskIdBody(taskId)
     }
 

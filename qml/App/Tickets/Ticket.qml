@@ -16,4 +16,8 @@ QtObject {
     property string result: ""
     property var startedAt: null
     property var executedAt: null
+    // The device's answer and the task's data as the service sent them, for the clipboard:
+    // result and taskData may have been cut.
+    property var uncutResult: ""
+    property var uncutTaskData: ""
 }

@@ -1,6 +1,7 @@
 pragma Singleton
 import QtQuick 2.15
 import "qrc:///Entities/WireDates.js" as WireDates
+import "qrc:///Datamizer/DataUtils.js" as DataUtils
 
 // Service JSON to Ticket.
 Component {
@@ -19,5 +20,7 @@ Component {
         result: modelData && modelData["r"] || ""
         startedAt: modelData ? WireDates.toDate(modelData["sa"]) : null
         executedAt: modelData ? WireDates.toDate(modelData["ea"]) : null
+        uncutResult: DataUtils.uncutText(modelData, "r") || ""
+        uncutTaskData: DataUtils.uncutText(modelData, "d") || ""
     }
 }

@@ -25,6 +25,8 @@ QmlObject {
         collectionProperty: "result.items"
         idProperty: "idd"
         delegate: TicketSerializer
+        // A ticket's task data and the device's answer may be long.
+        longTextKeys: ["d", "r"]
         bodyParams: ({
             "sessionToken": AuthManager.currentLoginInfo.sessionToken,
             "filter": manager.filter ? TicketsFilterSerializer.jsonEntity(manager.filter) : null,
@@ -40,6 +42,7 @@ QmlObject {
         manual: true
         collectionProperty: "result"
         delegate: TicketSerializer
+        longTextKeys: ["d", "r"]
         bodyParams: manager.__ticketsBody(ticketIds)
     }
 
@@ -51,6 +54,7 @@ QmlObject {
         manual: true
         collectionProperty: "result"
         delegate: TicketSerializer
+        longTextKeys: ["d", "r"]
         bodyParams: manager.__ticketsBody(ticketIds)
     }
 

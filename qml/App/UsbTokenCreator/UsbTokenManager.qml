@@ -58,6 +58,8 @@ QmlObject {
         manual: true
         // The file is written only from an answer checked first (see __takeSession).
         delegate: null
+        // The token is written out as it came: a cut one would be a broken key.
+        maxTextLength: 0
         // Date values: the body's text carries them as ISO 8601 in UTC with milliseconds.
         bodyParams: ({
             "sessionToken": AuthManager.currentLoginInfo.sessionToken,

@@ -5,6 +5,7 @@ import App.Constants 1.0
 import App.Tags 1.0
 import KestrumTest 1.0
 import "qrc:///Datamizer/LogMasking.js" as LogMasking
+import "qrc:///Datamizer/DataUtils.js" as DataUtils
 
 TestCase {
     id: testCase
@@ -359,6 +360,26 @@ TestCase {
         compare(server.requestCount, before)
         tryCompare(server, "requestCount", before + 1, 1000)
         server.setDefaultResponse(200, "")
+    }
+
+    // A name of megabytes reaches no entity whole, nested texts included; a member named as long
+    // keeps 64 KiB with its full size and stays reachable uncut; the answer's text is not kept.
+    function test_textsAreCutBeforeTheEntities() {
+        var huge = new Array(1024 * 1024 + 1).join("n")
+        var longText = new Array(70000 + 1).join("é")
+        var service = makeService(collectionComponent, { "longTextKeys": ["v"] })
+        var outcome = answer(service, 200, JSON.stringify({ "status": 0, "result": { "items": [
+            { "id": 1, "n": huge, "more": [{ "deep": huge }], "v": longText },
+            { "id": 2, "n": "short" }] } }))
+        compare(outcome.ok.count, 1)
+        compare(service.result[0].name, huge.substring(0, 500) + "…")
+        compare(service.result[1].name, "short")
+        var item = service.jsonResult.result.items[0]
+        compare(item.more[0].deep.length, 501)
+        compare(item.v, longText.substring(0, 65536) + "… (cut, 140000 bytes)")
+        compare(DataUtils.uncutText(item, "v"), longText)
+        compare(DataUtils.uncutText(item, "n"), item.n)
+        compare(service.loader.result, "")
     }
 
     function test_loggedBodiesHideSecrets() {

@@ -7,7 +7,7 @@ import App.Controls 1.0
 ListViewItem {
     id: row
 
-    // {idd, customer, path, intent} of the list's rows.
+    // {idd, customer, intent} of the list's rows.
     readonly property var entry: mData
     readonly property var customer: entry ? entry.customer : null
     property bool showTree: true

@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Layouts 1.15
 import App.Controls 1.0
 import "qrc:///App/Tickets/TaskTexts.js" as TaskTexts
+import "qrc:///Datamizer/DataUtils.js" as DataUtils
 
 // One ticket of a device: its status, the task's type and the task's data.
 ListViewItem {
@@ -28,7 +29,9 @@ ListViewItem {
 
         Label {
             Layout.fillWidth: true
-            text: TaskTexts.orNotAvailable(item.ticket ? item.ticket.taskData : "")
+            // One line shows no more than a name's length; laying out all of a long text costs.
+            text: TaskTexts.orNotAvailable(item.ticket ? DataUtils.cutText(item.ticket.taskData,
+                                                                             DataUtils.maxTextLength) : "")
             textFormat: Text.PlainText
             elide: Text.ElideRight
             maximumLineCount: 1

@@ -19,6 +19,8 @@ QmlObject {
         // A plain file, not a service answer: it carries no status.
         statusRequired: false
         collectionProperty: "products"
+        // Download addresses may be longer than a name.
+        maxTextLength: 4096
         delegate: SoftwareProductSerializer
         bodyParams: null
     }

@@ -79,7 +79,7 @@ Control {
                 icon.source: "/Icons/copy.svg"
                 text: qsTr("Copy")
                 display: AbstractButton.IconOnly
-                onClicked: Clipboard.setText(viewer.entity ? viewer.entity.result : "")
+                onClicked: Clipboard.setText(viewer.entity ? viewer.entity.uncutResult : "")
             }
         }
 
@@ -93,8 +93,21 @@ Control {
             elide: Text.ElideRight
         }
 
-        Controls.Label {
-            text: qsTr("Task data:")
+        RowLayout {
+            Layout.fillWidth: true
+
+            Controls.Label {
+                Layout.fillWidth: true
+                text: qsTr("Task data:")
+            }
+
+            Controls.ToolButton {
+                objectName: "copyTaskDataButton"
+                icon.source: "/Icons/copy.svg"
+                text: qsTr("Copy")
+                display: AbstractButton.IconOnly
+                onClicked: Clipboard.setText(viewer.entity ? viewer.entity.uncutTaskData : "")
+            }
         }
 
         ScrollView {

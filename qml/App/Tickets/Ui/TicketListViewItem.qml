@@ -16,7 +16,7 @@ ListViewItem {
     }
 
     onDoubleClicked: {
-        Clipboard.setText(item.mData ? item.mData.result : "")
+        Clipboard.setText(item.mData ? item.mData.uncutResult : "")
         openTicketDetails(item.mData)
     }
 }

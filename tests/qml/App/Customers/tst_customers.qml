@@ -167,6 +167,21 @@ TestCase {
         compare(manager.orderedRows("default", false).length, 2)
     }
 
+    // An owner chain as deep as the list, each location below the one before, listed bottom up.
+    function test_deepOwnerChain() {
+        var items = []
+        for (var id = 10000; id >= 1; --id)
+            items.push({ "id": id, "n": "Location " + id, "oId": id - 1 })
+        server.enqueue(200, JSON.stringify({ "status": 0, "result": { "items": items } }))
+        var manager = listedManager()
+        var rows = manager.orderedRows("default", false)
+        compare(rows.length, 10000)
+        compare(rows[0].idd, 1)
+        compare(rows[9999].idd, 10000)
+        compare(rows[9999].intent, 9999)
+        compare(Object.keys(manager.customerSubtreeIds(manager.listCustomers.resultIndex[1])).length, 10000)
+    }
+
     function test_dictionaryListsAgainAfterAStoredChange() {
         var manager = CustomersDictionary.manager
         tryVerify(function () { return manager.listCustomers.resultIndex !== null }, 2000)

@@ -71,6 +71,25 @@ Item {
             compare(view.manager.tagIntent(view.tagsIndex[1]), 1)
         }
 
+        // A parent chain as deep as the list: one row each, in chain order; a selection at the
+        // bottom ticks all of it and clearing the top clears all of it.
+        function test_deepChain() {
+            var chain = []
+            for (var i = 1; i <= 10000; ++i)
+                chain.push({ "idd": i, "parentId": i - 1, "name": "Tag " + i })
+            var manager = createTemporaryObject(managerComponent, testCase, { "mockupTags": chain })
+            var view = createTemporaryObject(viewComponent, root, { "manager": manager, "selectedTagIds": [] })
+            var rows = view.orderedTagsTree
+            compare(rows.length, 10000)
+            compare(rows[9999].idd, 10000)
+            compare(rows[9999].intent, 9999)
+            compare(manager.tagIntent(view.tagsIndex[10000]), 9999)
+            view.setTagIdIsSelected(10000, true)
+            compare(view.selectedTagIds.length, 10000)
+            view.setTagIdIsSelected(1, false)
+            compare(view.selectedTagIds, [])
+        }
+
         function test_noCheckBoxesWithoutSelection() {
             var view = createView()
             waitForRendering(view)

@@ -41,15 +41,18 @@ TaskDataEditorUi {
             Layout.fillWidth: true
             title: Strings.eventPeriod
 
+            // Written out one by one: a button of Qt Quick Controls may only show fixed words.
             RowLayout {
-                Repeater {
-                    model: ["Everyday", "Mon2Fri"]
+                RadioButton {
+                    text: "Everyday"
+                    checked: editor.period === "Everyday"
+                    onClicked: editor.period = "Everyday"
+                }
 
-                    RadioButton {
-                        text: modelData
-                        checked: editor.period === modelData
-                        onClicked: editor.period = modelData
-                    }
+                RadioButton {
+                    text: "Mon2Fri"
+                    checked: editor.period === "Mon2Fri"
+                    onClicked: editor.period = "Mon2Fri"
                 }
             }
         }

@@ -17,7 +17,5 @@ Controls.ListView {
             var shown = list.textProperty && row ? row[list.textProperty] : row
             return shown === undefined || shown === null ? "" : String(shown)
         }
-        // Catalogue texts come from outside: never markup.
-        Component.onCompleted: if (contentItem && "textFormat" in contentItem) contentItem.textFormat = Text.PlainText
     }
 }
