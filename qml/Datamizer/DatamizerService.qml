@@ -25,13 +25,19 @@ QmlObject {
     // Answers of the management service carry a "status"; other sources (a catalogue file)
     // set this to false and are taken as they are.
     property bool statusRequired: true
+    // A successful answer whose payload a derived service cannot use returns false: such an
+    // answer fails as unreadable.
+    property var payloadCheck: null
     // The answer may be used: only the number 0 is a successful status.
-    readonly property bool answerOk: serviceLoader.succeeded && __answerOk(jsonResult)
+    readonly property bool answerOk: serviceLoader.succeeded && __answerOk(jsonResult) && __payloadOk()
     // Largest answer read, in bytes; a larger one fails unread.
     property alias maxResultSize: serviceLoader.maxResultSize
     // Deadline of a whole call, in ms.
     property alias timeOutInterval: serviceLoader.timeOutInterval
     readonly property FileLoader loader: serviceLoader
+    // Why the last call failed, until a call succeeds: a screen made later can still say why.
+    readonly property string lastFailure: __lastFailure
+    property string __lastFailure: ""
 
     readonly property var __parsedResult: __parse(serviceLoader.result)
 
@@ -79,6 +85,10 @@ QmlObject {
         return answer !== null && typeof answer === "object" && !Array.isArray(answer)
     }
 
+    function __payloadOk() {
+        return !payloadCheck || payloadCheck()
+    }
+
     function __answerOk(answer) {
         if (answer === null || answer === undefined)
             return false
@@ -109,6 +119,8 @@ QmlObject {
             if (jsonResult["status"] === 2)
                 ServiceEvents.sessionExpired(method)
             invokedFail(findReason())
+        } else if (!__payloadOk()) {
+            invokedFail(Strings.unreadableAnswerError)
         } else {
             invokedOk()
         }
@@ -120,6 +132,8 @@ QmlObject {
     }
 
     onInvoked: console.log("Datamizer.invoked")
+    onInvokedOk: __lastFailure = ""
+    onInvokedFail: __lastFailure = message || Strings.requestFailedError
 
     FileLoader {
         id: serviceLoader
