@@ -159,17 +159,20 @@ private slots:
         QTest::addColumn<QByteArray>("method");
         QTest::addColumn<int>("fault");
         QTest::addColumn<QString>("says");
+        QTest::addColumn<QString>("refresh");
 
         const QString unread = QStringLiteral("The list could not be read: ");
         addRow("users, HTTP 500 page", "users", "manageUsersView", "listUsers", HttpError, unread);
+        // Lists read before are shown as they are: Refresh asks again.
         addRow("locations, refused", "locations", "manageCustomersView", "listCustomers", Refused,
-            QStringLiteral("The service refused the list: "));
+            QStringLiteral("The service refused the list: "), "refreshLocationsButton");
         addRow("tags, not JSON", "structure", "manageTagsView", "listTags", NotJson, unread);
         addRow(
             "devices, wrong shape", "ifps", "manageDevicesView", "listDevices", WrongShape, unread);
         addRow("tasks, over the size bound", "tasks", "manageTasksView", "listTasks", TooLarge,
-            unread);
-        addRow("tickets, stalled", "tasks", "manageTasksView", "listTickets", Stalled, unread);
+            unread, "refreshTasksButton");
+        addRow("tickets, stalled", "tasks", "manageTasksView", "listTickets", Stalled, unread,
+            "refreshTasksButton");
     }
 
     void eachListSaysWhyItFailed()
@@ -179,6 +182,7 @@ private slots:
         QFETCH(QByteArray, method);
         QFETCH(int, fault);
         QFETCH(QString, says);
+        QFETCH(QString, refresh);
 
         const QByteArray emptyList = R"({"status":0,"result":{"items":[],"skipped":0,"total":0}})";
         m_server->setDefaultResponse(answer(200, emptyList));
@@ -191,6 +195,7 @@ private slots:
         QVERIFY(toWelcomeView());
         QVERIFY(m_console.click(QStringLiteral("objective_") + objective));
         QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(screen), uiTimeout);
+        QVERIFY(refresh.isEmpty() || m_console.click(refresh));
         QVERIFY(keepsPainting());
         QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(QStringLiteral("listFailureText")), uiTimeout);
         const QString text = m_console.read(QStringLiteral("listFailureText"), "text").toString();
@@ -214,10 +219,11 @@ private:
     enum Fault { HttpError, Refused, NotJson, WrongShape, TooLarge, Stalled };
 
     static void addRow(const char *name, const char *objective, const char *screen,
-        const char *method, Fault fault, const QString &says)
+        const char *method, Fault fault, const QString &says, const char *refresh = "")
     {
         QTest::newRow(name) << QString::fromLatin1(objective) << QString::fromLatin1(screen)
-                            << QByteArray(method) << int(fault) << says;
+                            << QByteArray(method) << int(fault) << says
+                            << QString::fromLatin1(refresh);
     }
 
     static ScriptedHttpServer::Response badAnswer(Fault fault)
