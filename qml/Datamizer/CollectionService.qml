@@ -15,34 +15,85 @@ DatamizerService {
     // The most entities built from one answer; items past it are left out (a lookup of one
     // entity sets 1). 0 builds them all.
     property int maxItems: 10000
-    // How many items of the last answer were left out by maxItems.
-    readonly property int droppedItems: {
-        if (mockupInput || !answerOk)
-            return 0
-        var collection = aquireCollection()
-        var length = collection ? Number(collection.length) || 0 : 0
-        return maxItems > 0 && length > maxItems ? length - maxItems : 0
-    }
+    // Items are objects: anything else (null, a number, a text) is left out, not built as an
+    // empty entity. Lists of bare values set this to false.
+    property bool recordItems: true
+    // A successful answer must hold its items as an array at collectionProperty; any other
+    // shape fails as an unreadable answer instead of reading as an empty list.
+    property bool listRequired: false
+    // A failed, unreadable or outstanding answer leaves the last list of the same session in
+    // `result` until a new list arrives.
+    property bool keepsResult: false
+    // How many items of the shown list were left out: past maxItems, or not objects.
+    readonly property int droppedItems: __shown ? __shown.dropped : 0
     readonly property var result: {
         if (mockupInput)
             return mockupFilter ? mockupInput.filter(mockupFilter) : mockupInput
-        // A failed answer shows nothing, whatever items it carries.
-        if (!answerOk)
-            return null
-        return DataUtils.mapCollectionModel(__usableItems(aquireCollection()), delegate)
+        return __shown ? __shown.entities : null
     }
     readonly property var resultIndex: idProperty && result ? DataUtils.toIndex(result, idProperty) : null
+
+    // The entities of the last good answer and what it left out: {entities, dropped}.
+    readonly property var __fresh: {
+        // A failed answer shows nothing, whatever items it carries.
+        if (mockupInput || !answerOk)
+            return null
+        var picked = __usableItems(aquireCollection())
+        return { "entities": DataUtils.mapCollectionModel(picked.items, delegate), "dropped": picked.dropped }
+    }
+    // The right side is read only while there is no fresh list, so keeping one re-evaluates nothing.
+    readonly property var __shown: __fresh || (keepsResult && __keptFor(bodyParams) ? __kept : null)
+    property var __kept: null
+    property var __keptSession
+
+    on__FreshChanged: {
+        if (!__fresh || !keepsResult)
+            return
+        __kept = __fresh
+        __keptSession = __session(bodyParams)
+    }
+
+    payloadCheck: function () {
+        return !listRequired || Array.isArray(aquireCollection())
+    }
 
     function subElement(elem, prop) {
         return elem && elem[prop] ? elem[prop] : undefined
     }
 
+    function __session(body) {
+        return body ? body["sessionToken"] : undefined
+    }
+
+    // Rows read in one session are never shown in another.
+    function __keptFor(body) {
+        return __kept !== null && __session(body) === __keptSession
+    }
+
+    function __isUsable(item) {
+        return item !== null && typeof item === "object" && !Array.isArray(item)
+    }
+
+    // Only an array is a list: an object claiming a length of its own is none.
     function __usableItems(collection) {
-        var length = collection ? Number(collection.length) || 0 : 0
-        if (maxItems <= 0 || length <= maxItems)
-            return collection
-        console.warn("CollectionService:", method, "answered", length, "items; used", maxItems)
-        return Array.prototype.slice.call(collection, 0, maxItems)
+        if (!Array.isArray(collection))
+            return { "items": collection ? [] : collection, "dropped": 0 }
+        var length = collection.length
+        var items = collection
+        var dropped = 0
+        if (recordItems) {
+            items = collection.filter(function (item) { return service.__isUsable(item) })
+            dropped = length - items.length
+            length = items.length
+        }
+        if (maxItems > 0 && length > maxItems) {
+            console.warn("CollectionService:", method, "answered", length, "items; used", maxItems)
+            items = items.slice(0, maxItems)
+            dropped += length - maxItems
+        }
+        if (dropped)
+            console.warn("CollectionService:", method, "left out", dropped, "items")
+        return { "items": items, "dropped": dropped }
     }
 
     function aquireCollection() {

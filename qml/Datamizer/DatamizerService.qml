@@ -26,8 +26,11 @@ QmlObject {
     // Answers of the management service carry a "status"; other sources (a catalogue file)
     // set this to false and are taken as they are.
     property bool statusRequired: true
+    // A successful answer whose payload a derived service cannot use returns false: such an
+    // answer fails as unreadable.
+    property var payloadCheck: null
     // The answer may be used: only the number 0 is a successful status.
-    readonly property bool answerOk: serviceLoader.succeeded && __answerOk(jsonResult)
+    readonly property bool answerOk: serviceLoader.succeeded && __answerOk(jsonResult) && __payloadOk()
     // Largest answer read, in bytes; a larger one fails unread.
     property alias maxResultSize: serviceLoader.maxResultSize
     // Deadline of a whole call, in ms.
@@ -37,6 +40,9 @@ QmlObject {
     property int maxTextLength: DataUtils.maxTextLength
     // ... except the members of these names, which keep DataUtils.maxLongTextLength.
     property var longTextKeys: []
+    // Why the last call failed, until a call succeeds: a screen made later can still say why.
+    readonly property string lastFailure: __lastFailure
+    property string __lastFailure: ""
 
     // The answer is parsed once when it arrives and its text dropped: a service lives as long
     // as its screen or the whole run, and the text could be tens of megabytes.
@@ -94,6 +100,10 @@ QmlObject {
         return answer !== null && typeof answer === "object" && !Array.isArray(answer)
     }
 
+    function __payloadOk() {
+        return !payloadCheck || payloadCheck()
+    }
+
     function __answerOk(answer) {
         if (answer === null || answer === undefined)
             return false
@@ -139,6 +149,8 @@ QmlObject {
             if (jsonResult["status"] === 2)
                 ServiceEvents.sessionExpired(method)
             invokedFail(findReason())
+        } else if (!__payloadOk()) {
+            invokedFail(Strings.unreadableAnswerError)
         } else {
             invokedOk()
         }
@@ -150,6 +162,8 @@ QmlObject {
     }
 
     onInvoked: console.log("Datamizer.invoked")
+    onInvokedOk: __lastFailure = ""
+    onInvokedFail: __lastFailure = message || Strings.requestFailedError
 
     FileLoader {
         id: serviceLoader

@@ -7,6 +7,7 @@
 #include "ScriptedHttpServer.h"
 
 #include <QCoreApplication>
+#include <QQuickWindow>
 #include <QTest>
 
 #include <arpa/inet.h>
@@ -149,6 +150,64 @@ private slots:
         QVERIFY(m_console.isShown(QStringLiteral("userNameLabel")));
     }
 
+    // Each administration screen against one bad answer to its list: it says why, offers to read
+    // again, and the window keeps drawing frames meanwhile.
+    void eachListSaysWhyItFailed_data()
+    {
+        QTest::addColumn<QString>("objective");
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QByteArray>("method");
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<QString>("says");
+        QTest::addColumn<QString>("refresh");
+
+        const QString unread = QStringLiteral("The list could not be read: ");
+        addRow("users, HTTP 500 page", "users", "manageUsersView", "listUsers", HttpError, unread);
+        // Lists read before are shown as they are: Refresh asks again.
+        addRow("locations, refused", "locations", "manageCustomersView", "listCustomers", Refused,
+            QStringLiteral("The service refused the list: "), "refreshLocationsButton");
+        addRow("tags, not JSON", "structure", "manageTagsView", "listTags", NotJson, unread);
+        addRow(
+            "devices, wrong shape", "ifps", "manageDevicesView", "listDevices", WrongShape, unread);
+        addRow("tasks, over the size bound", "tasks", "manageTasksView", "listTasks", TooLarge,
+            unread, "refreshTasksButton");
+        addRow("tickets, stalled", "tasks", "manageTasksView", "listTickets", Stalled, unread,
+            "refreshTasksButton");
+    }
+
+    void eachListSaysWhyItFailed()
+    {
+        QFETCH(QString, objective);
+        QFETCH(QString, screen);
+        QFETCH(QByteArray, method);
+        QFETCH(int, fault);
+        QFETCH(QString, says);
+        QFETCH(QString, refresh);
+
+        const QByteArray emptyList = R"({"status":0,"result":{"items":[],"skipped":0,"total":0}})";
+        m_server->setDefaultResponse(answer(200, emptyList));
+        m_server->setPathResponse("/QuillonService.svc/listUsers",
+            answer(200, R"({"status":0,"result":{"items":[{"id":42,"n":"Operator","r":1}]}})"));
+        m_server->setPathResponse("/QuillonService.svc/listTasks",
+            answer(200, R"({"status":0,"result":{"items":[{"id":"1","t":1,"s":1}]}})"));
+        m_server->setPathResponse("/QuillonService.svc/" + method, badAnswer(Fault(fault)));
+
+        QVERIFY(toWelcomeView());
+        QVERIFY(m_console.click(QStringLiteral("objective_") + objective));
+        QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(screen), uiTimeout);
+        QVERIFY(refresh.isEmpty() || m_console.click(refresh));
+        QVERIFY(keepsPainting());
+        QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(QStringLiteral("listFailureText")), uiTimeout);
+        const QString text = m_console.read(QStringLiteral("listFailureText"), "text").toString();
+        QVERIFY2(text.startsWith(says), qPrintable(text));
+        QVERIFY(keepsPainting());
+
+        // Read again once the service answers well.
+        m_server->setPathResponse("/QuillonService.svc/" + method, answer(200, emptyList));
+        QVERIFY(m_console.click(QStringLiteral("listRetryButton")));
+        QTRY_VERIFY_WITH_TIMEOUT(!m_console.isShown(QStringLiteral("listFailureText")), uiTimeout);
+    }
+
     void cleanupTestCase()
     {
         m_server.reset();
@@ -157,6 +216,65 @@ private slots:
     }
 
 private:
+    enum Fault { HttpError, Refused, NotJson, WrongShape, TooLarge, Stalled };
+
+    static void addRow(const char *name, const char *objective, const char *screen,
+        const char *method, Fault fault, const QString &says, const char *refresh = "")
+    {
+        QTest::newRow(name) << QString::fromLatin1(objective) << QString::fromLatin1(screen)
+                            << QByteArray(method) << int(fault) << says
+                            << QString::fromLatin1(refresh);
+    }
+
+    static ScriptedHttpServer::Response badAnswer(Fault fault)
+    {
+        switch (fault) {
+        case HttpError:
+            return answer(500, "<html><body>Internal Server Error</body></html>");
+        case Refused:
+            return answer(200, R"({"status":3,"result":null})");
+        case NotJson:
+            return answer(200, "<html>All good</html>");
+        case WrongShape:
+            return answer(200, R"({"status":0,"result":{"items":{"length":5}}})");
+        case TooLarge:
+            return answer(200, QByteArray(33 * 1024 * 1024, ' '));
+        case Stalled:
+            break;
+        }
+        ScriptedHttpServer::Response stalled = answer(200, R"({"status":0,"result":{"items":[]}})");
+        stalled.stallAfterBytes = 3;
+        return stalled;
+    }
+
+    bool toWelcomeView()
+    {
+        for (int tries = 0; tries < 5 && m_console.isShown(QStringLiteral("backButton")); ++tries) {
+            if (!m_console.click(QStringLiteral("backButton")) || !QTest::qWaitFor([&] {
+                    return !m_console.read(QStringLiteral("pageStack"), "busy").toBool();
+                }))
+                return false;
+        }
+        return QTest::qWaitFor([&] { return m_console.isShown(QStringLiteral("welcomeView")); });
+    }
+
+    // Frames asked for are drawn: the GUI thread is not stuck in an answer.
+    bool keepsPainting()
+    {
+        QQuickWindow *window = m_console.window();
+        if (!window)
+            return false;
+        int frames = 0;
+        const QMetaObject::Connection counting
+            = QObject::connect(window, &QQuickWindow::frameSwapped, [&frames] { ++frames; });
+        for (int i = 0; i < 10; ++i) {
+            window->update();
+            QTest::qWait(50);
+        }
+        QObject::disconnect(counting);
+        return frames >= 5;
+    }
+
     quint16 m_port;
     std::unique_ptr<ScriptedHttpServer> m_server;
     std::unique_ptr<ScriptedHttpServer> m_elsewhere;

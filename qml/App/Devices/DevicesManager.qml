@@ -47,6 +47,7 @@ QmlObject {
         // A list that runs by itself waits for a session: without one it could only be refused.
         enabled: manager.mockup || !!AuthManager.currentLoginInfo.sessionToken
         collectionProperty: "result.items"
+        listRequired: true
         idProperty: "idd"
         delegate: DeviceSerializer
         mockupInput: manager.mockup ? manager.mockupDevices : undefined

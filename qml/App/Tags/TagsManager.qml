@@ -18,6 +18,8 @@ QmlObject {
         method: "listTags"
         manual: manager.mockup
         collectionProperty: "result.items"
+        listRequired: true
+        keepsResult: true
         idProperty: "idd"
         delegate: TagSerializer
         mockupInput: manager.mockup ? manager.mockupTags : undefined

@@ -19,6 +19,8 @@ QmlObject {
         // A list that runs by itself waits for a session: without one it could only be refused.
         enabled: !!AuthManager.currentLoginInfo.sessionToken
         collectionProperty: "result.items"
+        listRequired: true
+        keepsResult: true
         idProperty: "idd"
         delegate: TaskSerializer
         // A task's data may be long.

@@ -23,6 +23,8 @@ QmlObject {
         // Moving through the task list ends in one request.
         debounceInterval: 500
         collectionProperty: "result.items"
+        listRequired: true
+        keepsResult: true
         idProperty: "idd"
         delegate: TicketSerializer
         // A ticket's task data and the device's answer may be long.

@@ -19,6 +19,8 @@ QmlObject {
         // A list that runs by itself waits for a session: without one it could only be refused.
         enabled: manager.listUsersManual || !!AuthManager.currentLoginInfo.sessionToken
         collectionProperty: "result.items"
+        listRequired: true
+        keepsResult: true
         idProperty: "idd"
         delegate: UserSerializer
         bodyParams: ({
@@ -54,6 +56,8 @@ QmlObject {
         // Asking without a session only earns a refusal.
         enabled: !!AuthManager.currentLoginInfo.sessionToken
         collectionProperty: "result"
+        // Roles come as bare numbers.
+        recordItems: false
         delegate: RoleSerializer
         bodyParams: ({ "sessionToken": AuthManager.currentLoginInfo.sessionToken })
     }

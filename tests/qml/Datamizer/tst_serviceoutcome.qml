@@ -208,4 +208,46 @@ TestCase {
         call(service)
         compare(expired.count, 1)
     }
+
+    function test_itemsThatAreNotObjectsAreLeftOut() {
+        server.setPathAnswer("/QuillonService.svc/listTags", { "body": '{"status":0,"result":{"items":[null,{"id":4},7,[],"x",{"id":5}]}}' })
+        var service = makeService(collectionComponent)
+        compare(call(service).ok.count, 1)
+        compare(service.result.map(function (tag) { return tag.idd }), [4, 5])
+        compare(service.droppedItems, 4)
+    }
+
+    // A list must come as an array; an object claiming a length is none.
+    function test_listOfTheWrongShapeFails_data() {
+        return [
+            { tag: "a text", body: '{"status":0,"result":{"items":"abc"}}' },
+            { tag: "array-like", body: '{"status":0,"result":{"items":{"length":3,"0":{"id":1}}}}' },
+            { tag: "missing", body: '{"status":0,"result":{}}' }
+        ]
+    }
+
+    function test_listOfTheWrongShapeFails(data) {
+        server.setPathAnswer("/QuillonService.svc/listTags", { "body": data.body })
+        var service = makeService(collectionComponent, { "listRequired": true })
+        var outcome = call(service)
+        compare(outcome.ok.count, 0)
+        compare(outcome.failed.signalArguments[0][0], Strings.unreadableAnswerError)
+        compare(service.result, null)
+    }
+
+    // The last list stays through failures and while the next one loads, within its session only.
+    function test_keptListBelongsToItsSession() {
+        var service = makeService(collectionComponent, { "keepsResult": true, "bodyParams": { "sessionToken": "a" } })
+        server.setPathAnswer("/QuillonService.svc/listTags", { "body": JSON.stringify({ "status": 0, "result": { "items": items(2) } }) })
+        call(service)
+        var first = service.result
+        server.setPathAnswer("/QuillonService.svc/listTags", { "status": 500, "body": "down" })
+        compare(call(service).failed.count, 1)
+        verify(service.result === first)
+        service.reload()
+        verify(service.result === first)
+        tryVerify(function () { return !service.isLoading }, 3000)
+        service.bodyParams = { "sessionToken": "b" }
+        compare(service.result, null)
+    }
 }

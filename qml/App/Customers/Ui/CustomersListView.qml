@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15 as QQC2
 import App.Controls 1.0
 import App.Customers 1.0
+import EntitiesUi 1.0
 
 // The location tree, or the locations sorted by one of their properties.
 QQC2.Pane {
@@ -22,11 +23,18 @@ QQC2.Pane {
 
     padding: 0
 
+    ListStatusBanner {
+        id: banner
+        width: parent.width
+        service: view.manager ? view.manager.listCustomers : null
+    }
+
     ListView {
         id: list
         objectName: "locationsList"
 
         anchors.fill: parent
+        anchors.topMargin: banner.height
         model: view.orderedCustomersTree
         isDataLoading: !!view.manager && view.manager.listCustomers.isLoading
         focus: true

@@ -4,6 +4,7 @@ import QtQuick.Layouts 1.15
 import App.Constants 1.0
 import App.Controls 1.0
 import App.Devices 1.0
+import EntitiesUi 1.0
 
 // The devices the manager has loaded, sorted by the chosen field, with how many the service
 // finds; the next page is asked for when the operator reaches the end of the list.
@@ -84,6 +85,11 @@ QQC2.Pane {
             padding: 8
             text: view.manager ? view.countText(view.manager.devices.length, view.manager.total) : ""
             elide: Text.ElideRight
+        }
+
+        ListStatusBanner {
+            Layout.fillWidth: true
+            service: view.manager ? view.manager.listDevices : null
         }
 
         ListView {

@@ -251,10 +251,6 @@ QQC2.Pane {
     }
 
     Connections {
-        target: view.manager.listDevices
-        function onInvokedFail(message) { view.reportFailure(Strings.deviceEntityName, message) }
-    }
-    Connections {
         target: TasksDictionary.manager.addTask
         function onInvokedFail(message) { view.reportFailure(Strings.taskEntityName, message) }
     }

@@ -5,6 +5,7 @@ import QtQuick.Layouts 1.15
 import QtQuickX 1.0
 import App.Controls 1.0
 import App.Tags 1.0
+import EntitiesUi 1.0
 import "qrc:///App/Tags/TagsTree.js" as TagsTree
 
 // The tag tree. While selectedTagIds is set each row has a check box, and with autoSelectTagIds
@@ -43,11 +44,18 @@ QQC2.Pane {
 
     padding: 0
 
+    ListStatusBanner {
+        id: banner
+        width: parent.width
+        service: view.manager ? view.manager.listTags : null
+    }
+
     ListView {
         id: list
         objectName: "tagsList"
 
         anchors.fill: parent
+        anchors.topMargin: banner.height
         model: view.orderedTagsTree
         isDataLoading: !!view.manager && view.manager.listTags.isLoading
 

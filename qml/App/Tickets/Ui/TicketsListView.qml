@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import App.Controls 1.0 as Controls
 import App.Tickets 1.0
+import EntitiesUi 1.0
 
 // The tickets of the current task, under a header row of column titles.
 Pane {
@@ -17,11 +18,18 @@ Pane {
 
     padding: 0
 
+    ListStatusBanner {
+        id: banner
+        width: parent.width
+        service: view.manager ? view.manager.listTickets : null
+    }
+
     Controls.ListView {
         id: list
         objectName: "ticketsList"
 
         anchors.fill: parent
+        anchors.topMargin: banner.height
         // A result that arrived for an earlier task is not shown without a task.
         model: view.currentTask && view.manager && view.manager.listTickets.result
                ? view.manager.listTickets.result : []

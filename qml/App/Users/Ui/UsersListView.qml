@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15 as QQC2
 import App.Controls 1.0
 import App.Users 1.0
+import EntitiesUi 1.0
 
 // The listed users, sorted by one of their properties; sorted again after every listing.
 QQC2.Pane {
@@ -34,11 +35,18 @@ QQC2.Pane {
         function onInvokedOk() { view.sort(view.descending, view.sortField) }
     }
 
+    ListStatusBanner {
+        id: banner
+        width: parent.width
+        service: view.manager ? view.manager.listUsers : null
+    }
+
     ListView {
         id: list
         objectName: "usersList"
 
         anchors.fill: parent
+        anchors.topMargin: banner.height
         model: view.manager && view.manager.listUsers.result ? view.manager.listUsers.result : []
         isDataLoading: !!view.manager && view.manager.listUsers.isLoading
         focus: true
