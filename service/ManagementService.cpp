@@ -4,6 +4,7 @@
 #include "CustomersHandler.h"
 #include "DevicesHandler.h"
 #include "LoginsHandler.h"
+#include "RolloutsHandler.h"
 #include "SchemaMigrator.h"
 #include "SettingsHandler.h"
 #include "TagsHandler.h"
@@ -44,6 +45,7 @@ ManagementService::ManagementService(const Settings &settings)
         install<TasksHandler>(context, m_dispatcher),
         install<TicketsHandler>(context, m_dispatcher),
         install<TagsHandler>(context, m_dispatcher),
+        install<RolloutsHandler>(context, m_dispatcher),
     };
 }
 

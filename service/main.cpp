@@ -3,6 +3,7 @@
 #include "HttpFrontend.h"
 #include "HttpRequestRules.h"
 #include "ManagementService.h"
+#include "RolloutDriver.h"
 #include "ServiceError.h"
 #include "ServiceOptions.h"
 
@@ -83,8 +84,11 @@ int main(int argc, char *argv[])
 
         service::FleetSimulator simulator(
             managementService.database(), managementService.progress(), options.simulateIntervalMs);
+        simulator.setFirmwareFailurePercent(options.firmwareFailurePercent);
         if (options.simulate)
             simulator.start();
+        service::RolloutDriver rollouts(managementService.database(), managementService.progress());
+        rollouts.start();
 
         std::signal(SIGINT, requestStop);
         std::signal(SIGTERM, requestStop);
