@@ -70,8 +70,11 @@ int main(int argc, char *argv[])
                                     .arg(QLatin1String(service::HttpFrontend::otaPath));
             service::DemoSeeder seeder(
                 managementService.database(), managementService.catalogues(), ota);
-            if (seeder.isEmpty())
+            if (seeder.isEmpty()) {
                 seeder.seed(options.demoDevices);
+                if (options.simulate)
+                    seeder.seedRollout();
+            }
         }
         if (!frontend.usesTls() && !service::HttpRequestRules::isLoopback(options.host))
             std::fprintf(stderr,
