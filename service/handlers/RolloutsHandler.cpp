@@ -1,6 +1,7 @@
 #include "RolloutsHandler.h"
 
 #include "AccessPolicy.h"
+#include "AuditTrail.h"
 #include "JsonArgs.h"
 #include "ListResult.h"
 #include "ServiceError.h"
@@ -91,7 +92,11 @@ QJsonValue RolloutsHandler::addRollout(const Call &call)
             throw ServiceError::invalid(QStringLiteral("too many devices"));
         plan.targets.append(target);
     }
-    const qint64 id = m_rollouts.add(plan, m_context.policy.reach(call.caller));
+    const qint64 id = m_rollouts.add(
+        plan, m_context.policy.reach(call.caller), [](qint64 rollout, int devices) {
+            AuditTrail::noteEntity(rollout);
+            AuditTrail::noteReached(devices);
+        });
     return m_rollouts.load(id);
 }
 

@@ -52,7 +52,8 @@ RolloutRepository::RolloutRepository(Database &database, TaskProgress &progress)
     , m_progress(progress)
 { }
 
-qint64 RolloutRepository::add(const NewRollout &rollout, const LocationReach &reach)
+qint64 RolloutRepository::add(const NewRollout &rollout, const LocationReach &reach,
+    const std::function<void(qint64 id, int devices)> &noted)
 {
     return m_database.write([&] {
         // Each device once, with the first target that names it; ordered by id.
@@ -127,6 +128,8 @@ qint64 RolloutRepository::add(const NewRollout &rollout, const LocationReach &re
             }
         }
         startGroup(id, 0);
+        if (noted)
+            noted(id, devices.size());
         return id;
     });
 }

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QVariantList>
 #include <QVector>
+#include <functional>
 #include <optional>
 
 namespace service {
@@ -41,7 +42,9 @@ public:
 
     // Splits the devices of the targets found in reach into groups and starts the first;
     // devices already on a target's version are left out. Throws NotFound when none is left.
-    qint64 add(const NewRollout &rollout, const LocationReach &reach);
+    // noted learns the new id and the number of devices inside the write, before it commits.
+    qint64 add(const NewRollout &rollout, const LocationReach &reach,
+        const std::function<void(qint64 id, int devices)> &noted = {});
     QJsonArray list(const LocationReach &reach, const std::optional<QVector<qint64>> &ids);
     QJsonObject load(qint64 id);
     // The rollout's location; NotFound for an unknown id.

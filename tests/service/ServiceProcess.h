@@ -21,7 +21,7 @@ public:
     // Starts the service with --demo and the given extra arguments; false when it did not come up.
     bool start(const QStringList &extraArguments = {});
     void stop();
-    // Ends the process at once, as a crash or a power cut would.
+    // Ends the service at once, as a power cut would: no shutdown code runs.
     void kill();
 
     int port() const { return m_port; }
