@@ -5,6 +5,7 @@
 #include "CustomersHandler.h"
 #include "DevicesHandler.h"
 #include "LoginsHandler.h"
+#include "RolloutsHandler.h"
 #include "SchemaMigrator.h"
 #include "SettingsHandler.h"
 #include "TagsHandler.h"
@@ -50,6 +51,7 @@ ManagementService::ManagementService(const Settings &settings)
         install<TasksHandler>(context, m_dispatcher),
         install<TicketsHandler>(context, m_dispatcher),
         install<TagsHandler>(context, m_dispatcher),
+        install<RolloutsHandler>(context, m_dispatcher),
     };
     auto audit = std::make_shared<AuditHandler>(context, m_auditLog);
     audit->registerMethods(m_dispatcher);

@@ -3,6 +3,7 @@
 #include "HttpFrontend.h"
 #include "HttpRequestRules.h"
 #include "ManagementService.h"
+#include "RolloutDriver.h"
 #include "ServiceError.h"
 #include "ServiceOptions.h"
 
@@ -70,8 +71,11 @@ int main(int argc, char *argv[])
                                     .arg(QLatin1String(service::HttpFrontend::otaPath));
             service::DemoSeeder seeder(
                 managementService.database(), managementService.catalogues(), ota);
-            if (seeder.isEmpty())
+            if (seeder.isEmpty()) {
                 seeder.seed(options.demoDevices);
+                if (options.simulate)
+                    seeder.seedRollout();
+            }
         }
         if (!frontend.usesTls() && !service::HttpRequestRules::isLoopback(options.host))
             std::fprintf(stderr,
@@ -84,8 +88,11 @@ int main(int argc, char *argv[])
 
         service::FleetSimulator simulator(
             managementService.database(), managementService.progress(), options.simulateIntervalMs);
+        simulator.setFirmwareFailurePercent(options.firmwareFailurePercent);
         if (options.simulate)
             simulator.start();
+        service::RolloutDriver rollouts(managementService.database(), managementService.progress());
+        rollouts.start();
 
         std::signal(SIGINT, requestStop);
         std::signal(SIGTERM, requestStop);

@@ -34,6 +34,11 @@ const QHash<QString, Entry> &entries()
         { QStringLiteral("addTask"), { "task", "task", "add" } },
         { QStringLiteral("cancelTask"), { "task", {}, "cancel" } },
         { QStringLiteral("restartTask"), { "task", {}, "restart" } },
+        { QStringLiteral("addRollout"), { "rollout", {}, "add" } },
+        { QStringLiteral("pauseRollout"), { "rollout", {}, "pause" } },
+        { QStringLiteral("resumeRollout"), { "rollout", {}, "resume" } },
+        { QStringLiteral("abortRollout"), { "rollout", {}, "abort" } },
+        { QStringLiteral("startNextGroup"), { "rollout", {}, "start next group" } },
         { QStringLiteral("cancelTickets"), { "ticket", {}, "cancel" } },
         { QStringLiteral("restartTickets"), { "ticket", {}, "restart" } },
         { QStringLiteral("createRoleSession"), { "roleSession", {}, "create" } },
@@ -84,7 +89,7 @@ void AuditCatalogue::describe(const QString &method, const QJsonObject &body, Au
     record.method = method;
     record.entityKind = entry.kind;
     record.action = entry.action;
-    for (const char *key : { "id", "taskId", "tagId" })
+    for (const char *key : { "id", "taskId", "tagId", "rolloutId" })
         addId(record.entityIds, body.value(QLatin1String(key)));
     for (const char *key : { "ticketIds", "ids" }) {
         const QJsonArray list = body.value(QLatin1String(key)).toArray();

@@ -34,6 +34,9 @@ bool ServiceOptions::parse(const QStringList &arguments, QString *error)
     const QCommandLineOption intervalOption(QStringLiteral("simulate-interval"),
         QStringLiteral("Milliseconds between simulation steps (default 2000)."),
         QStringLiteral("ms"), QStringLiteral("2000"));
+    const QCommandLineOption firmwareFailuresOption(QStringLiteral("simulate-firmware-failures"),
+        QStringLiteral("Percentage of simulated firmware updates that fail (default 15)."),
+        QStringLiteral("percent"), QStringLiteral("15"));
     const QCommandLineOption idleOption(QStringLiteral("session-idle"),
         QStringLiteral("Seconds after which an unused session expires (default 3600)."),
         QStringLiteral("seconds"), QStringLiteral("3600"));
@@ -62,8 +65,8 @@ bool ServiceOptions::parse(const QStringList &arguments, QString *error)
                        "localhost are always accepted."),
         QStringLiteral("name"));
     parser.addOptions({ db, listen, demoOption, demoDevicesOption, simulateOption, intervalOption,
-        idleOption, lifetimeOption, threadsOption, connectionsOption, headerTimeoutOption,
-        auditRetentionOption, certificateOption, keyOption, hostNameOption });
+        firmwareFailuresOption, idleOption, lifetimeOption, threadsOption, connectionsOption,
+        headerTimeoutOption, auditRetentionOption, certificateOption, keyOption, hostNameOption });
     if (!parser.parse(arguments)) {
         *error = parser.errorText();
         return false;
@@ -90,12 +93,17 @@ bool ServiceOptions::parse(const QStringList &arguments, QString *error)
     simulate = parser.isSet(simulateOption);
     if (!positive(demoDevicesOption, 0, &demoDevices)
         || !positive(intervalOption, 10, &simulateIntervalMs)
+        || !positive(firmwareFailuresOption, 0, &firmwareFailurePercent)
         || !positive(idleOption, 1, &sessionIdleSeconds)
         || !positive(lifetimeOption, 1, &sessionLifetimeSeconds)
         || !positive(threadsOption, 1, &threads) || !positive(connectionsOption, 1, &maxConnections)
         || !positive(headerTimeoutOption, 1, &headerTimeoutSeconds)
         || !positive(auditRetentionOption, 1, &auditRetentionDays))
         return false;
+    if (firmwareFailurePercent > 100) {
+        *error = QStringLiteral("--simulate-firmware-failures needs a percentage");
+        return false;
+    }
     tlsCertificate = parser.value(certificateOption);
     tlsKey = parser.value(keyOption);
     if (tlsCertificate.isEmpty() != tlsKey.isEmpty()) {

@@ -17,6 +17,7 @@ struct ServiceOptions
     int demoDevices = 500;
     bool simulate = false;
     int simulateIntervalMs = 2000;
+    int firmwareFailurePercent = 15;
     int sessionIdleSeconds = 3600;
     int sessionLifetimeSeconds = 7 * 24 * 3600;
     int threads = 8;

@@ -4,6 +4,7 @@
 #include "Database.h"
 #include "PasswordHasher.h"
 #include "Protocol.h"
+#include "RolloutRepository.h"
 #include "TaskProgress.h"
 #include "WireDate.h"
 
@@ -410,6 +411,39 @@ void DemoSeeder::seedTasks(qint64 nowMs)
         QStringLiteral(
             "d.customer_id = 2 OR d.id IN (SELECT device_id FROM device_tags WHERE tag_id = 401)"),
         { pending });
+}
+
+void DemoSeeder::seedRollout()
+{
+    const Catalogues::FirmwareLine &line = m_catalogues.firmwareLines().last();
+    QStringList behind;
+    for (int i = 0; i + 1 < line.versions.size(); ++i)
+        behind.append(QStringLiteral("'fw-%1%2'").arg(line.code, line.versions.at(i)));
+    QSqlQuery devices = m_database.prepare(
+        QStringLiteral("SELECT id FROM devices WHERE customer_id IS NOT NULL AND firmware_id IN (")
+        + behind.join(QLatin1Char(',')) + QStringLiteral(") ORDER BY id"));
+    Database::exec(devices);
+    RolloutRepository::Target target;
+    target.data
+        = QString::fromUtf8(QJsonDocument(QJsonObject { { QStringLiteral("uri"), m_otaUri },
+                                              { QStringLiteral("version"), line.versions.last() } })
+                                .toJson(QJsonDocument::Compact));
+    while (devices.next())
+        target.deviceIds.append(devices.value(0).toLongLong());
+    if (target.deviceIds.isEmpty())
+        return;
+    RolloutRepository::NewRollout plan;
+    plan.type = int(TaskType::FirmwareUpdate);
+    plan.dispersion = QStringLiteral("00:00:10");
+    plan.percents = { 10, 30 };
+    plan.thresholds.automatic = false;
+    // A first group of a few devices: one failure alone should not stop the demo.
+    plan.thresholds.errorPercent = 20;
+    plan.userId = 2; // the demo administrator, who made the demo tasks too
+    plan.customerId = District;
+    plan.targets = { target };
+    TaskProgress progress(m_database);
+    RolloutRepository(m_database, progress).add(plan, LocationReach::everything());
 }
 
 } // namespace service

@@ -29,6 +29,9 @@ public:
 
     bool isEmpty();
     void seed(int deviceCount, quint32 seed = 20260);
+    // A staged firmware update of the devices behind on the newest firmware line, waiting for
+    // approval after each group, so that a living demo fleet shows a rollout moving on.
+    void seedRollout();
 
 private:
     void seedLocations();

@@ -2,6 +2,7 @@
 
 #include "Database.h"
 #include "ListResult.h"
+#include "Protocol.h"
 #include "ServiceError.h"
 #include "TaskProgress.h"
 #include "WireDate.h"
@@ -14,6 +15,7 @@ namespace service {
 namespace {
 constexpr qint64 runningTimeMs = 8000;
 constexpr int ticketsPerStep = 12;
+constexpr int otherFailurePercent = 15;
 
 QVector<qint64> collectIds(QSqlQuery &query, int column = 0)
 {
@@ -104,12 +106,17 @@ QVector<qint64> FleetSimulator::startPendingTickets(qint64 nowMs)
 QVector<qint64> FleetSimulator::finishRunningTickets(qint64 nowMs)
 {
     QSqlQuery pick = m_database.prepare(QStringLiteral(
-        "SELECT id, task_id FROM tickets WHERE status = 1 AND started_ms <= ? LIMIT 200"));
+        "SELECT k.id, k.task_id, t.type FROM tickets k JOIN tasks t ON t.id = k.task_id "
+        "WHERE k.status = 1 AND k.started_ms <= ? LIMIT 200"));
     pick.addBindValue(nowMs - runningTimeMs);
     Database::exec(pick);
     QVector<qint64> completed, failed, tasks;
     while (pick.next()) {
-        (m_random.bounded(100) < 85 ? completed : failed).append(pick.value(0).toLongLong());
+        const int failurePercent = pick.value(2).toInt() == int(TaskType::FirmwareUpdate)
+            ? m_firmwareFailurePercent
+            : otherFailurePercent;
+        (int(m_random.bounded(100)) < failurePercent ? failed : completed)
+            .append(pick.value(0).toLongLong());
         tasks.append(pick.value(1).toLongLong());
     }
     const auto finish = [&](const QVector<qint64> &ids, int status, const QString &result) {

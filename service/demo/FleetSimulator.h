@@ -19,6 +19,8 @@ public:
         Database &database, TaskProgress &progress, int intervalMs, QObject *parent = nullptr);
 
     void start();
+    // The share of firmware updates that fail; other tickets keep their own share.
+    void setFirmwareFailurePercent(int percent) { m_firmwareFailurePercent = percent; }
     // One step of the simulation; public so that a test can drive it without waiting.
     void step();
 
@@ -32,6 +34,7 @@ private:
     TaskProgress &m_progress;
     QTimer m_timer;
     QRandomGenerator m_random;
+    int m_firmwareFailurePercent = 15;
 };
 
 } // namespace service

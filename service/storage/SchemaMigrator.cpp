@@ -165,6 +165,52 @@ CREATE TABLE audit_records (
 CREATE INDEX audit_records_at ON audit_records(at_ms);
 CREATE INDEX audit_records_customer ON audit_records(customer_id, at_ms);
 )"),
+        // Staged rollouts: each device of a rollout sits in one group and aims at one target
+        // (a firmware version); a group's tasks are made only when the group starts.
+        QStringLiteral(R"(
+CREATE TABLE rollouts (
+    id INTEGER PRIMARY KEY,
+    type INTEGER NOT NULL,
+    state INTEGER NOT NULL DEFAULT 0,
+    dispersion TEXT NOT NULL DEFAULT '00:00:10',
+    success_percent INTEGER NOT NULL,
+    error_percent INTEGER NOT NULL,
+    automatic INTEGER NOT NULL,
+    created_ms INTEGER NOT NULL,
+    closed_ms INTEGER NOT NULL DEFAULT 0,
+    created_user_id INTEGER NOT NULL,
+    customer_id INTEGER NOT NULL
+);
+CREATE INDEX rollouts_customer ON rollouts(customer_id);
+CREATE INDEX rollouts_state ON rollouts(state);
+CREATE TABLE rollout_targets (
+    rollout_id INTEGER NOT NULL REFERENCES rollouts(id),
+    idx INTEGER NOT NULL,
+    data TEXT NOT NULL,
+    PRIMARY KEY (rollout_id, idx)
+) WITHOUT ROWID;
+CREATE TABLE rollout_groups (
+    rollout_id INTEGER NOT NULL REFERENCES rollouts(id),
+    idx INTEGER NOT NULL,
+    size INTEGER NOT NULL,
+    started_ms INTEGER NOT NULL DEFAULT 0,
+    PRIMARY KEY (rollout_id, idx)
+) WITHOUT ROWID;
+CREATE TABLE rollout_devices (
+    rollout_id INTEGER NOT NULL REFERENCES rollouts(id),
+    device_id INTEGER NOT NULL,
+    group_idx INTEGER NOT NULL,
+    target_idx INTEGER NOT NULL,
+    PRIMARY KEY (rollout_id, device_id)
+) WITHOUT ROWID;
+CREATE INDEX rollout_devices_group ON rollout_devices(rollout_id, group_idx, target_idx);
+CREATE TABLE rollout_tasks (
+    task_id INTEGER PRIMARY KEY REFERENCES tasks(id),
+    rollout_id INTEGER NOT NULL REFERENCES rollouts(id),
+    group_idx INTEGER NOT NULL
+);
+CREATE INDEX rollout_tasks_group ON rollout_tasks(rollout_id, group_idx);
+)"),
     };
     return all;
 }

@@ -4,6 +4,10 @@
 #include <QStringList>
 
 #include <functional>
+#include <string>
+#include <vector>
+
+class ForkedService;
 
 // Runs a console session against the reference service on a demo database of its own.
 namespace DemoServiceRun {
@@ -14,5 +18,14 @@ namespace DemoServiceRun {
 int run(const char *prefix,
     const std::function<int(const QString &serviceUri, const QStringList &consoleArguments)>
         &session);
+
+// The same with options added to the service's command line; the session may stop and start
+// the service again (on the same port and database).
+int runWith(const char *prefix, const std::vector<std::string> &serviceArguments,
+    const std::function<int(ForkedService &service, const QString &serviceUri,
+        const QStringList &consoleArguments)> &session);
+
+// Points the console's settings at the catalogues served next to the service.
+void useCataloguesOf(const QString &serviceUri);
 
 } // namespace DemoServiceRun

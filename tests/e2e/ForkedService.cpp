@@ -34,6 +34,8 @@ bool ForkedService::start(std::string &error)
     const std::string database = m_workDir + "/service.sqlite";
     const std::string output = m_workDir + "/service-out.txt";
     const std::string errors = m_workDir + "/service-err.txt";
+    // A restart keeps the port, so that a running console keeps its service URI.
+    const std::string listen = "127.0.0.1:" + std::to_string(m_port);
     [[maybe_unused]] const pid_t parent = getpid();
     m_pid = fork();
     if (m_pid < 0) {
@@ -51,7 +53,7 @@ bool ForkedService::start(std::string &error)
         dup2(out, STDOUT_FILENO);
         dup2(err, STDERR_FILENO);
         std::vector<const char *> argv { m_binary.c_str(), "--db", database.c_str(), "--listen",
-            "127.0.0.1:0", "--demo" };
+            listen.c_str(), "--demo" };
         for (const std::string &argument : m_extraArguments)
             argv.push_back(argument.c_str());
         argv.push_back(nullptr);

@@ -15,13 +15,15 @@ public:
     ForkedService(const ForkedService &) = delete;
     ForkedService &operator=(const ForkedService &) = delete;
 
-    // Starts the service on a demo database and waits until it tells its port.
+    // Starts the service on a demo database and waits until it tells its port; a start after a
+    // stop reuses the database and the port.
     bool start(std::string &error);
     // Options added to the command line of the next start, e.g. the simulated fleet.
     void addArguments(const std::vector<std::string> &arguments);
     void stop();
     bool isRunning() const { return m_pid > 0; }
     std::string serviceUri() const;
+    const std::string &workDir() const { return m_workDir; }
 
 private:
     std::string readOutput() const;

@@ -185,6 +185,25 @@ void ServiceUnitsTest::simulatorMovesTicketsForward()
                  QStringLiteral("SELECT count(*) FROM tickets WHERE task_id = 4 AND status = 0")),
         qint64(0));
     QVERIFY(number(database, QStringLiteral("SELECT status FROM tasks WHERE id = 4")) != 0);
+
+    // Firmware updates fail by the share the simulator is given, whatever other tickets do.
+    const QString firmwareIn = QStringLiteral(
+        "SELECT count(*) FROM tickets k JOIN tasks t ON t.id = k.task_id WHERE t.type = 3 AND "
+        "k.status = %1");
+    const QString running = QStringLiteral(
+        "UPDATE tickets SET status = 1, started_ms = 1 WHERE task_id IN (SELECT id FROM tasks "
+        "WHERE type = 3)");
+    const qint64 firmwareTickets = number(database,
+        QStringLiteral("SELECT count(*) FROM tickets k JOIN tasks t ON t.id = k.task_id WHERE "
+                       "t.type = 3"));
+    QVERIFY(firmwareTickets > 0);
+
+    for (int percent : { 100, 0 }) {
+        simulator.setFirmwareFailurePercent(percent);
+        database.run(running);
+        simulator.step();
+        QCOMPARE(number(database, firmwareIn.arg(percent == 100 ? 4 : 2)), firmwareTickets);
+    }
 }
 
 QTEST_GUILESS_MAIN(ServiceUnitsTest)

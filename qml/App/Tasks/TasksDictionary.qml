@@ -18,8 +18,10 @@ QmlObject {
         devicesFilter: dictionary.devicesFilter
     }
     readonly property TasksUtilityManager utilityManager: TasksUtilityManager {}
+    readonly property RolloutsManager rolloutsManager: RolloutsManager {}
     readonly property TasksHandler tasksHandler: TasksHandler {
         manager: dictionary.manager
+        rolloutsManager: dictionary.rolloutsManager
         mainFilter: dictionary.devicesFilter
         utilityManager: dictionary.utilityManager
     }
@@ -41,7 +43,8 @@ QmlObject {
         // report every finished call once.
         TagsDictionary.manager.deleteTag.invokedOk.connect(devicesFilter.reset)
         TagsDictionary.manager.deleteTag.invokedFail.connect(devicesFilter.reset)
-        var changes = [manager.addTask, manager.cancelTask, manager.restartTask]
+        var changes = [manager.addTask, manager.cancelTask, manager.restartTask,
+                       rolloutsManager.addRollout]
         for (var i = 0; i < changes.length; ++i) {
             changes[i].invokedOk.connect(__reloadTasks)
             changes[i].invokedFail.connect(__reloadTasks)

@@ -5,6 +5,7 @@ import App.DataProviders 1.0
 import App.Devices 1.0
 import App.Managers 1.0
 import App.Tasks.TaskEditor 1.0
+import "RolloutTexts.js" as RolloutTexts
 
 // The single owner of the task being created: the type and data editor chosen, the devices it
 // targets, and the one or more addTask calls a commit turns into.
@@ -39,6 +40,9 @@ QmlObject {
     readonly property DevicesFilter currentFilter: useAlternativeFilter ? alternativeFilter : mainFilter
 
     property bool firmwareToTheLatest: false
+    // Set when the firmware update goes out in stages: the "rollout" of addRollout.
+    property var rolloutPlan: null
+    property RolloutsManager rolloutsManager: null
     // The service takes at most this many ids in one filter: a larger group is sent as several
     // tasks for the same version.
     property int maxIdsPerTask: 1000
@@ -120,6 +124,11 @@ QmlObject {
 
     function __onCommit() {
         var queue = []
+        if (currentTaskType === Tasks.FirmwareUpdate && firmwareToTheLatest && rolloutPlan
+                && rolloutsManager) {
+            __addRollout()
+            return
+        }
         if (currentTaskType === Tasks.FirmwareUpdate && firmwareToTheLatest) {
             var groups = devicesGroups
             for (var version in groups) {
@@ -146,6 +155,17 @@ QmlObject {
         }
         tasksToExecute = queue
         __runQueue()
+    }
+
+    // The service splits the devices into groups and sends the groups one after another.
+    function __addRollout() {
+        var targets = RolloutTexts.targets(devicesGroups, Endpoints.otaUri)
+        if (targets.length > 0) {
+            var plan = Object.assign({}, rolloutPlan)
+            plan["dsp"] = TaskDeserializer.jsonEntity(currentTask)["dsp"]
+            rolloutsManager.add(plan, targets)
+        }
+        reset()
     }
 
     function __runQueue() {

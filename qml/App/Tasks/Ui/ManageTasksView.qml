@@ -169,6 +169,14 @@ Pane {
         }
 
         Controls.ToolButton {
+            objectName: "rolloutsButton"
+            icon.source: "/Icons/sync.svg"
+            text: qsTr("Rollouts")
+            visible: TasksDictionary.rolloutsManager.available
+            onClicked: rolloutsDialog.open()
+        }
+
+        Controls.ToolButton {
             objectName: "taskFilterButton"
             icon.source: "/Icons/filter-list.svg"
             text: qsTr("Filter")
@@ -199,6 +207,12 @@ Pane {
         id: taskDialog
         parent: view
         sourceComponent: TaskDialog {}
+    }
+
+    Controls.LazyPopup {
+        id: rolloutsDialog
+        parent: view
+        sourceComponent: RolloutsDialog {}
     }
 
     Dialog {
@@ -254,6 +268,11 @@ Pane {
     Connections {
         target: view.manager.addTask
         function onInvokedFail(message) { view.__reportFailure(view.manager.addTask, message) }
+    }
+
+    Connections {
+        target: TasksDictionary.rolloutsManager.addRollout
+        function onInvokedFail(message) { view.__reportFailure(TasksDictionary.rolloutsManager.addRollout, message) }
     }
 
     Connections {

@@ -20,6 +20,11 @@ TaskDataEditorUi {
                                              ? versions[versionList.currentIndex] : ""
     readonly property var __groups: handler ? handler.devicesGroups : ({})
     readonly property bool __groupsReady: !!handler && handler.devicesGroupsReady
+    // Group by group, where the service offers it; only to the latest version of each device.
+    readonly property bool rolloutsOffered: !!handler && !!handler.rolloutsManager
+                                            && handler.rolloutsManager.available
+    readonly property bool inStages: rolloutsOffered && latest.checked && stagesEditor.inStages
+    readonly property var stagesPlan: stagesEditor.plan
 
     // What the task will do, group by group.
     readonly property string versionsFound: {
@@ -31,10 +36,13 @@ TaskDataEditorUi {
 
     value: TaskDataTexts.firmwareUpdate(latest.checked, Endpoints.otaUri, currentVersion)
     // Updating to the latest waits until every device the filter finds has been looked at.
-    isAcceptable: latest.checked ? versions.length > 0 && __groupsReady
+    isAcceptable: latest.checked ? versions.length > 0 && __groupsReady && stagesEditor.isAcceptable
                                  : versions.length > 0 && versionList.currentIndex >= 0
 
-    onResetRequested: latest.checked = true
+    onResetRequested: {
+        latest.checked = true
+        stagesEditor.reset()
+    }
 
     ColumnLayout {
         anchors.fill: parent
@@ -60,6 +68,13 @@ TaskDataEditorUi {
                                              ? qsTr("The devices could not be listed.") : qsTr("Looking at the devices…")
                 textFormat: Text.PlainText
                 wrapMode: Text.Wrap
+            }
+
+            RolloutStagesEditor {
+                id: stagesEditor
+                objectName: "rolloutStagesEditor"
+                Layout.fillWidth: true
+                visible: editor.rolloutsOffered
             }
 
             BusyIndicator {

@@ -120,6 +120,14 @@ EditEntityUi {
 
     Binding {
         target: editor.handler
+        property: "rolloutPlan"
+        value: editor.taskType === Tasks.FirmwareUpdate && !!editor.dataEditor
+               && !!editor.dataEditor.inStages ? editor.dataEditor.stagesPlan : null
+        restoreMode: Binding.RestoreNone
+    }
+
+    Binding {
+        target: editor.handler
         property: "firmwareToTheLatest"
         value: editor.taskType === Tasks.FirmwareUpdate && !!editor.dataEditor
                && !!editor.dataEditor.useLatestVersion
