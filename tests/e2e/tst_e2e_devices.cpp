@@ -288,6 +288,44 @@ private slots:
         }
     }
 
+    // A parent tag goes with the tags below it, and devices lose them: the question says so.
+    void deletingATagTreeAsksFirst()
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(!m_console.isShown(QStringLiteral("okButton")), uiTimeout);
+        QVERIFY(m_console.click(QStringLiteral("backButton")));
+        QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(QStringLiteral("welcomeView")), uiTimeout);
+        QVERIFY(m_console.click(QStringLiteral("objective_structure")));
+        QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(QStringLiteral("manageTagsView")), uiTimeout);
+
+        const QJsonObject floor = tagWithParent();
+        const int parentId = floor.value(QLatin1String("pId")).toInt();
+        const QJsonArray tags = m_service.tags();
+        QJsonArray tree { parentId };
+        for (int at = 0; at < tree.size(); ++at) {
+            for (const QJsonValue &tag : tags) {
+                if (tag.toObject().value(QLatin1String("pId")).toInt() == tree.at(at).toInt())
+                    tree.append(tag.toObject().value(QLatin1String("id")));
+            }
+        }
+        QVERIFY(tree.size() > 1);
+        const QJsonObject anyOfTree { { QStringLiteral("anyOfTagsIds"), tree } };
+        const int devices = m_service.allDevices(anyOfTree).size();
+        QVERIFY(devices > 0);
+
+        QVERIFY(clickTagRow(QStringLiteral("manageTagsView"), parentId));
+        QVERIFY(m_console.click(QStringLiteral("deleteTagButton")));
+        QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(QStringLiteral("messageLabel")), networkTimeout);
+        const QString question = m_console.read(QStringLiteral("messageLabel"), "text").toString();
+        QVERIFY2(question.contains(QStringLiteral("%1 tag(s)").arg(tree.size() - 1))
+                && question.contains(QStringLiteral("%1 device(s)").arg(devices)),
+            qPrintable(question));
+        QVERIFY2(pressOk(), qPrintable(m_failedStep));
+        QTRY_VERIFY_WITH_TIMEOUT(m_service.allDevices(anyOfTree).isEmpty(), networkTimeout);
+        const QSet<qint64> left = ServiceCalls::ids(m_service.tags());
+        for (const QJsonValue &id : tree)
+            QVERIFY(!left.contains(id.toInt()));
+    }
+
     void cleanupTestCase() { ConsoleRun::releaseConsoleLog(); }
 
 private:
