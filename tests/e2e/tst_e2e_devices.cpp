@@ -138,6 +138,57 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(QStringLiteral("welcomeView")), uiTimeout);
     }
 
+    // A parent tag goes with the tags below it, and devices lose them: the question says so.
+    void deletingATagTreeAsksFirst()
+    {
+        QVERIFY(m_console.click(QStringLiteral("objective_structure")));
+        QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(QStringLiteral("manageTagsView")), uiTimeout);
+        const int rootId = storedTag(QStringLiteral("E2E Root")).value(QLatin1String("id")).toInt();
+        QVERIFY(rootId != 0);
+        // Beside the console: a child tag on three devices.
+        const QJsonObject child = m_service.call(QStringLiteral("addTag"),
+            { { QStringLiteral("tag"),
+                QJsonObject { { QStringLiteral("n"), QStringLiteral("E2E Wing") },
+                    { QStringLiteral("pId"), rootId } } } });
+        const int childId
+            = child.value(QLatin1String("result")).toObject().value(QLatin1String("id")).toInt();
+        QVERIFY(childId != 0);
+        QJsonArray deviceIds;
+        const QJsonArray page
+            = m_service.firstPage(QJsonObject()).value(QLatin1String("items")).toArray();
+        for (int i = 0; i < 3 && i < page.size(); ++i)
+            deviceIds.append(page.at(i).toObject().value(QLatin1String("id")));
+        QCOMPARE(m_service
+                     .call(QStringLiteral("tagDevices"),
+                         { { QStringLiteral("tagId"), childId },
+                             { QStringLiteral("filter"),
+                                 QJsonObject { { QStringLiteral("ids"), deviceIds } } } })
+                     .value(QLatin1String("status"))
+                     .toInt(),
+            0);
+        const QJsonObject anyOfTree { { QStringLiteral("anyOfTagsIds"),
+            QJsonArray { rootId, childId } } };
+        QCOMPARE(m_service.allDevices(anyOfTree).size(), 3);
+        QVERIFY(m_console.click(QStringLiteral("refreshTagsButton")));
+
+        QTRY_VERIFY_WITH_TIMEOUT(
+            showTagRow(QStringLiteral("manageTagsView"), childId), networkTimeout);
+        QVERIFY(clickTagRow(QStringLiteral("manageTagsView"), rootId));
+        QVERIFY(m_console.click(QStringLiteral("deleteTagButton")));
+        QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(QStringLiteral("messageLabel")), networkTimeout);
+        const QString question = m_console.read(QStringLiteral("messageLabel"), "text").toString();
+        QVERIFY2(question.contains(QStringLiteral("1 tag(s)"))
+                && question.contains(QStringLiteral("3 device(s)")),
+            qPrintable(question));
+        QVERIFY2(pressOk(), qPrintable(m_failedStep));
+        QTRY_VERIFY_WITH_TIMEOUT(storedTag(QStringLiteral("E2E Root")).isEmpty(), networkTimeout);
+        QVERIFY(storedTag(QStringLiteral("E2E Wing")).isEmpty());
+        QVERIFY(m_service.allDevices(anyOfTree).isEmpty());
+
+        QVERIFY(m_console.click(QStringLiteral("backButton")));
+        QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(QStringLiteral("welcomeView")), uiTimeout);
+    }
+
     void filtersMatchTheService()
     {
         QVERIFY(m_console.click(QStringLiteral("objective_ifps")));

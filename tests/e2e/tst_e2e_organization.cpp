@@ -42,6 +42,11 @@ const QString districtName = QStringLiteral("Kestrum Demo District");
 const Place campus { QStringLiteral("E2E North Campus"), QStringLiteral("north.e2e.example") };
 const Place library { QStringLiteral("E2E Library"), QStringLiteral("library.north.e2e.example") };
 const QString renamedLibrary = QStringLiteral("E2E Main Library");
+const Account localAdmin { QStringLiteral("localadmin@example.com"),
+    QStringLiteral("demo-local-2026"), QStringLiteral("Lena Blue") };
+const QString blueCampus = QStringLiteral("Blue Campus");
+const QString disabledUser = QStringLiteral("Otto Office");
+const QString renamedDisabledUser = QStringLiteral("Otto Renamed");
 constexpr int localAdministratorRole = 5;
 // Generous: the sanitizer build runs the console several times slower.
 constexpr int networkTimeout = 30000;
@@ -265,6 +270,54 @@ private slots:
         QVERIFY(confirmWithOk());
         QVERIFY(goneWithin(QStringLiteral("messageLabel")));
         QVERIFY(backInOwnContext());
+    }
+
+    // A rename and an archiving keep a disabled user disabled.
+    void userFlagsSurviveEdits()
+    {
+        QVERIFY(openScreen(QStringLiteral("users"), QStringLiteral("manageUsersView")));
+        QVERIFY(m_console.click(QStringLiteral("showDisabledCheckBox")));
+        QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(userRow(disabledUser)), networkTimeout);
+        QVERIFY(m_console.click(userRow(disabledUser)));
+        QVERIFY(enabledWithin(QStringLiteral("editUserButton")));
+        QVERIFY(m_console.click(QStringLiteral("editUserButton")));
+        QVERIFY(shownWithin(QStringLiteral("userNameField")));
+        QVERIFY(m_console.read(QStringLiteral("userDisabledCheckBox"), "checked").toBool());
+        QVERIFY(m_console.typeInto(QStringLiteral("userNameField"), renamedDisabledUser));
+        QVERIFY(confirmWithOk());
+        QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(userRow(renamedDisabledUser)), networkTimeout);
+        QCOMPARE(user(renamedDisabledUser).value(QStringLiteral("d")).toBool(), true);
+
+        QVERIFY(m_console.click(userRow(renamedDisabledUser)));
+        QVERIFY(enabledWithin(QStringLiteral("archiveUserButton")));
+        QVERIFY(m_console.click(QStringLiteral("archiveUserButton")));
+        QVERIFY(confirmWithOk());
+        QTRY_VERIFY_WITH_TIMEOUT(
+            user(renamedDisabledUser).value(QStringLiteral("a")).toBool(), networkTimeout);
+        QCOMPARE(user(renamedDisabledUser).value(QStringLiteral("d")).toBool(), true);
+        QVERIFY(m_console.click(QStringLiteral("showDisabledCheckBox")));
+    }
+
+    // A location whose parent is out of the operator's list keeps that parent when renamed.
+    void ownLocationKeepsItsParent()
+    {
+        const QJsonObject before = location(blueCampus);
+        QVERIFY(before.value(QStringLiteral("oId")).toInt() != 0);
+        QVERIFY(logOff());
+        QVERIFY(signIn(localAdmin.login, localAdmin.password, localAdmin.userName));
+        QVERIFY(openScreen(QStringLiteral("locations"), QStringLiteral("manageCustomersView")));
+        QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(locationRow(blueCampus)), networkTimeout);
+        QVERIFY(m_console.click(locationRow(blueCampus)));
+        QVERIFY(openEditor(QStringLiteral("editLocationButton")));
+        const QString renamed = blueCampus + QStringLiteral(" East");
+        QVERIFY(m_console.typeInto(QStringLiteral("locationNameField"), renamed));
+        QVERIFY(closeEditorWithOk());
+        QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(locationRow(renamed)), networkTimeout);
+        const QJsonObject after = location(renamed);
+        QCOMPARE(after.value(QStringLiteral("id")), before.value(QStringLiteral("id")));
+        QCOMPARE(after.value(QStringLiteral("oId")), before.value(QStringLiteral("oId")));
+        QVERIFY(logOff());
+        QVERIFY(signIn(admin.login, admin.password, admin.userName));
     }
 
     // The passwords typed here, for a new user's login among them, never reach the log.

@@ -53,8 +53,8 @@ void ServiceApiTest::answerKeys_data()
     QTest::newRow("listUsers")
         << "listUsers"
         << QByteArray(
-               R"({"filter":{"ids":null,"customerId":0,"name":null,"roles":null,"includeServants":true,"disabled":false,"archived":false},"what":"id,n,cId,r,bIn,l"})")
-        << "bIn,cId,id,l,n,r" << true;
+               R"({"filter":{"ids":null,"customerId":0,"name":null,"roles":null,"includeServants":true,"disabled":false,"archived":false},"what":"id,n,cId,r,bIn,l,d,a"})")
+        << "a,bIn,cId,d,id,l,n,r" << true;
     QTest::newRow("listCustomers")
         << "listCustomers"
         << QByteArray(
@@ -257,6 +257,16 @@ void ServiceApiTest::archivedUsersAndLocations()
                 QJsonObject { { QStringLiteral("id"), 4 }, { QStringLiteral("a"), false } } } })),
         0);
     QVERIFY(!m_client->login(demo::technician, demo::passwordOf(demo::technician)).isEmpty());
+    // A change that leaves the flags out keeps them.
+    QCOMPARE(statusOf(call(QStringLiteral("updateUser"),
+                 { { QStringLiteral("user"),
+                     QJsonObject { { QStringLiteral("id"), 8 },
+                         { QStringLiteral("n"), QStringLiteral("Ann Renamed") } } } })),
+        0);
+    QCOMPARE(
+        m_oracle->number(QStringLiteral(
+            "SELECT count(*) FROM users WHERE id = 8 AND archived = 1 AND name = 'Ann Renamed'")),
+        1);
 
     // Locations: the demo's archived annex (7) is listed only on request.
     const auto locationIds = [this](const QJsonObject &filter) {

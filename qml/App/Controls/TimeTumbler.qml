@@ -42,6 +42,24 @@ QQC2.Tumbler {
         selectAllRequested()
     }
 
+    // The mouse wheel steps one entry per notch (touch pads add up their smaller steps).
+    MouseArea {
+        anchors.fill: parent
+        z: 1
+        acceptedButtons: Qt.NoButton
+
+        property int __pending: 0
+
+        onWheel: {
+            __pending += wheel.angleDelta.y
+            var steps = Math.trunc(__pending / 120)
+            if (steps === 0 || tumbler.count <= 0)
+                return
+            __pending -= steps * 120
+            tumbler.currentIndex = ((tumbler.currentIndex - steps) % tumbler.count + tumbler.count) % tumbler.count
+        }
+    }
+
     delegate: TextInput {
         id: input
 

@@ -75,6 +75,10 @@ QmlObject {
         listSettings.invoke()
     }
 
+    function reload() {
+        __listForDevice()
+    }
+
     // A filter that got its device while the manager was being made is listed at completion.
     Component.onCompleted: __listForDevice()
 

@@ -26,7 +26,7 @@ QmlObject {
         bodyParams: ({
             "sessionToken": AuthManager.currentLoginInfo.sessionToken,
             "filter": manager.filter ? UserFilterDeserializer.jsonEntity(manager.filter) : null,
-            "what": "id,n,cId,r,bIn,l"
+            "what": "id,n,cId,r,bIn,l,d,a"
         })
     }
 

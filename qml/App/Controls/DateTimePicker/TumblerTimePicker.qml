@@ -58,7 +58,9 @@ QQC2.Control {
             visibleItemCount: 3
             width: 26
             height: 60
-            onCountChanged: control.__load()
+            // Later, not now: an index set while the tumbler still takes its new model makes it
+            // ignore the index its view moves to, so a time turned with the mouse was shown only.
+            onCountChanged: Qt.callLater(function () { control.__load() })
             onCurrentIndexChanged: control.__store()
             onAccepted: {
                 control.__store()

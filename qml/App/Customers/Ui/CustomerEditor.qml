@@ -49,10 +49,12 @@ EditEntityUi {
     onAccept: {
         if (!entity)
             return
-        var owner = hasParent && parentBox.currentIndex >= 0 ? parentChoices[parentBox.currentIndex] : null
         entity.name = nameField.text
         entity.domain = domainField.text
-        entity.ownerId = owner ? owner.idd : 0
+        // A parent outside the loaded list (beyond the operator's reach, or archived) stays as
+        // stored: only a row the operator picks moves the location.
+        if (hasParent)
+            entity.ownerId = chosenOwnerId
     }
 
     onResetRequested: {
@@ -123,7 +125,7 @@ EditEntityUi {
             currentIndex: editor.parentChoices.findIndex(function (customer) {
                 return customer.idd === editor.chosenOwnerId
             })
-            displayText: currentIndex >= 0 ? currentText : Strings.locationThisIsRoot
+            displayText: currentIndex >= 0 ? currentText : qsTr("Unchanged (not listed)")
             onActivated: editor.chosenOwnerId = editor.parentChoices[index].idd
         }
 

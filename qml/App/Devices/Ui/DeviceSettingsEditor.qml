@@ -96,6 +96,14 @@ QQC2.Control {
         manager.writeSettings.invoke()
     }
 
+    // The settings as the service holds them now (after a refresh, or a write to all found
+    // devices): edits kept from a failed Apply would otherwise be shown, and sent again, over it.
+    // Edits still on their way stay.
+    function reload() {
+        d.forgetFailed()
+        manager.reload()
+    }
+
     // Another device: its own start values (or its unstored edits) until its settings arrive.
     onDeviceIdChanged: __startValues()
     Component.onCompleted: __startValues()
@@ -114,6 +122,14 @@ QQC2.Control {
             unstored[id] = entry
             revision++
             return entry
+        }
+
+        function forgetFailed() {
+            for (var id in unstored) {
+                if (unstored[id].failed)
+                    delete unstored[id]
+            }
+            revision++
         }
 
         function storedOn(id) {

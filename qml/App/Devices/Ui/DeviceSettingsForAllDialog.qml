@@ -1,10 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15 as QQC2
-import Datamizer 1.0
 import App.Constants 1.0
-import App.DataProviders 1.0
 import App.Devices 1.0
-import App.Managers 1.0
 import EntitiesUi 1.0
 
 // "Settings: For all found": the settings editor without a device. OK asks the service how many
@@ -45,21 +42,11 @@ EditEntityDialog {
         }
     }
 
-    DatamizerService {
+    DevicesCount {
         id: countDevices
 
-        readonly property int total: jsonResult && jsonResult.result ? jsonResult.result.total || 0 : 0
-
-        baseUrl: Endpoints.serviceUri
-        method: "listDevices"
-        manual: true
-        bodyParams: ({
-            "sessionToken": AuthManager.currentLoginInfo.sessionToken,
-            "filter": dialog.deviceFilter && dialog.deviceFilterSerializer
-                      ? dialog.deviceFilterSerializer.jsonEntity(dialog.deviceFilter) : null,
-            "paging": { "skip": 0, "take": 1, "calcTotal": true },
-            "what": "id"
-        })
+        filterJson: dialog.deviceFilter && dialog.deviceFilterSerializer
+                    ? dialog.deviceFilterSerializer.jsonEntity(dialog.deviceFilter) : null
 
         onInvokedOk: confirmation.ask(total)
         onInvokedFail: dialog.__fail(message)

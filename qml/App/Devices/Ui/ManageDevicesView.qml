@@ -41,6 +41,13 @@ QQC2.Pane {
     readonly property var deviceEditor: deviceEditorLoader.item
     readonly property var filterEditor: filterEditorLoader.item
 
+    // The current device's settings are read again with the list.
+    function reloadDevices() {
+        manager.reload()
+        if (deviceEditor)
+            deviceEditor.settingsTab.reload()
+    }
+
     // Settings go to every device of the shared filter, even while its panel is hidden.
     function openSettingsForFound() {
         settingsForAllDialog.open()
@@ -153,7 +160,7 @@ QQC2.Pane {
             objectName: "refreshDevicesButton"
             icon.source: "/Icons/refresh.svg"
             display: QQC2.AbstractButton.IconOnly
-            onClicked: view.manager.reload()
+            onClicked: view.reloadDevices()
         }
     }
 
@@ -335,7 +342,7 @@ QQC2.Pane {
         sourceComponent: DeviceSettingsForAllDialog {
             objectName: "settingsForAllDialog"
             deviceFilter: view.filter
-            onSettingsWritten: view.manager.reload()
+            onSettingsWritten: view.reloadDevices()
         }
     }
 

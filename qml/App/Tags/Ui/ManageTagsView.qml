@@ -17,6 +17,7 @@ QQC2.Pane {
     property TagsManager manager: TagsDictionary.manager
     readonly property alias tagsListView: tagsListView
     readonly property alias editDialog: editDialog
+    readonly property alias tagDeletion: tagDeletion
 
     function editTag(tag) {
         editDialog.entityEditorUi.entity = tag
@@ -41,10 +42,7 @@ QQC2.Pane {
             text: qsTr("Delete tag(s)")
             icon.source: "/Icons/delete-forever.svg"
             enabled: !!tagsListView.selectedEntity
-            onClicked: {
-                confirmDeleteDialog.entity = tagsListView.selectedEntity
-                confirmDeleteDialog.open()
-            }
+            onClicked: tagDeletion.ask(tagsListView.selectedEntity)
         }
         ToolButton {
             objectName: "editTagButton"
@@ -121,15 +119,11 @@ QQC2.Pane {
         }
     }
 
-    ConfirmDeleteEntityDialog {
-        id: confirmDeleteDialog
-        objectName: "confirmDeleteTagDialog"
-
-        entityTypeName: qsTr("tag")
-        onAccepted: {
-            view.manager.deleteTag.tag = entity
-            view.manager.deleteTag.invoke()
-        }
+    TagDeletion {
+        id: tagDeletion
+        anchors.fill: parent
+        manager: view.manager
+        onFailed: view.reportFailure(message)
     }
 
     ErrorEntityDialog {

@@ -57,13 +57,13 @@ TestCase {
         scriptAnswers()
     }
 
-    function openView(role) {
+    function openView(role, rows) {
         AuthManager.currentLoginInfo.role = role
         var view = createTemporaryObject(viewComponent, testCase)
         view.navigator = { "uiContext": { "toolBar": toolBar, "secondaryToolBar": secondaryToolBar } }
         // The list is the application's: an earlier test may have left another answer in it.
         view.manager.listCustomers.invoke()
-        tryVerify(function () { return view.listView.list.count === 4 }, 3000)
+        tryVerify(function () { return view.listView.list.count === (rows || 4) }, 3000)
         return view
     }
 
@@ -198,5 +198,24 @@ TestCase {
             + '{"id":4,"n":"Main","oId":0},{"id":30,"n":"Root Two","oId":0}]}}')
         view.manager.listCustomers.invoke()
         tryVerify(function () { return view.currentCustomer && view.currentCustomer.idd === 30 }, 3000)
+    }
+
+    // An operator who sees his location but not its parent renames it where it is.
+    function test_parentOutOfTheListIsKept() {
+        server.setPathResponse(path + "listCustomers", 200, '{"status":0,"result":{"items":['
+            + '{"id":9,"n":"East","oId":4},{"id":12,"n":"Annex","oId":9}]}}')
+        var view = openView(Role.LocalAdministrator, 2)
+        select(view, 9)
+        view.editCurrent()
+        var editor = view.editDialog.entityEditorUi
+        tryVerify(function () { return view.editDialog.opened })
+        compare(editor.parentBox.currentIndex, -1)
+        verify(editor.parentBox.displayText !== "This is root location")
+        editor.nameField.text = "East Wing"
+        var updates = requestsTo("updateCustomer").length
+        view.editDialog.accept()
+        tryVerify(function () { return requestsTo("updateCustomer").length === updates + 1 }, 3000)
+        var sent = JSON.parse(requestsTo("updateCustomer").pop().body).customer
+        compare([sent.n, sent.oid], ["East Wing", 4])
     }
 }

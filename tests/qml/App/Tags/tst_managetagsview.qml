@@ -86,5 +86,22 @@ Item {
             verify(errorDialog.reason.indexOf("Access denied") === 0)
             errorDialog.close()
         }
+
+        // A tag with children is deleted only after a question that counts what goes with it.
+        function test_deletingATreeAsksWithCounts() {
+            var view = openView()
+            server.setPathResponse("/QuillonService.svc/listDevices", 200, '{"status":0,"result":{"items":[{"id":5}],"total":12}}')
+            view.tagsListView.list.currentIndex = 0
+            var deletes = server.requests.filter(function (r) { return r.path === "/QuillonService.svc/deleteTag" }).length
+            view.tagDeletion.ask(view.tagsListView.selectedEntity)
+            var dialog = view.tagDeletion.confirmTreeDialog
+            tryVerify(function () { return dialog.opened }, 2000)
+            compare(lastBody("listDevices").filter, { "anyOfTagsIds": [300, 310], "includeServants": true })
+            var text = findChild(dialog, "messageLabel").text
+            verify(text.indexOf("Infrastructure") >= 0 && text.indexOf("1 tag(s)") >= 0 && text.indexOf("12 device(s)") >= 0, text)
+            compare(server.requests.filter(function (r) { return r.path === "/QuillonService.svc/deleteTag" }).length, deletes)
+            dialog.accept()
+            tryVerify(function () { return lastBody("deleteTag") !== null && lastBody("deleteTag").id === 300 }, 2000)
+        }
     }
 }

@@ -155,6 +155,23 @@ TestCase {
         view.listView.list.model[0].archived = false
     }
 
+    // The list reads the flags, so archiving a disabled user sends it still disabled.
+    function test_archivingKeepsTheDisabledFlag() {
+        var view = openView()
+        var what = JSON.parse(requestsTo("listUsers").pop().body).what.split(",")
+        verify(what.indexOf("d") >= 0 && what.indexOf("a") >= 0, what)
+        view.listView.list.currentIndex = view.listView.list.model.findIndex(function (user) { return user.idd === 8 })
+        var row = findChild(view.listView.list, "userRow_Bea")
+        verify(row.contentItem.children[0].source.toString().indexOf("user-disabled") >= 0)
+        view.archiveCurrent()
+        tryVerify(function () { return view.archiveDialog.opened })
+        var updates = requestsTo("updateUser").length
+        view.archiveDialog.accept()
+        tryVerify(function () { return requestsTo("updateUser").length === updates + 1 }, 3000)
+        var sent = JSON.parse(requestsTo("updateUser").pop().body).user
+        compare([sent.id, sent.d, sent.a], [8, true, true])
+    }
+
     // A refused first step stays on the user page with the typed name; an accepted one moves to
     // the login page for the stored user; OK stores the login for that user.
     function test_twoStepCreation() {

@@ -126,6 +126,44 @@ Item {
             verify(enabledSwitch.checked)
         }
 
+        function forEachItem(item, visit) {
+            visit(item)
+            for (var i = 0; i < item.children.length; ++i)
+                forEachItem(item.children[i], visit)
+        }
+
+        // The time wheels turned with the mouse: what they show is what the plan holds.
+        function test_timeTurnedWithTheMouse() {
+            var value = entry("on", [])
+            var setting = createTemporaryObject(settingComponent, stage, { "value": [value] })
+            var scheduler = createTemporaryObject(schedulerComponent, stage, { "entity": setting })
+            tryCompare(scheduler.list, "count", 1)
+            var picker = findChild(scheduler.list.itemAtIndex(0), "timePicker")
+            var hours = picker.hoursTumbler
+            mousePress(hours, hours.width / 2, hours.height / 2)
+            for (var step = 1; step <= 10; ++step)
+                mouseMove(hours, hours.width / 2, hours.height / 2 - 4 * step, 20)
+            mouseRelease(hours, hours.width / 2, hours.height / 2 - 40, Qt.LeftButton, Qt.NoModifier, 20)
+            tryVerify(function () { return !hours.moving }, 3000)
+            // The entry drawn in the middle, fully opaque, is the one the operator reads.
+            var shown = -1
+            forEachItem(hours, function (item) {
+                if (item.shownText !== undefined && item.opacity > 0.99)
+                    shown = Number(item.shownText)
+            })
+            verify(shown > 8, shown)
+            compare(hours.currentIndex, shown)
+            compare(value.plan.time.getHours(), shown)
+
+            var minutes = picker.minutesTumbler
+            mouseWheel(minutes, minutes.width / 2, minutes.height / 2, 0, -120)
+            mouseWheel(minutes, minutes.width / 2, minutes.height / 2, 0, -120)
+            compare(minutes.currentIndex, 2)
+            mouseWheel(minutes, minutes.width / 2, minutes.height / 2, 0, 120 * 3)
+            compare(minutes.currentIndex, 59)
+            compare([value.plan.time.getHours(), value.plan.time.getMinutes()], [hours.currentIndex, 59])
+        }
+
         function test_timeEditedInPlace() {
             var value = entry("on", [])
             var planner = createTemporaryObject(plannerComponent, stage, { "psv": value, "entity": value.plan })

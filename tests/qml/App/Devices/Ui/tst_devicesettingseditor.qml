@@ -225,6 +225,41 @@ Item {
             compare(editor.powerScheduleSetting.value.length, 1)
         }
 
+        // A reload drops the edits kept from a failed Apply and shows what a write to all found
+        // devices stored meanwhile.
+        function test_reloadShowsWhatTheServiceHolds() {
+            var refused = openEditor(99999)
+            refused.scheduler.add()
+            refused.updateSettings()
+            tryVerify(function () { return refused.errorDialog.opened }, 5000)
+            refused.errorDialog.close()
+            verify(refused.hasUnstoredEdits)
+            refused.reload()
+            verify(!refused.hasUnstoredEdits)
+            tryVerify(function () { return !refused.manager.listSettings.isLoading && refused.powerScheduleSetting.value.length === 0 }, 5000)
+
+            var stored = readStored()
+            var id = Number(Object.keys(stored).filter(function (key) {
+                return stored[key]["power.schedule"] && stored[key]["dateTime.autoSync"]
+            })[0])
+            verify(id, "no demo device with both settings")
+            var editor = openEditor(id)
+            var forAll = createTemporaryObject(editorComponent, stage, {
+                "deviceFilter": createTemporaryObject(devicesFilterComponent, testCase, { "ids": [id] })
+            })
+            forAll.scheduler.add()
+            forAll.scheduler.add()
+            forAll.scheduler.add()
+            var written = PowerScheduleDeserializer.jsonEntity(forAll.powerScheduleSetting.value)
+            forAll.prepareSettings()
+            tryVerify(function () { return readStored()[id]["power.schedule"] === written }, 5000)
+            verify(PowerScheduleDeserializer.jsonEntity(editor.powerScheduleSetting.value) !== written)
+            editor.reload()
+            tryVerify(function () {
+                return PowerScheduleDeserializer.jsonEntity(editor.powerScheduleSetting.value) === written
+            }, 5000)
+        }
+
         function test_forAllFoundAfterConfirmation() {
             var before = readStored()
             var found = deviceIds({ "tagsIds": [21], "includeServants": true })
