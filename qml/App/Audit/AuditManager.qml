@@ -39,6 +39,8 @@ QmlObject {
         baseUrl: Endpoints.serviceUri
         method: "listAuditRecords"
         manual: true
+        listRequired: true
+        keepsResult: true
         collectionProperty: "result.items"
         idProperty: "idd"
         delegate: AuditRecordSerializer

@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import App.Controls 1.0 as Controls
+import EntitiesUi 1.0
 import App.Audit 1.0
 
 // Who changed what: the service's audit trail page by page, newest first, with the selected
@@ -16,18 +17,11 @@ Pane {
     readonly property var service: manager.listAuditRecords
     readonly property var currentRecord: list.currentIndex >= 0 && list.model && list.model[list.currentIndex]
                                          ? list.model[list.currentIndex] : null
-    property string failure: ""
 
     padding: 0
 
     Component.onCompleted: manager.reload()
 
-    Connections {
-        target: view.service
-        function onInvoking() { view.failure = "" }
-        function onInvokedOk() { view.failure = "" }
-        function onInvokedFail(message) { view.failure = message || qsTr("The activity could not be read.") }
-    }
     Connections {
         target: view.manager.filter
         function onFilterChanged() { view.manager.reload() }
@@ -43,25 +37,9 @@ Pane {
             filter: view.manager.filter
         }
 
-        RowLayout {
-            objectName: "activityFailure"
+        ListStatusBanner {
             Layout.fillWidth: true
-            Layout.leftMargin: 12
-            visible: view.failure !== ""
-
-            Label {
-                Layout.fillWidth: true
-                textFormat: Text.PlainText
-                wrapMode: Text.Wrap
-                color: "#a00000"
-                text: qsTr("The activity could not be read: %1").arg(view.failure)
-            }
-            Button {
-                objectName: "activityRetryButton"
-                flat: true
-                text: qsTr("Retry")
-                onClicked: view.manager.reload()
-            }
+            service: view.service
         }
 
         RowLayout {
