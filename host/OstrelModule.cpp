@@ -7,6 +7,7 @@
 #include "NetworkManager.h"
 #include "ResponseStatus.h"
 #include "Role.h"
+#include "SessionVault.h"
 #include "Task.h"
 
 #include <QQmlEngine>
@@ -21,6 +22,8 @@ void registerTypes()
         uri, 1, 0, "IO", [](QQmlEngine *, QJSEngine *) -> QObject * { return new IO; });
     qmlRegisterSingletonType<NetworkManager>(uri, 1, 0, "NetworkManager",
         [](QQmlEngine *, QJSEngine *) -> QObject * { return new NetworkManager; });
+    qmlRegisterSingletonType<SessionVault>(uri, 1, 0, "SessionVault",
+        [](QQmlEngine *, QJSEngine *) -> QObject * { return new SessionVault; });
     qmlRegisterType<LoginCredentials>(uri, 1, 0, "LoginCredentials");
     qmlRegisterType<LoginInfo>(uri, 1, 0, "LoginInfo");
     qmlRegisterType<Task>(uri, 1, 0, "Tasks");
