@@ -1,6 +1,7 @@
 #include "OstrelModule.h"
 
 #include "Application.h"
+#include "CatalogueReader.h"
 #include "IO.h"
 #include "LoginCredentials.h"
 #include "LoginInfo.h"
@@ -24,6 +25,7 @@ void registerTypes()
         [](QQmlEngine *, QJSEngine *) -> QObject * { return new NetworkManager; });
     qmlRegisterSingletonType<SessionVault>(uri, 1, 0, "SessionVault",
         [](QQmlEngine *, QJSEngine *) -> QObject * { return new SessionVault; });
+    qmlRegisterType<CatalogueReader>(uri, 1, 0, "CatalogueReader");
     qmlRegisterType<LoginCredentials>(uri, 1, 0, "LoginCredentials");
     qmlRegisterType<LoginInfo>(uri, 1, 0, "LoginInfo");
     qmlRegisterType<Task>(uri, 1, 0, "Tasks");
