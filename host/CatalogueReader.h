@@ -12,6 +12,9 @@ class CatalogueReader : public QObject
     Q_OBJECT
     Q_PROPERTY(Format format READ format WRITE setFormat NOTIFY formatChanged)
     Q_PROPERTY(QVariantList rows READ rows NOTIFY finished)
+    // The number of rows, without making them into script values.
+    Q_PROPERTY(int count READ count NOTIFY finished)
+    Q_PROPERTY(QVariantMap summary READ summary NOTIFY finished)
     Q_PROPERTY(QString errorString READ errorString NOTIFY finished)
     Q_PROPERTY(int droppedRows READ droppedRows NOTIFY finished)
     Q_PROPERTY(bool busy READ busy NOTIFY busyChanged)
@@ -24,6 +27,8 @@ public:
     Format format() const { return m_format; }
     void setFormat(Format format);
     QVariantList rows() const { return m_result.rows; }
+    int count() const { return m_result.rows.size(); }
+    QVariantMap summary() const { return m_result.summary; }
     QString errorString() const { return m_result.error; }
     int droppedRows() const { return m_result.droppedRows; }
     bool busy() const { return m_watcher != nullptr; }

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QVariantList>
+#include <QVariantMap>
 
 // What a catalogue parse gives the editors: bounded rows, or why there are none.
 struct CatalogueRows
@@ -12,6 +13,8 @@ struct CatalogueRows
     static constexpr int MaxTextLength = 300;
 
     QVariantList rows;
+    // What the editors derive from the rows, worked out with them off the GUI thread.
+    QVariantMap summary;
     // Empty when the catalogue could be read.
     QString error;
     // Rows left out by the row bound.

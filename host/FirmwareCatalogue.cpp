@@ -1,14 +1,38 @@
 #include "FirmwareCatalogue.h"
 
 #include <QCoreApplication>
+#include <QHash>
+#include <QSet>
 #include <QVariantMap>
+#include <QVector>
 #include <QXmlStreamReader>
+
+#include <algorithm>
 
 namespace {
 
 QString tr(const char *text)
 {
     return QCoreApplication::translate("FirmwareCatalogue", text);
+}
+
+bool isWholeNumber(const QStringRef &text)
+{
+    if (text.isEmpty())
+        return false;
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    return true;
+}
+
+QStringRef withoutLeadingZeros(const QStringRef &digits)
+{
+    int first = 0;
+    while (first < digits.size() - 1 && digits.at(first) == QLatin1Char('0'))
+        ++first;
+    return digits.mid(first);
 }
 
 } // namespace
@@ -53,12 +77,15 @@ CatalogueRows FirmwareCatalogue::parse(const QString &xml)
                 field = nullptr;
             if (depth == 2 && inRow) {
                 inRow = false;
-                if (result.rows.size() < CatalogueRows::MaxRows) {
-                    result.rows.append(QVariantMap {
-                        { QStringLiteral("version"), CatalogueRows::bounded(version) },
+                result.rows.append(
+                    QVariantMap { { QStringLiteral("version"), CatalogueRows::bounded(version) },
                         { QStringLiteral("code"), CatalogueRows::bounded(code) } });
-                } else {
-                    ++result.droppedRows;
+                if (result.rows.size() == CatalogueRows::MaxRows) {
+                    // The rest is only counted, by its row tags, rather than parsed.
+                    result.droppedRows = xml.midRef(int(reader.characterOffset()))
+                                             .count(QStringLiteral("<software>"));
+                    summarise(result);
+                    return result;
                 }
             }
             --depth;
@@ -69,5 +96,60 @@ CatalogueRows FirmwareCatalogue::parse(const QString &xml)
     }
     if (reader.hasError())
         return CatalogueRows::failure(reader.errorString());
+    summarise(result);
     return result;
+}
+
+int FirmwareCatalogue::compareVersions(const QString &a, const QString &b)
+{
+    QStringRef left = a.midRef(0).trimmed();
+    QStringRef right = b.midRef(0).trimmed();
+    if (isWholeNumber(left) && isWholeNumber(right)) {
+        // Digit by digit, so that numbers of any length order.
+        left = withoutLeadingZeros(left);
+        right = withoutLeadingZeros(right);
+        if (left.size() != right.size())
+            return left.size() < right.size() ? -1 : 1;
+    }
+    return left.compare(right);
+}
+
+void FirmwareCatalogue::summarise(CatalogueRows &result)
+{
+    QVariantList versions;
+    QSet<QString> seenVersions;
+    QVector<QPair<QString, QString>> choices;
+    QSet<QString> seenChoices;
+    QHash<QString, QString> greatest;
+    for (const QVariant &value : qAsConst(result.rows)) {
+        const QVariantMap row = value.toMap();
+        const QString version = row.value(QStringLiteral("version")).toString();
+        const QString code = row.value(QStringLiteral("code")).toString();
+        if (!seenVersions.contains(version)) {
+            seenVersions.insert(version);
+            versions.append(version);
+        }
+        const QString key = code + QLatin1Char('\n') + version;
+        if (!seenChoices.contains(key)) {
+            seenChoices.insert(key);
+            choices.append({ code, version });
+        }
+        const auto known = greatest.constFind(code);
+        if (known == greatest.cend() || compareVersions(*known, version) < 0)
+            greatest.insert(code, version);
+    }
+    std::stable_sort(choices.begin(), choices.end(), [](const auto &a, const auto &b) {
+        const int byCode = a.first.compare(b.first);
+        return byCode != 0 ? byCode < 0 : compareVersions(a.second, b.second) > 0;
+    });
+    QVariantList sortedChoices;
+    for (const auto &choice : qAsConst(choices)) {
+        sortedChoices.append(QVariantMap { { QStringLiteral("code"), choice.first },
+            { QStringLiteral("version"), choice.second } });
+    }
+    QVariantMap newest;
+    for (auto it = greatest.cbegin(); it != greatest.cend(); ++it)
+        newest.insert(it.key(), it.value());
+    result.summary = QVariantMap { { QStringLiteral("versions"), versions },
+        { QStringLiteral("choices"), sortedChoices }, { QStringLiteral("greatest"), newest } };
 }

@@ -3,7 +3,9 @@
 #include "CatalogueRows.h"
 
 // The firmware server's "upgrade.xml": <softwares><software><ver/><code/></software>...
-// Each row is {"version", "code"}, in document order.
+// Each row is {"version", "code"}, in document order. The summary holds "versions" (the
+// distinct versions in document order), "choices" (the distinct rows by code, newest first)
+// and "greatest" (per code its newest version).
 class FirmwareCatalogue
 {
 public:
@@ -11,4 +13,9 @@ public:
     static constexpr int MaxDepth = 16;
 
     static CatalogueRows parse(const QString &xml);
+    // Negative when a is older than b: two whole numbers by value, anything else as text.
+    static int compareVersions(const QString &a, const QString &b);
+
+private:
+    static void summarise(CatalogueRows &result);
 };

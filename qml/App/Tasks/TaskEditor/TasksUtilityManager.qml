@@ -2,7 +2,6 @@ import QtQuick 2.15
 import QtQuickX 1.0
 import Ostrel 1.0
 import App.DataProviders 1.0
-import "VersionOrder.js" as VersionOrder
 
 // The two catalogues the task editors offer: the software store's products and the firmware
 // versions of the over-the-air server. Both are parsed off the GUI thread with a row bound; one
@@ -16,7 +15,7 @@ QmlObject {
     // The store's catalogue file, fetched on request.
     readonly property QtObject listAppPackages: QtObject {
         // The products, each {"idd", "name", "packageName", "packages"}; null until read.
-        readonly property var result: storeReader.rows.length || storeLoader.isReadyAndOk ? storeReader.rows : null
+        readonly property var result: storeReader.count || storeLoader.isReadyAndOk ? storeReader.rows : null
         readonly property bool isLoading: storeLoader.isLoading || storeReader.busy
 
         function invoke() {
@@ -32,48 +31,18 @@ QmlObject {
     // Every row as {"version", "code"}, in document order.
     readonly property var resultData: otaReader.rows
     // The distinct versions, in document order.
-    readonly property var result: {
-        var versions = []
-        var seen = {}
-        for (var i = 0; i < resultData.length; ++i) {
-            var version = resultData[i].version
-            if (!seen.hasOwnProperty(version)) {
-                seen[version] = true
-                versions.push(version)
-            }
-        }
-        return versions
-    }
+    readonly property var result: __otaSummary.versions || []
     // The distinct versions with their model code, by model, newest first.
-    readonly property var firmwareChoices: {
-        var choices = []
-        var seen = {}
-        for (var i = 0; i < resultData.length; ++i) {
-            var row = resultData[i]
-            var key = row.code + "\n" + row.version
-            if (!seen.hasOwnProperty(key)) {
-                seen[key] = true
-                choices.push(row)
-            }
-        }
-        return choices.sort(function (a, b) {
-            return a.code < b.code ? -1 : a.code > b.code ? 1 : VersionOrder.compare(b.version, a.version)
-        })
-    }
+    readonly property var firmwareChoices: __otaSummary.choices || []
     // Per firmware code the greatest version of the catalogue.
-    readonly property var maxVersions: {
-        var greatest = {}
-        for (var i = 0; i < resultData.length; ++i) {
-            var row = resultData[i]
-            if (!greatest.hasOwnProperty(row.code) || VersionOrder.compare(greatest[row.code], row.version) < 0)
-                greatest[row.code] = row.version
-        }
-        return greatest
-    }
+    readonly property var maxVersions: __otaSummary.greatest || ({})
     // Why the firmware catalogue could not be read, or empty.
     readonly property string otaError: __problem(qsTr("The firmware catalogue at %1 could not be read: %2"),
                                                  otaCatalogueUri, otaReader, otaLoader,
                                                  qsTr("it lists no firmware versions"))
+
+    // Worked out with the rows off the GUI thread: thousands of rows sort too slowly in script.
+    readonly property var __otaSummary: otaReader.summary
 
     function reloadOTAFirmwares() {
         otaLoader.reload()
@@ -83,7 +52,7 @@ QmlObject {
         if (reader.busy || loader.isLoading)
             return ""
         var reason = reader.errorString
-        if (!reason && loader.isReadyAndOk && reader.rows.length === 0)
+        if (!reason && loader.isReadyAndOk && reader.count === 0)
             reason = emptyReason
         return reason ? template.arg(uri).arg(reason) : ""
     }
