@@ -18,6 +18,8 @@
 #include <QQuickStyle>
 #include <QtPlugin>
 
+#include <utility>
+
 Q_IMPORT_PLUGIN(QtQuickXPlugin)
 
 namespace {
@@ -78,7 +80,6 @@ bool Application::processCommandLine(int &exitCode)
     CommandLineOptions options;
     QCommandLineParser &parser = options.parser();
     const QCommandLineOption &helpOption = options.help();
-    const QCommandLineOption &serviceUriOption = options.serviceUri();
     parser.parse(QCoreApplication::arguments());
 
     if (parser.isSet(helpOption)) {
@@ -86,14 +87,21 @@ bool Application::processCommandLine(int &exitCode)
         exitCode = 0;
         return true;
     }
-    if (parser.isSet(serviceUriOption)) {
-        const QString serviceUri = parser.value(serviceUriOption);
-        if (!ServiceUriOption::apply(serviceUri)) {
-            qCritical() << "Unusable service URI:" << serviceUri;
+    const std::pair<const QCommandLineOption *, QString> uriOptions[] = {
+        { &options.serviceUri(), QStringLiteral("serviceUri") },
+        { &options.storeUri(), QStringLiteral("storeUri") },
+        { &options.otaUri(), QStringLiteral("otaUri") },
+    };
+    for (const auto &[option, key] : uriOptions) {
+        if (!parser.isSet(*option))
+            continue;
+        const QString uri = parser.value(*option);
+        if (!ServiceUriOption::apply(uri, key)) {
+            qCritical() << "Unusable URI for" << key << uri;
             exitCode = 1;
             return true;
         }
-        qDebug() << "Service URI set to" << serviceUri;
+        qDebug() << key << "set to" << uri;
     }
     return false;
 }

@@ -7,6 +7,12 @@ CommandLineOptions::CommandLineOptions()
     , m_serviceUri(QStringLiteral("service-uri"),
           QStringLiteral("Use the management service at <uri> (kept in the settings)."),
           QStringLiteral("uri"))
+    , m_storeUri(QStringLiteral("store-uri"),
+          QStringLiteral("Read the software store catalogue at <uri> (kept in the settings)."),
+          QStringLiteral("uri"))
+    , m_otaUri(QStringLiteral("ota-uri"),
+          QStringLiteral("Read the firmware catalogue at <uri> (kept in the settings)."),
+          QStringLiteral("uri"))
 {
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     m_parser.addOption(
@@ -15,6 +21,8 @@ CommandLineOptions::CommandLineOptions()
         QStringLiteral("Enable log output to file.\nFile name will be: "
                        "<Documents>\\ostrel_<yyMMdd-hhmmss>.txt.")));
     m_parser.addOption(m_serviceUri);
+    m_parser.addOption(m_storeUri);
+    m_parser.addOption(m_otaUri);
 }
 
 bool CommandLineOptions::displayAvailable()

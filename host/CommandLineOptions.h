@@ -13,6 +13,8 @@ public:
     QCommandLineParser &parser() { return m_parser; }
     const QCommandLineOption &help() const { return m_help; }
     const QCommandLineOption &serviceUri() const { return m_serviceUri; }
+    const QCommandLineOption &storeUri() const { return m_storeUri; }
+    const QCommandLineOption &otaUri() const { return m_otaUri; }
 
     // Without a display the help goes to the terminal: a message box could not be shown.
     static bool displayAvailable();
@@ -22,4 +24,6 @@ private:
     QCommandLineParser m_parser;
     QCommandLineOption m_help;
     QCommandLineOption m_serviceUri;
+    QCommandLineOption m_storeUri;
+    QCommandLineOption m_otaUri;
 };

@@ -1,12 +1,14 @@
 #include "OstrelModule.h"
 
 #include "Application.h"
+#include "CatalogueReader.h"
 #include "IO.h"
 #include "LoginCredentials.h"
 #include "LoginInfo.h"
 #include "NetworkManager.h"
 #include "ResponseStatus.h"
 #include "Role.h"
+#include "SessionVault.h"
 #include "Task.h"
 
 #include <QQmlEngine>
@@ -21,6 +23,9 @@ void registerTypes()
         uri, 1, 0, "IO", [](QQmlEngine *, QJSEngine *) -> QObject * { return new IO; });
     qmlRegisterSingletonType<NetworkManager>(uri, 1, 0, "NetworkManager",
         [](QQmlEngine *, QJSEngine *) -> QObject * { return new NetworkManager; });
+    qmlRegisterSingletonType<SessionVault>(uri, 1, 0, "SessionVault",
+        [](QQmlEngine *, QJSEngine *) -> QObject * { return new SessionVault; });
+    qmlRegisterType<CatalogueReader>(uri, 1, 0, "CatalogueReader");
     qmlRegisterType<LoginCredentials>(uri, 1, 0, "LoginCredentials");
     qmlRegisterType<LoginInfo>(uri, 1, 0, "LoginInfo");
     qmlRegisterType<Task>(uri, 1, 0, "Tasks");

@@ -1,5 +1,7 @@
 #include "OutputMessageHandler.h"
 
+#include <PrivateFile.h>
+
 #include <QDateTime>
 #include <QFile>
 #include <QMutex>
@@ -120,7 +122,8 @@ void OutputMessageHandler::fileHandler(
     static LogFile log;
     if (!log.opened) {
         log.opened = true;
-        log.file.open(QIODevice::WriteOnly);
+        // The log records what the operator did and where: his account's alone.
+        PrivateFile::open(log.file);
     }
     if (!log.file.isOpen())
         return;

@@ -13,13 +13,13 @@ QUrl ServiceUriOption::parse(const QString &value)
     return url.adjusted(QUrl::StripTrailingSlash);
 }
 
-bool ServiceUriOption::apply(const QString &value)
+bool ServiceUriOption::apply(const QString &value, const QString &key)
 {
     const QUrl url = parse(value);
     if (!url.isValid())
         return false;
     QSettings settings;
-    settings.setValue(QStringLiteral("Endpoints/serviceUri"), url);
+    settings.setValue(QStringLiteral("Endpoints/") + key, url);
     settings.sync();
     return settings.status() == QSettings::NoError;
 }

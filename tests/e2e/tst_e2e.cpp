@@ -3,6 +3,7 @@
 #include "ConsoleRun.h"
 #include "ForkedService.h"
 #include "OperatorWindow.h"
+#include "SessionVault.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -118,15 +119,23 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(QStringLiteral("welcomeView")), networkTimeout);
         QCOMPARE(m_console.read(QStringLiteral("loginNameLabel"), "text").toString(), demoLogin);
 
-        // The session is kept for the next start.
-        QSettings settings;
-        QTRY_VERIFY_WITH_TIMEOUT(
-            !settings.value(QStringLiteral("session/loginInfo")).toString().isEmpty(), uiTimeout);
-        const QJsonObject stored = QJsonDocument::fromJson(
-            settings.value(QStringLiteral("session/loginInfo")).toString().toUtf8())
-                                       .object();
-        sessionToken = stored.value(QStringLiteral("sessionToken")).toString();
+        // The session is kept for the next start: with no credential store in the sandbox, in
+        // a file of its own that only the operator's account may read, never in the settings.
+        QFile kept(SessionVault::fallbackPath());
+        QTRY_VERIFY_WITH_TIMEOUT(kept.exists(), uiTimeout);
+        QCOMPARE(kept.permissions() & ~(QFile::ReadUser | QFile::WriteUser),
+            QFile::ReadOwner | QFile::WriteOwner);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        sessionToken = QJsonDocument::fromJson(kept.readAll())
+                           .object()
+                           .value(QLatin1String("sessionToken"))
+                           .toString();
         QVERIFY(!sessionToken.isEmpty());
+        QSettings settings;
+        settings.sync();
+        QFile settingsFile(settings.fileName());
+        QVERIFY(settingsFile.open(QIODevice::ReadOnly));
+        QVERIFY(!settingsFile.readAll().contains(sessionToken.toUtf8()));
 
         // The display name is not part of the login answer: it is looked up afterwards.
         QTRY_COMPARE_WITH_TIMEOUT(
@@ -180,8 +189,7 @@ private slots:
             uiTimeout);
         QCOMPARE(m_console.read(QStringLiteral("passwordField"), "text").toString(), QString());
         QVERIFY(!m_console.read(QStringLiteral("rememberCheck"), "checked").toBool());
-        QTRY_VERIFY_WITH_TIMEOUT(
-            QSettings().value(QStringLiteral("session/loginInfo")).toString().isEmpty(), uiTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(SessionVault::fallbackPath()), uiTimeout);
     }
 
     void stoppedServiceEndsTheBusyIndicator()

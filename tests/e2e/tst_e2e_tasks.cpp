@@ -15,7 +15,6 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QSet>
-#include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTest>
@@ -222,12 +221,29 @@ private slots:
         QVERIFY(m_console.click(QStringLiteral("addTaskButton")));
         QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(QStringLiteral("taskEditor")), uiTimeout);
         settle();
-        QVERIFY(m_console.click(QStringLiteral("taskTypeCombo")));
-        QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(QStringLiteral("taskType_2")), uiTimeout);
-        settle();
-        QVERIFY(m_console.click(QStringLiteral("taskType_2")));
+
+        // The catalogues served next to the service, found through the start options alone.
+        chooseTaskType(1);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            m_console.read(QStringLiteral("productList"), "count").toInt(), 4, networkTimeout);
+        QVERIFY(!m_console.isShown(QStringLiteral("storeCatalogueProblem")));
+        chooseTaskType(2);
         QTRY_VERIFY_WITH_TIMEOUT(
             m_console.isShown(QStringLiteral("firmwareToTheLatest")), uiTimeout);
+        QVERIFY(m_console.click(QStringLiteral("firmwareToTheLatest")));
+        QTRY_COMPARE_WITH_TIMEOUT(
+            m_console.read(QStringLiteral("firmwareVersionList"), "count").toInt(), 7,
+            networkTimeout);
+        QStringList labels;
+        const QVariantList rows = listModel(QStringLiteral("firmwareVersionList"));
+        for (const QVariant &row : rows)
+            labels << row.toMap().value(QStringLiteral("label")).toString();
+        QCOMPARE(labels,
+            QStringList({ "1100 (model G3)", "1050 (model G3)", "1040 (model G3)",
+                "2100 (model G4)", "2010 (model G4)", "2000 (model G4)", "990 (model G4)" }));
+        QVERIFY(!m_console.isShown(QStringLiteral("firmwareCatalogueProblem")));
+        QVERIFY(m_console.click(QStringLiteral("firmwareToTheLatest")));
+        QVERIFY(m_console.read(QStringLiteral("firmwareToTheLatest"), "checked").toBool());
         // Every device the filter finds is looked at before OK is offered.
         QTRY_VERIFY_WITH_TIMEOUT(
             m_console.read(QStringLiteral("okButton"), "enabled").toBool(), networkTimeout);
@@ -328,6 +344,24 @@ private:
     // Lets a pop-up finish moving in before it is clicked.
     static void settle() { QTest::qWait(500); }
 
+    void chooseTaskType(int row)
+    {
+        const QString type = QStringLiteral("taskType_%1").arg(row);
+        QVERIFY(m_console.click(QStringLiteral("taskTypeCombo")));
+        QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(type), uiTimeout);
+        settle();
+        QVERIFY(m_console.click(type));
+        settle();
+    }
+
+    QVariantList listModel(const QString &list)
+    {
+        QVariant model = m_console.read(list, "model");
+        if (model.userType() == qMetaTypeId<QJSValue>())
+            model = model.value<QJSValue>().toVariant();
+        return model.toList();
+    }
+
     QVariant scalar(const QString &sql)
     {
         QSqlQuery query(m_database);
@@ -394,14 +428,10 @@ int main()
     }
     const QString serviceUri = QString::fromStdString(service.serviceUri());
     const QString base = serviceUri.left(serviceUri.lastIndexOf(QLatin1Char('/')));
+    // The catalogues are served next to the service, as scripts/run passes them.
     const QStringList consoleArguments { QStringLiteral("--service-uri"), serviceUri,
-        QStringLiteral("--log") };
-    // The catalogues are served next to the service; the console reads them from its settings.
-    {
-        QSettings settings(QStringLiteral("Brannock USA"), QStringLiteral("Kestrum Console"));
-        settings.setValue(QStringLiteral("Endpoints/otaUri"), base + QStringLiteral("/ota"));
-        settings.setValue(QStringLiteral("Endpoints/storeUri"), base + QStringLiteral("/store"));
-    }
+        QStringLiteral("--store-uri"), base + QStringLiteral("/store"), QStringLiteral("--ota-uri"),
+        base + QStringLiteral("/ota"), QStringLiteral("--log") };
 
     TasksRun run(serviceUri, QString::fromLocal8Bit(workDir) + QStringLiteral("/service.sqlite"));
     const int failures = ConsoleRun::run(&run, consoleArguments);

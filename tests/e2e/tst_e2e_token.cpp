@@ -180,6 +180,13 @@ private slots:
         QFile file(QDir(m_folder).filePath(QStringLiteral("init-config.json")));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray text = file.readAll();
+        // A bearer credential: the owner's alone, and the view says where it lies.
+        QCOMPARE(file.permissions() & ~(QFile::ReadUser | QFile::WriteUser),
+            QFile::ReadOwner | QFile::WriteOwner);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            m_console.read(QStringLiteral("tokenFileLabel"), "text").toString(),
+            QStringLiteral("Token written to %1").arg(QDir::toNativeSeparators(file.fileName())),
+            uiTimeout);
         // Compact text, keys in the order the reader expects.
         QVERIFY(!text.contains('\n'));
         const QList<QByteArray> keys {

@@ -141,6 +141,9 @@ private slots:
             ++written;
         }
         QCOMPARE(written, threadCount * perThread);
+        // What the operator did is no one else's to read.
+        QCOMPARE(file.permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
+            QFile::ReadOwner | QFile::WriteOwner);
     }
 };
 

@@ -50,13 +50,19 @@ private slots:
         QVERIFY(!QSettings().contains(QStringLiteral("Endpoints/serviceUri")));
         QVERIFY(
             ServiceUriOption::apply(QStringLiteral("http://127.0.0.1:8765/QuillonService.svc")));
+        QVERIFY(ServiceUriOption::apply(
+            QStringLiteral("http://127.0.0.1:8765/store/"), QStringLiteral("storeUri")));
+        QVERIFY(ServiceUriOption::apply(
+            QStringLiteral("http://127.0.0.1:8765/ota"), QStringLiteral("otaUri")));
 
         QQmlEngine engine;
         engine.addImportPath(QStringLiteral("qrc:/"));
         QQmlComponent component(&engine);
         component.setData("import QtQml 2.15\nimport App.DataProviders 1.0\n"
                           "QtObject { property string uri: Endpoints.serviceUri;"
-                          " property string login: Endpoints.login }",
+                          " property string login: Endpoints.login;"
+                          " property string store: Endpoints.storeUri;"
+                          " property string ota: Endpoints.otaUri }",
             QUrl());
         QScopedPointer<QObject> probe(component.create());
         QVERIFY2(probe, qPrintable(component.errorString()));
@@ -64,6 +70,9 @@ private slots:
             QStringLiteral("http://127.0.0.1:8765/QuillonService.svc"));
         QCOMPARE(probe->property("login").toString(),
             QStringLiteral("http://127.0.0.1:8765/QuillonService.svc/login"));
+        QCOMPARE(
+            probe->property("store").toString(), QStringLiteral("http://127.0.0.1:8765/store"));
+        QCOMPARE(probe->property("ota").toString(), QStringLiteral("http://127.0.0.1:8765/ota"));
     }
 };
 

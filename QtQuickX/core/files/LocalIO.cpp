@@ -1,6 +1,7 @@
 #include "LocalIO.h"
 
 #include "LocalPath.h"
+#include "PrivateFile.h"
 #include "WriteProbe.h"
 
 #include <QDebug>
@@ -142,6 +143,14 @@ bool LocalIO::writeWholeFile(const QUrl &uri, const QVariant &data) const
         return false;
     }
     return file.commit();
+}
+
+bool LocalIO::writePrivateFile(const QUrl &uri, const QVariant &data) const
+{
+    if (!uri.isLocalFile())
+        return false;
+    return PrivateFile::write(uri.toLocalFile(),
+        data.userType() == QMetaType::QByteArray ? data.toByteArray() : data.toString().toUtf8());
 }
 
 QByteArray LocalIO::readStringData(const QUrl &uri) const

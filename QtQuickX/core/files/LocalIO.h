@@ -25,6 +25,8 @@ public:
     Q_INVOKABLE bool copy(const QUrl &source, const QUrl &destination) const;
     // Replaces the file as a whole: a failed write leaves the previous file untouched.
     Q_INVOKABLE bool writeWholeFile(const QUrl &uri, const QVariant &data) const;
+    // As writeWholeFile, readable by the owner only: for files that hold credentials.
+    Q_INVOKABLE bool writePrivateFile(const QUrl &uri, const QVariant &data) const;
     Q_INVOKABLE QByteArray readStringData(const QUrl &uri) const;
     Q_INVOKABLE QString readFileText(const QUrl &uri, const QString &encoding) const;
     Q_INVOKABLE QString readFileText(const QUrl &uri) const;

@@ -1,13 +1,17 @@
 .pragma library
 
 // Device rows of the service as comma-separated text (RFC 4180: CRLF line ends; a field with a
-// comma, a quote or a line break is quoted, its quotes doubled).
+// comma, a quote or a line break is quoted, its quotes doubled; one that a spreadsheet would
+// read as a formula starts with an apostrophe).
 
 var header = ["id", "name", "model", "firmware", "MAC addresses", "IP addresses", "location name",
               "online state", "last online", "tags"]
 
 function field(value) {
     var text = value === null || value === undefined ? "" : String(value)
+    // Device names come from the devices: a spreadsheet must not run one as a formula.
+    if (/^[=+\-@\t\r]/.test(text))
+        text = "'" + text
     if (/[",\r\n]/.test(text))
         return "\"" + text.replace(/"/g, "\"\"") + "\""
     return text

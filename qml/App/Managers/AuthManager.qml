@@ -30,11 +30,11 @@ QtObject {
         onError: authManager.__onError(message, method, refused)
     }
 
+    // The session itself (stringLoginInfo, token included) is kept by SessionVault, never here.
     property Settings settings: Settings {
         category: "session"
         property alias lastUserName: authManager.lastUserName
         property alias rememberUser: authManager.rememberSession
-        property alias loginInfo: authManager.stringLoginInfo
     }
 
     // Asks the operator before a switch into another user's context: an object with
@@ -222,12 +222,35 @@ QtObject {
         }
     }
 
+    // The kept session arrives once the credential store has answered; a login meanwhile wins.
+    function __takeKeptSession(text) {
+        if (!text)
+            return
+        if (!rememberSession)
+            SessionVault.keep("")
+        else if (!stringLoginInfo)
+            stringLoginInfo = text
+    }
+
     onRememberSessionChanged: {
         if (!rememberSession)
             stringLoginInfo = ""
     }
-    onStringLoginInfoChanged: __restoreLoginInfo()
-    Component.onCompleted: __sessionServiceUri = Endpoints.serviceUri
+    onStringLoginInfoChanged: {
+        SessionVault.keep(stringLoginInfo)
+        __restoreLoginInfo()
+    }
+    Component.onCompleted: {
+        __sessionServiceUri = Endpoints.serviceUri
+        SessionVault.load()
+    }
+
+    property Connections __vaultConnection: Connections {
+        target: SessionVault
+        function onLoaded(text) {
+            authManager.__takeKeptSession(text)
+        }
+    }
 
     property Component __credentialsComponent: Component {
         LoginCredentials {}

@@ -55,7 +55,8 @@ QtObject {
     function write(uri) {
         rawData = JSON.stringify(jSONDataObject)
         var file = IO.setFileName(uri, fileName)
-        var result = LocalIO.writeWholeFile(file, rawData)
+        // What it writes is a configuration with a session token: the owner's alone.
+        var result = LocalIO.writePrivateFile(file, rawData)
         console.log("Result - " + result + " File " + fileName + " write attempt into " + uri)
         saved(file, result)
         return result

@@ -1,90 +1,99 @@
 import QtQuick 2.15
-import QtQuick.XmlListModel 2.15
 import QtQuickX 1.0
-import Datamizer 1.0
+import Ostrel 1.0
 import App.DataProviders 1.0
-import "VersionOrder.js" as VersionOrder
 
 // The two catalogues the task editors offer: the software store's products and the firmware
-// versions of the over-the-air server.
+// versions of the over-the-air server. Both are parsed off the GUI thread with a row bound; one
+// that cannot be read says why, with its address.
 QmlObject {
     id: manager
 
+    readonly property string storeCatalogueUri: String(Endpoints.storeUri) + "/info.json"
+    readonly property string otaCatalogueUri: String(Endpoints.otaUri) + "/upgrade/upgrade.xml"
+
     // The store's catalogue file, fetched on request.
-    readonly property CollectionService listAppPackages: CollectionService {
-        baseUrl: Endpoints.storeUri
-        method: "info.json"
-        requestMethod: "GET"
-        manual: true
-        // A plain file, not a service answer: it carries no status.
-        statusRequired: false
-        collectionProperty: "products"
-        // Download addresses may be longer than a name.
-        maxTextLength: 4096
-        delegate: SoftwareProductSerializer
-        bodyParams: null
-    }
+    readonly property QtObject listAppPackages: QtObject {
+        // The products, each {"idd", "name", "packageName", "packages"}; null until read.
+        readonly property var result: storeReader.count || storeLoader.isReadyAndOk ? storeReader.rows : null
+        readonly property bool isLoading: storeLoader.isLoading || storeReader.busy
 
-    readonly property XmlListModel listOTAFirmwares: XmlListModel {
-        // Fetched through the loader so that the catalogue has the time-out of every other call.
-        xml: otaLoader.isReadyAndOk ? otaLoader.result : ""
-        query: "/softwares/software"
-
-        XmlRole { name: "version"; query: "ver/string()" }
-        XmlRole { name: "code"; query: "code/string()" }
-
-        onStatusChanged: {
-            if (status === XmlListModel.Error)
-                console.warn("TasksUtilityManager::listOTAFirmwares:", errorString())
-            else if (status === XmlListModel.Ready)
-                manager.__readRows()
+        function invoke() {
+            storeLoader.reload()
         }
     }
+    // Why the store catalogue could not be read, or empty.
+    readonly property string storeError: __problem(qsTr("The store catalogue at %1 could not be read: %2"),
+                                                   storeCatalogueUri, storeReader, storeLoader,
+                                                   qsTr("it lists no products"))
 
-    readonly property bool isLoading: otaLoader.isLoading || listOTAFirmwares.status === XmlListModel.Loading
+    readonly property bool isLoading: otaLoader.isLoading || otaReader.busy
     // Every row as {"version", "code"}, in document order.
-    readonly property var resultData: __rows
+    readonly property var resultData: otaReader.rows
     // The distinct versions, in document order.
-    readonly property var result: {
-        var versions = []
-        for (var i = 0; i < __rows.length; ++i) {
-            if (versions.indexOf(__rows[i].version) < 0)
-                versions.push(__rows[i].version)
-        }
-        return versions
-    }
+    readonly property var result: __otaSummary.versions || []
+    // The distinct versions with their model code, by model, newest first.
+    readonly property var firmwareChoices: __otaSummary.choices || []
     // Per firmware code the greatest version of the catalogue.
-    readonly property var maxVersions: {
-        var greatest = {}
-        for (var i = 0; i < __rows.length; ++i) {
-            var row = __rows[i]
-            if (!(row.code in greatest) || VersionOrder.compare(greatest[row.code], row.version) < 0)
-                greatest[row.code] = row.version
-        }
-        return greatest
-    }
+    readonly property var maxVersions: __otaSummary.greatest || ({})
+    // Why the firmware catalogue could not be read, or empty.
+    readonly property string otaError: __problem(qsTr("The firmware catalogue at %1 could not be read: %2"),
+                                                 otaCatalogueUri, otaReader, otaLoader,
+                                                 qsTr("it lists no firmware versions"))
 
-    property var __rows: []
+    // Worked out with the rows off the GUI thread: thousands of rows sort too slowly in script.
+    readonly property var __otaSummary: otaReader.summary
 
     function reloadOTAFirmwares() {
         otaLoader.reload()
     }
 
-    function __readRows() {
-        var rows = []
-        for (var i = 0; i < listOTAFirmwares.count; ++i) {
-            var row = listOTAFirmwares.get(i)
-            rows.push({ "version": row.version, "code": row.code })
-        }
-        __rows = rows
+    function __problem(template, uri, reader, loader, emptyReason) {
+        if (reader.busy || loader.isLoading)
+            return ""
+        var reason = reader.errorString
+        if (!reason && loader.isReadyAndOk && reader.count === 0)
+            reason = emptyReason
+        return reason ? template.arg(uri).arg(reason) : ""
+    }
+
+    function __take(reader, loader) {
+        if (loader.isReadyAndOk)
+            reader.read(loader.result)
+        else
+            reader.fail(loader.errorString || qsTr("no answer"))
+    }
+
+    CatalogueReader {
+        id: otaReader
+        format: CatalogueReader.FirmwareXml
+        onFinished: if (errorString) console.warn("TasksUtilityManager: the firmware catalogue:", errorString)
+    }
+
+    CatalogueReader {
+        id: storeReader
+        format: CatalogueReader.StoreJson
+        onFinished: if (errorString) console.warn("TasksUtilityManager: the store catalogue:", errorString)
     }
 
     FileLoader {
         id: otaLoader
 
-        source: String(Endpoints.otaUri) + "/upgrade/upgrade.xml"
+        source: manager.otaCatalogueUri
         requestMethod: "GET"
-        onError: console.warn("TasksUtilityManager::listOTAFirmwares: the catalogue could not be loaded")
-        onTimeOut: console.warn("TasksUtilityManager::listOTAFirmwares: the catalogue did not answer in time")
+        onReadyAndOk: manager.__take(otaReader, otaLoader)
+        onError: manager.__take(otaReader, otaLoader)
+        onTimeOut: otaReader.fail(qsTr("it did not answer in time"))
+    }
+
+    FileLoader {
+        id: storeLoader
+
+        source: manager.storeCatalogueUri
+        requestMethod: "GET"
+        manual: true
+        onReadyAndOk: manager.__take(storeReader, storeLoader)
+        onError: manager.__take(storeReader, storeLoader)
+        onTimeOut: storeReader.fail(qsTr("it did not answer in time"))
     }
 }

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15 as QQC2
 import QtQuick.Layouts 1.15
+import QtQuickX 1.0
 import Ostrel 1.0
 import App.Constants 1.0
 import App.Controls 1.0
@@ -27,6 +28,8 @@ QQC2.Pane {
     readonly property alias errorDialog: errorDialog
     // Set while the folder dialog for a new token may still write its file.
     property bool __awaitingFile: false
+    // The last token file written, shown so the operator knows where the credential lies.
+    property string writtenFile: ""
 
     function createToken() {
         var call = manager.createRoleSession
@@ -62,6 +65,7 @@ QQC2.Pane {
             if (!view.__awaitingFile)
                 return
             view.__awaitingFile = false
+            view.writtenFile = ok ? LocalIO.toNativeSeparators(fileUrl) : ""
             if (!ok)
                 view.showError(Strings.fileWriteError)
         }
@@ -121,6 +125,17 @@ QQC2.Pane {
             enabled: !view.manager.createRoleSession.isLoading
 
             onClicked: view.createToken()
+        }
+
+        Label {
+            objectName: "tokenFileLabel"
+            Layout.columnSpan: 2
+            Layout.fillWidth: true
+            Layout.maximumWidth: 480
+            visible: view.writtenFile !== ""
+            text: qsTr("Token written to %1").arg(view.writtenFile)
+            textFormat: Text.PlainText
+            wrapMode: Text.WrapAnywhere
         }
 
         QQC2.BusyIndicator {

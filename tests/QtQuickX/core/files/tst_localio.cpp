@@ -127,6 +127,20 @@ private slots:
             QStringList { "kept.json" });
     }
 
+    // A token file replacing one anybody could read is the owner's alone from then on.
+    void writePrivateFileIsOwnerOnly()
+    {
+        const QString path = m_dir.filePath("token/init-config.json");
+        QVERIFY(QDir().mkpath(m_dir.filePath("token")));
+        writeFile(path, "old");
+        QVERIFY(QFile::setPermissions(path, QFile::permissions(path) | QFile::ReadOther));
+        LocalIO io;
+        QVERIFY(io.writePrivateFile(QUrl::fromLocalFile(path), QString("{\"t\":1}")));
+        QCOMPARE(readFile(path), QByteArray("{\"t\":1}"));
+        QCOMPARE(QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser),
+            QFile::ReadOwner | QFile::WriteOwner);
+    }
+
     void writeWholeFileRefusesUnusablePlaces()
     {
         const QString blocker = m_dir.filePath("blocker");

@@ -13,7 +13,14 @@ TestCase {
             { tag: "line feed", value: "two\nlines", text: "\"two\nlines\"" },
             { tag: "carriage return", value: "a\rb", text: "\"a\rb\"" },
             { tag: "missing", value: undefined, text: "" },
-            { tag: "number", value: 42, text: "42" }
+            { tag: "number", value: 42, text: "42" },
+            { tag: "formula", value: "=HYPERLINK(\"http://x\")", text: "\"'=HYPERLINK(\"\"http://x\"\")\"" },
+            { tag: "plus", value: "+1", text: "'+1" },
+            { tag: "minus", value: "-2+3", text: "'-2+3" },
+            { tag: "at", value: "@SUM(A1)", text: "'@SUM(A1)" },
+            { tag: "tab", value: "\tx", text: "'\tx" },
+            { tag: "leading carriage return", value: "\r=1", text: "\"'\r=1\"" },
+            { tag: "sign inside", value: "a=b", text: "a=b" }
         ]
     }
 

@@ -102,6 +102,8 @@ TestCase {
         compare(AuthManager.loginInfo.userId, 9)
         compare(AuthManager.currentLoginInfo.sessionToken, "")
         compare(AuthManager.currentLoginInfo.status, LoginInfo.Idle)
+        // Moved out of the settings file at once.
+        compare(storedSession.value("loginInfo", "moved"), "moved")
 
         verify(server.start())
         Endpoints.serviceUri = serviceUri
@@ -155,7 +157,9 @@ TestCase {
         compare(stored.userId, 42)
         compare(stored.loginName, "operator")
         compare(stored.validFrom, "")
-        tryVerify(function () { return storedSession.value("loginInfo") === AuthManager.stringLoginInfo }, 2000)
+        // The session goes to the credential store, never into the settings file.
+        wait(50)
+        compare(storedSession.value("loginInfo", "none"), "none")
         compare(String(storedSession.value("lastUserName")), "operator")
     }
 
@@ -309,7 +313,6 @@ TestCase {
         tryVerify(function () { return sessionRequests().length === before + 1 }, 2000)
         compare(lastRequest().path, "/QuillonService.svc/logoff")
         compare(lastRequest().body, '{"sessionToken":"tok-1"}')
-        tryVerify(function () { return storedSession.value("loginInfo") === "" }, 2000)
     }
 
     function test_serviceUriChangeLogsOff() {

@@ -15,9 +15,13 @@ TaskDataEditorUi {
 
     property var handler: TasksDictionary.tasksHandler
     readonly property bool useLatestVersion: latest.checked
-    readonly property var versions: manager ? manager.result : []
+    // The catalogue's versions by model, newest first, each labelled with its model.
+    readonly property var versions: manager ? manager.firmwareChoices.map(function (row) {
+        return { "version": row.version, "code": row.code,
+                 "label": row.code ? qsTr("%1 (model %2)").arg(row.version).arg(row.code) : row.version }
+    }) : []
     readonly property string currentVersion: versionList.currentIndex >= 0 && versions[versionList.currentIndex]
-                                             ? versions[versionList.currentIndex] : ""
+                                             ? versions[versionList.currentIndex].version : ""
     readonly property var __groups: handler ? handler.devicesGroups : ({})
     readonly property bool __groupsReady: !!handler && handler.devicesGroupsReady
     // Group by group, where the service offers it; only to the latest version of each device.
@@ -53,6 +57,13 @@ TaskDataEditorUi {
             text: Strings.toTheLatest
             checked: true
             onToggled: if (!checked && editor.manager) editor.manager.reloadOTAFirmwares()
+        }
+
+        CatalogueProblem {
+            objectName: "firmwareCatalogueProblem"
+            Layout.fillWidth: true
+            text: editor.manager ? editor.manager.otaError : ""
+            onRetry: editor.manager.reloadOTAFirmwares()
         }
 
         ColumnLayout {
@@ -107,6 +118,7 @@ TaskDataEditorUi {
                 Layout.fillWidth: true
                 Layout.fillHeight: true
                 model: editor.versions
+                textProperty: "label"
                 iconSource: "/Icons/sync.svg"
                 isDataLoading: !!editor.manager && editor.manager.isLoading
                 onModelChanged: currentIndex = count > 0 ? 0 : -1

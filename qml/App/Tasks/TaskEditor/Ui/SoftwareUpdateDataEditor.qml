@@ -45,6 +45,13 @@ TaskDataEditorUi {
             checked: true
         }
 
+        CatalogueProblem {
+            objectName: "storeCatalogueProblem"
+            Layout.fillWidth: true
+            text: editor.manager ? editor.manager.storeError : ""
+            onRetry: editor.manager.listAppPackages.invoke()
+        }
+
         RowLayout {
             Layout.fillWidth: true
             Layout.fillHeight: true

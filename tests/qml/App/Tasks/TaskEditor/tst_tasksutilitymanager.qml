@@ -48,6 +48,35 @@ TestCase {
         compare(asked[0].method, "GET")
     }
 
+    // A catalogue that cannot be read says so with its address until a retry reads it.
+    function test_unreadableCataloguesSayWhy() {
+        var otaUri = server.url + "/ota/upgrade/upgrade.xml"
+        server.setPathResponse("/ota/upgrade/upgrade.xml", 200, "<softwares><software><ver>1")
+        var manager = createTemporaryObject(managerComponent, testCase)
+        tryVerify(function () { return manager.otaError !== "" }, 3000)
+        compare(manager.otaError.indexOf("The firmware catalogue at " + otaUri + " could not be read: "), 0)
+        compare(manager.resultData.length, 0)
+
+        server.setPathResponse("/ota/upgrade/upgrade.xml", 200,
+                               catalogue([["G4", "990"], ["G3", "1040"], ["G4", "2000"], ["G3", "1100"], ["G4", "990"]]))
+        manager.reloadOTAFirmwares()
+        tryVerify(function () { return manager.resultData.length === 5 }, 3000)
+        compare(manager.otaError, "")
+        // By model, newest first, numbers compared as numbers.
+        compare(manager.firmwareChoices.map(function (row) { return row.code + " " + row.version }),
+                ["G3 1100", "G3 1040", "G4 2000", "G4 990"])
+
+        server.setPathResponse("/ota/upgrade/upgrade.xml", 200, "<softwares/>")
+        manager.reloadOTAFirmwares()
+        tryVerify(function () { return manager.otaError !== "" }, 3000)
+        verify(manager.otaError.indexOf("lists no firmware versions") > 0)
+
+        // The store is not there at all.
+        manager.listAppPackages.invoke()
+        tryVerify(function () { return manager.storeError !== "" }, 3000)
+        compare(manager.storeError.indexOf("The store catalogue at " + server.url + "/store/info.json could not be read: "), 0)
+    }
+
     function test_otaCatalogueReload() {
         server.setPathResponse("/ota/upgrade/upgrade.xml", 200, catalogue([["AB", "1000"]]))
         var manager = createTemporaryObject(managerComponent, testCase)
