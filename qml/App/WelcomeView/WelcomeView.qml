@@ -5,6 +5,7 @@ import QtQuick.Layouts 1.15
 import App.Constants 1.0
 import App.Managers 1.0
 import App.Controls 1.0
+import EntitiesUi 1.0
 
 // The start page after login: one button per objective, in three columns.
 Pane {
@@ -47,19 +48,21 @@ Pane {
         return { "name": name, "text": text, "icon": "/Icons/" + icon + ".svg", "enabled": enabled, "screen": screen }
     }
 
-    // Opens the objective's screen, or a placeholder while that screen is not built yet.
+    // Opens the objective's screen; one that cannot be made is an error, in the log and on screen.
     function openObjective(objective) {
         if (!objective.enabled)
             return
         var component = Qt.createComponent(objective.screen)
         var ready = component.status === Component.Ready
-        if (!ready)
-            console.warn("WelcomeView::openObjective:", objective.screen, component.errorString())
+        var reason = ready ? "" : component.errorString()
         component.destroy()
-        if (ready)
+        if (ready) {
             navigator.push(objective.screen)
-        else
-            navigator.push("qrc:///App/WelcomeView/ObjectivePlaceholderView.qml", { "title": objective.text })
+            return
+        }
+        console.warn("WelcomeView::openObjective:", objective.screen, reason)
+        screenError.text = qsTr("%1 could not be opened: %2").arg(objective.text).arg(reason.trim().substring(0, 500))
+        screenError.open()
     }
 
     function logOff() {
@@ -152,6 +155,21 @@ Pane {
             flat: true
 
             onPressed: welcomeView.logOff()
+        }
+    }
+
+    EntityDialog {
+        id: screenError
+        objectName: "screenErrorDialog"
+
+        property alias text: message.text
+
+        title: Strings.error
+        standardButtons: Dialog.Ok
+        contentWidth: message.width
+
+        DialogMessage {
+            id: message
         }
     }
 }
