@@ -3,7 +3,8 @@ import QtQuick.Controls 2.15
 import App.Controls 1.0 as Controls
 import App.Tasks 1.0
 
-// The tasks, newest first; the first becomes current whenever the list is loaded.
+// The tasks, newest first. The current task stays current when the list is read again; the first
+// is current at the start and after a task was added.
 Pane {
     id: view
 
@@ -12,7 +13,17 @@ Pane {
                                          ? list.model[list.currentIndex] : null
     readonly property int count: list.count
 
+    // The next list starts at its first (newest) task.
+    function showNewestWhenListed() {
+        d.newestWanted = true
+    }
+
     padding: 0
+
+    QtObject {
+        id: d
+        property bool newestWanted: true
+    }
 
     Controls.ListView {
         id: list
@@ -28,9 +39,16 @@ Pane {
 
     Connections {
         target: view.manager ? view.manager.listTasks : null
+        // The list finds the remembered task again among the new rows.
         function onInvoking() {
-            list.currentIndex = -1
-            list.currentIndex = 0
+            if (d.newestWanted || !view.currentEntity) {
+                d.newestWanted = false
+                list.lastSelectedEntityId = null
+                list.currentIndex = -1
+                list.currentIndex = 0
+            } else {
+                list.lastSelectedEntityId = view.currentEntity.idd
+            }
         }
     }
 }
