@@ -26,6 +26,8 @@ QmlObject {
     readonly property bool hasMore: !mockup && __devices.length < __total
     // The page the list asks for next (0 after a filter change or a reload).
     readonly property int requestedSkip: __requestedSkip
+    // A reload reads the devices loaded so far again, up to this many, in one page.
+    property int maxReloadTake: 1000
 
     // A page has been added to `devices`; firstPage when the list has started again.
     signal pageLoaded(bool firstPage)
@@ -34,6 +36,7 @@ QmlObject {
     property var __devicesIndex: ({})
     property int __total: 0
     property int __requestedSkip: 0
+    property int __requestedTake: pageSize
 
     readonly property CollectionService listDevices: CollectionService {
         baseUrl: Endpoints.serviceUri
@@ -55,7 +58,7 @@ QmlObject {
         bodyParams: ({
             "sessionToken": AuthManager.currentLoginInfo.sessionToken,
             "filter": manager.filterJson,
-            "paging": { "skip": manager.__requestedSkip, "take": manager.pageSize, "calcTotal": true },
+            "paging": { "skip": manager.__requestedSkip, "take": manager.__requestedTake, "calcTotal": true },
             "what": "*"
         })
 
@@ -139,9 +142,11 @@ QmlObject {
         })
     }
 
-    // Lists again from the first page.
+    // Lists again from the first device, as many as were loaded: the device the operator works
+    // on stays in the list.
     function reload() {
         __requestedSkip = 0
+        __requestedTake = Math.min(Math.max(pageSize, __devices.length), maxReloadTake)
         listDevices.invoke()
     }
 
@@ -150,6 +155,7 @@ QmlObject {
         if (!hasMore || listDevices.isLoading)
             return
         __requestedSkip = __devices.length
+        __requestedTake = pageSize
         listDevices.invoke()
     }
 
@@ -157,7 +163,10 @@ QmlObject {
         return localDevice.createObject(owner || null, properties || {})
     }
 
-    onFilterJsonChanged: __requestedSkip = 0
+    onFilterJsonChanged: {
+        __requestedSkip = 0
+        __requestedTake = pageSize
+    }
     // The offline list is there from the start; later changes arrive through its result.
     Component.onCompleted: {
         if (mockup && listDevices.result)
@@ -194,7 +203,7 @@ QmlObject {
         // The total goes first: the rows made for the new devices ask whether more are to come.
         if (answer["total"] !== undefined)
             __total = Number(answer["total"])
-        else if (items.length < pageSize)
+        else if (items.length < __requestedTake)
             __total = list.length
         __setDevices(list)
         pageLoaded(skipped === 0)
