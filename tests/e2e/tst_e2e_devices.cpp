@@ -307,6 +307,13 @@ private slots:
         QVERIFY(device);
         const qint64 id = device->property("idd").toLongLong();
         const QString name = QStringLiteral("E2E Leaving");
+        // The export's dialog from the step before is modal: closed as its OK button would.
+        QObject *progress = m_console.item(QStringLiteral("manageDevicesView"))
+                                ->findChild<QObject *>(QStringLiteral("exportProgressDialog"));
+        QVERIFY(progress);
+        QVERIFY(QMetaObject::invokeMethod(progress, "close"));
+        QTRY_VERIFY_WITH_TIMEOUT(!m_console.isShown(QStringLiteral("exportMessage")), uiTimeout);
+        QTest::qWait(300);
         QVERIFY(m_console.typeInto(QStringLiteral("deviceNameField"), name));
         QVERIFY(m_console.click(QStringLiteral("backButton")));
         QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(QStringLiteral("saveButton")), uiTimeout);
