@@ -56,6 +56,7 @@ QQC2.Pane {
         d.storedTagIds = draftTagIds.slice()
     }
 
+    Component.onCompleted: d.takeStored()
     // The same device read again keeps the draft; another device starts from its stored values.
     onEntityChanged: {
         if (entity && entity.idd === d.draftOf && dirty) {

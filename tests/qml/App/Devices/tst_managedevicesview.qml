@@ -286,6 +286,7 @@ Item {
             var view = openView(page(1, 5, 0, 5))
             var list = view.devicesList.list
             var dialog = findChild(view, "unsavedDeviceDialog")
+            compare(findChild(view, "deviceNameField").text, "Device 1")
             typeName(view, "Lobby")
             compare(view.currentDevice.title, "Device 1")
             compare(view.devicesList.sortedDevices[0].title, "Device 1")
