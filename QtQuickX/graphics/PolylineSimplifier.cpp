@@ -1,9 +1,7 @@
 #include "PolylineSimplifier.h"
 
-#include "PointBuffer.h"
+#include "PolygonBuffer.h"
 #include "SegmentDistance.h"
-
-#include <QVector>
 
 #include <algorithm>
 
@@ -224,18 +222,61 @@ std::pair<int, double> farthestInner(const QPointF *points, int first, int last)
     return { farthest, maximum / span.length };
 }
 
-// Output buffers are reserved for the whole input and shrunk once written.
-QPolygonF reservedFor(int count)
+// Distances to the line or ray from a through b, exactly as SegmentDistance computes them, with
+// what depends on a and b alone computed once: Reumann-Witkam and Opheim measure point after
+// point against the same line until one is kept.
+struct Line
 {
-    QPolygonF buffer;
-    buffer.reserve(count);
-    return buffer;
+    Line(const QPointF &a, const QPointF &b)
+        : ax(a.x())
+        , ay(a.y())
+        , dx(b.x() - a.x())
+        , dy(b.y() - a.y())
+        , length(dx * dx + dy * dy)
+        , singleLength(float(length))
+    { }
+
+    double toLine(const QPointF &p) const { return toProjection(p, dot(p)); }
+
+    double toRay(const QPointF &p) const
+    {
+        const double d = dot(p);
+        if (d <= 0) {
+            const double x = p.x() - ax, y = p.y() - ay;
+            return x * x + y * y;
+        }
+        return toProjection(p, d);
+    }
+
+    double dot(const QPointF &p) const { return (p.x() - ax) * dx + (p.y() - ay) * dy; }
+
+    double toProjection(const QPointF &p, double d) const
+    {
+        const double t = length == 0 ? 0.0 : double(float(d) / singleLength);
+        const double x = ax + t * dx - p.x(), y = ay + t * dy - p.y();
+        return x * x + y * y;
+    }
+
+    double ax, ay, dx, dy, length;
+    float singleLength;
+};
+
+// The points marked in kept, retained of them.
+QPolygonF keptPoints(const QPointF *in, const std::vector<char> &kept, int retained)
+{
+    PolygonBuffer buffer(retained);
+    for (size_t i = 0; i < kept.size(); ++i) {
+        if (kept[i])
+            buffer.append(in[i]);
+    }
+    return buffer.take();
 }
 
-QPolygonF shrunk(QPolygonF &&buffer)
+// Room for a sixteenth of the input at first: most simplifications keep far fewer points, and
+// the room grows as needed.
+int startingRoom(int n)
 {
-    buffer.squeeze();
-    return std::move(buffer);
+    return qMax(n / 16, qMin(n, 1024));
 }
 } // namespace
 
@@ -245,39 +286,49 @@ QPolygonF PolylineSimplifier::nthPoint(const QPolygonF &points, int n)
     const int count = points.size();
     if (count < 3)
         return points;
-    QPolygonF result = reservedFor(count / step + 2);
+    // Points 0, step, 2 step, ... before the last one, then the last one.
+    const int kept = (count - 2) / step + 2;
+    PolygonBuffer buffer(kept);
+    const QPointF *in = points.constData();
+    QPointF *out = buffer.room(kept);
     for (int i = 0; i < count - 1; i += step)
-        result.append(points.at(i));
-    result.append(points.last());
-    return shrunk(std::move(result));
+        *out++ = in[i];
+    *out = in[count - 1];
+    buffer.commit(kept);
+    return buffer.take();
 }
 
 QPolygonF PolylineSimplifier::radialDistance(const QPolygonF &points, double tolerance)
 {
     if (points.size() < 3 || tolerance == 0)
         return points;
-    PointBuffer buffer(points.size());
-    const int count
-        = radialDistance(points.constData(), points.size(), tolerance * tolerance, buffer);
-    return buffer.toPolygon(count);
+    PolygonBuffer buffer(startingRoom(points.size()));
+    radialDistance(points.constData(), points.size(), tolerance * tolerance, buffer);
+    return buffer.take();
 }
 
-int PolylineSimplifier::radialDistance(
-    const QPointF *in, int n, double squaredTolerance, PointBuffer &out)
+void PolylineSimplifier::radialDistance(
+    const QPointF *in, int n, double squaredTolerance, PolygonBuffer &out)
 {
     // Every point is written and the count advanced only when it is kept: no branch to mispredict.
+    // Room is made for a block of points at a time.
+    constexpr int block = 4096;
     QPointF key = in[0];
-    out.set(0, key);
-    int written = 1;
-    for (int i = 1; i < n - 1; ++i) {
-        const QPointF point = in[i];
-        const bool keep = SegmentDistance::squared(point, key) >= squaredTolerance;
-        out.set(written, point);
-        written += keep ? 1 : 0;
-        key = keep ? point : key;
+    out.append(key);
+    for (int begin = 1; begin < n - 1; begin += block) {
+        const int end = qMin(begin + block, n - 1);
+        QPointF *room = out.room(end - begin);
+        int written = 0;
+        for (int i = begin; i < end; ++i) {
+            const QPointF point = in[i];
+            const bool keep = SegmentDistance::squared(point, key) >= squaredTolerance;
+            room[written] = point;
+            written += keep ? 1 : 0;
+            key = keep ? point : key;
+        }
+        out.commit(written);
     }
-    out.set(written++, in[n - 1]);
-    return written;
+    out.append(in[n - 1]);
 }
 
 QPolygonF PolylineSimplifier::perpendicularDistance(
@@ -286,38 +337,40 @@ QPolygonF PolylineSimplifier::perpendicularDistance(
     if (points.size() < 3 || tolerance == 0 || repeats <= 0)
         return points;
     const double squaredTolerance = tolerance * tolerance;
-    // Two buffers used alternately, one pass reading what the previous one wrote.
-    QPolygonF buffers[2] = { reservedFor(points.size()), reservedFor(points.size()) };
-    const QPolygonF *in = &points;
-    int current = 0;
-    for (int pass = 0; pass < repeats && in->size() >= 3; ++pass) {
-        QPolygonF &out = buffers[current];
-        out.resize(0);
-        perpendicularPass(in->constData(), in->size(), squaredTolerance, out);
-        const bool removed = out.size() < in->size();
-        in = &out;
-        current = 1 - current;
-        if (!removed)
-            break;
+    // A pass removes at most every other point.
+    PolygonBuffer buffer(points.size() / 2 + 2);
+    perpendicularPass(points.constData(), points.size(), squaredTolerance, buffer);
+    // Later passes rewrite the points of the previous one in place, while passes remove points.
+    int previous = points.size();
+    for (int pass = 1; pass < repeats && buffer.size() >= 3 && buffer.size() < previous; ++pass) {
+        previous = buffer.size();
+        buffer.truncate(0);
+        perpendicularPass(buffer.data(), previous, squaredTolerance, buffer);
     }
-    return shrunk(std::move(buffers[1 - current]));
+    return buffer.take();
 }
 
 void PolylineSimplifier::perpendicularPass(
-    const QPointF *in, int n, double squaredTolerance, QPolygonF &out)
+    const QPointF *in, int n, double squaredTolerance, PolygonBuffer &out)
 {
+    // in may be the room of out: the point appended is never past the points still to be read,
+    // and out does not grow past what it held.
     out.append(in[0]);
-    int last = 0;
-    int a = 0;
-    while (a + 2 < n) {
-        const int step
-            = SegmentDistance::toSegment(in[a + 1], in[a], in[a + 2]) < squaredTolerance ? 2 : 1;
-        a += step;
-        out.append(in[a]);
-        last = a;
+    const QPointF *a = in;
+    const QPointF *const last = in + (n - 1);
+    while (last - a >= 2) {
+        // Two branches rather than a computed step: the processor can then start on the next
+        // distance before this one is known.
+        if (SegmentDistance::toSegment(a[1], a[0], a[2]) < squaredTolerance) {
+            out.append(a[2]);
+            a += 2;
+        } else {
+            out.append(a[1]);
+            a += 1;
+        }
     }
-    if (last != n - 1)
-        out.append(in[n - 1]);
+    if (a != last)
+        out.append(*last);
 }
 
 QPolygonF PolylineSimplifier::reumannWitkam(
@@ -327,28 +380,27 @@ QPolygonF PolylineSimplifier::reumannWitkam(
     if (n < 3 || tolerance == 0)
         return points;
     const double squaredTolerance = tolerance * tolerance;
-    QPolygonF result = reservedFor(n);
-    result.append(points.at(0));
-    int key = 0;
-    int direction = 1;
+    const QPointF *in = points.constData();
+    PolygonBuffer buffer(startingRoom(n));
+    buffer.append(in[0]);
+    Line line(in[0], in[1]);
     for (int q = 1; q < n - 1; ++q) {
-        const QPointF &next = points.at(q + 1);
-        bool keep = SegmentDistance::toLine(next, points.at(key), points.at(direction))
-            >= squaredTolerance;
+        const QPointF &next = in[q + 1];
+        bool keep = line.toLine(next) >= squaredTolerance;
         if (!keep && breakOnTurns) {
-            const QPointF in = points.at(q) - points.at(q - 1);
-            const QPointF out = next - points.at(q);
+            const QPointF arriving = in[q] - in[q - 1];
+            const QPointF leaving = next - in[q];
             // A zero-length step has no direction and counts as a turn.
-            keep = QPointF::dotProduct(in, out) < 0 || in.isNull() || out.isNull();
+            keep = QPointF::dotProduct(arriving, leaving) < 0 || arriving.isNull()
+                || leaving.isNull();
         }
         if (keep) {
-            result.append(points.at(q));
-            key = q;
-            direction = q + 1;
+            buffer.append(in[q]);
+            line = Line(in[q], next);
         }
     }
-    result.append(points.last());
-    return shrunk(std::move(result));
+    buffer.append(in[n - 1]);
+    return buffer.take();
 }
 
 QPolygonF PolylineSimplifier::opheim(
@@ -359,26 +411,29 @@ QPolygonF PolylineSimplifier::opheim(
         return points;
     const double squaredMin = minTolerance * minTolerance;
     const double squaredMax = maxTolerance * maxTolerance;
-    QPolygonF result = reservedFor(n);
-    result.append(points.at(0));
-    int key = 0;
-    int rayPoint = -1;
+    const QPointF *in = points.constData();
+    PolygonBuffer buffer(startingRoom(n));
+    buffer.append(in[0]);
+    QPointF key = in[0];
+    bool hasRay = false;
+    Line ray(key, key);
     for (int q = 1; q < n - 1; ++q) {
-        const QPointF &next = points.at(q + 1);
-        if (rayPoint < 0) {
-            if (SegmentDistance::squared(next, points.at(key)) < squaredMin)
+        const QPointF &next = in[q + 1];
+        const double fromKey = SegmentDistance::squared(next, key);
+        if (!hasRay) {
+            if (fromKey < squaredMin)
                 continue;
-            rayPoint = q;
+            hasRay = true;
+            ray = Line(key, in[q]);
         }
-        if (SegmentDistance::squared(next, points.at(key)) >= squaredMax
-            || SegmentDistance::toRay(next, points.at(key), points.at(rayPoint)) >= squaredMin) {
-            result.append(points.at(q));
-            key = q;
-            rayPoint = -1;
+        if (fromKey >= squaredMax || ray.toRay(next) >= squaredMin) {
+            buffer.append(in[q]);
+            key = in[q];
+            hasRay = false;
         }
     }
-    result.append(points.last());
-    return shrunk(std::move(result));
+    buffer.append(in[n - 1]);
+    return buffer.take();
 }
 
 QPolygonF PolylineSimplifier::douglasPeucker(const QPolygonF &points, double tolerance)
@@ -386,18 +441,15 @@ QPolygonF PolylineSimplifier::douglasPeucker(const QPolygonF &points, double tol
     if (points.size() < 3 || tolerance == 0)
         return points;
     const double squaredTolerance = tolerance * tolerance;
-    PointBuffer reduced(points.size());
-    const int count = radialDistance(points.constData(), points.size(), squaredTolerance, reduced);
-    QPolygonF result = reservedFor(count);
-    douglasPeucker(reduced.data(), count, squaredTolerance, result);
-    return shrunk(std::move(result));
+    PolygonBuffer reduced(startingRoom(points.size()));
+    radialDistance(points.constData(), points.size(), squaredTolerance, reduced);
+    return douglasPeucker(reduced.data(), reduced.size(), squaredTolerance);
 }
-
-void PolylineSimplifier::douglasPeucker(
-    const QPointF *in, int n, double squaredTolerance, QPolygonF &out)
+QPolygonF PolylineSimplifier::douglasPeucker(const QPointF *in, int n, double squaredTolerance)
 {
     std::vector<char> kept(size_t(n), 0);
     kept[0] = kept[size_t(n - 1)] = 1;
+    int retained = 2;
     std::vector<std::pair<int, int>> spans;
     spans.emplace_back(0, n - 1);
     while (!spans.empty()) {
@@ -408,14 +460,12 @@ void PolylineSimplifier::douglasPeucker(
         const auto [farthest, distance] = farthestInner(in, first, last);
         if (distance >= squaredTolerance) {
             kept[size_t(farthest)] = 1;
+            ++retained;
             spans.emplace_back(first, farthest);
             spans.emplace_back(farthest, last);
         }
     }
-    for (int i = 0; i < n; ++i) {
-        if (kept[size_t(i)])
-            out.append(in[i]);
-    }
+    return keptPoints(in, kept, retained);
 }
 
 QPolygonF PolylineSimplifier::douglasPeuckerN(const QPolygonF &points, int count)
@@ -451,11 +501,5 @@ QPolygonF PolylineSimplifier::douglasPeuckerN(const QPolygonF &points, int count
         push(best.first, best.farthest);
         push(best.farthest, best.last);
     }
-    QPolygonF result;
-    result.reserve(retained);
-    for (int i = 0; i < n; ++i) {
-        if (kept[size_t(i)])
-            result.append(points.at(i));
-    }
-    return result;
+    return keptPoints(points.constData(), kept, retained);
 }

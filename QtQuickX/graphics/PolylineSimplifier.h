@@ -2,7 +2,7 @@
 
 #include <QPolygonF>
 
-class PointBuffer;
+class PolygonBuffer;
 
 // Published polyline simplification algorithms. Each keeps the first and the last point and
 // copies its input when it has fewer than three points or the tolerance is 0. Tolerances are
@@ -24,9 +24,10 @@ public:
     static QPolygonF douglasPeuckerN(const QPolygonF &points, int count);
 
 private:
-    // Append to out, which is reserved for n points.
-    static int radialDistance(const QPointF *in, int n, double squaredTolerance, PointBuffer &out);
+    // Append to out.
+    static void radialDistance(
+        const QPointF *in, int n, double squaredTolerance, PolygonBuffer &out);
     static void perpendicularPass(
-        const QPointF *in, int n, double squaredTolerance, QPolygonF &out);
-    static void douglasPeucker(const QPointF *in, int n, double squaredTolerance, QPolygonF &out);
+        const QPointF *in, int n, double squaredTolerance, PolygonBuffer &out);
+    static QPolygonF douglasPeucker(const QPointF *in, int n, double squaredTolerance);
 };

@@ -1,7 +1,11 @@
-// Simplifies a seeded noisy random walk of 1,000,000 points with our DouglasPeucker (tolerance 1)
-// and with simplify-js (highQuality false: radial pre-pass, then Douglas-Peucker) in Node, both
-// reading the same file in the same run. Also times our other algorithms on the same points.
+// Simplifies a seeded noisy random walk of 1,000,000 points with each of our algorithms and with
+// PlainLoopSimplifier (the same algorithms as plain scalar loops over a std::vector: see its
+// header), in the same process, rounds alternating; both sides must keep identical points. Our
+// DouglasPeucker (tolerance 1) is also compared with simplify-js (highQuality false: radial
+// pre-pass, then Douglas-Peucker) in Node on the same file. The last line is the worst of the
+// per-algorithm ratios against the plain loops.
 #include "../common/BenchTiming.h"
+#include "PlainLoopSimplifier.h"
 
 #include <PolylineSimplifier.h>
 
@@ -23,8 +27,9 @@
 namespace {
 constexpr int pointCount = 1000000;
 constexpr double tolerance = 1.0;
-constexpr int runs = 7;
 constexpr int rounds = 15;
+// Short runs are repeated within one timing, so that each lasts about this long.
+constexpr double sampleMs = 10.0;
 
 // xorshift64*: the same sequence on every machine and compiler.
 class Random
@@ -92,13 +97,62 @@ Timing timed(const std::function<QPolygonF()> &run)
     return BenchTiming::of([&] { return run().size(); });
 }
 
-Timing medianOf(const std::function<QPolygonF()> &run)
+PlainPoints plainCopy(const QPolygonF &points)
 {
-    run(); // warm-up, as the peer gets
-    std::vector<Timing> timings;
-    for (int i = 0; i < runs; ++i)
-        timings.push_back(timed(run));
-    return BenchTiming::median(timings);
+    PlainPoints copy;
+    copy.reserve(size_t(points.size()));
+    for (const QPointF &point : points)
+        copy.push_back({ point.x(), point.y() });
+    return copy;
+}
+
+bool samePoints(const QPolygonF &ours, const PlainPoints &theirs)
+{
+    if (size_t(ours.size()) != theirs.size())
+        return false;
+    for (size_t i = 0; i < theirs.size(); ++i) {
+        const QPointF &point = ours.at(int(i));
+        if (point.x() != theirs[i].x || point.y() != theirs[i].y)
+            return false;
+    }
+    return true;
+}
+
+struct Algorithm
+{
+    const char *name;
+    std::function<QPolygonF()> ours;
+    std::function<PlainPoints()> peer;
+};
+
+// Ours and the peer alternately, the side that runs first alternating, each sample repeating the
+// run often enough to last about sampleMs. Returns false if the two keep different points.
+bool compare(const Algorithm &algorithm, Timing &ours, Timing &theirs, int &repeats)
+{
+    const QPolygonF kept = algorithm.ours(); // also the warm-up, as is the next line
+    if (!samePoints(kept, algorithm.peer()))
+        return false;
+    const Timing once = timed(algorithm.ours);
+    repeats = std::max(1, std::min(100, int(std::ceil(sampleMs / std::max(once.wall, 0.01)))));
+    const auto sample = [&](const auto &run) {
+        return BenchTiming::of([&] {
+            int size = 0;
+            for (int i = 0; i < repeats; ++i)
+                size = int(run().size());
+            return size;
+        });
+    };
+    std::vector<Timing> ourTimings, peerTimings;
+    for (int round = 0; round < rounds; ++round) {
+        if (round % 2 == 0)
+            ourTimings.push_back(sample(algorithm.ours));
+        peerTimings.push_back(sample(algorithm.peer));
+        if (round % 2 == 1)
+            ourTimings.push_back(sample(algorithm.ours));
+    }
+    ours = BenchTiming::median(ourTimings);
+    theirs = BenchTiming::median(peerTimings);
+    return true;
 }
 
 // simplify-js in Node, kept running and asked for one timed run per round.
@@ -155,57 +209,70 @@ int main(int argc, char *argv[])
         return 1;
     }
     const QPolygonF points = readWalk(fileName);
-    std::printf("points: %d, tolerance %.1f, medians of %d runs (%d alternating rounds against "
-                "the peer)\n",
-        points.size(), tolerance, runs, rounds);
+    const PlainPoints plain = plainCopy(points);
+    std::printf("points: %d, tolerance %.1f, processor time per run, medians of %d alternating "
+                "rounds\n",
+        points.size(), tolerance, rounds);
 
     using P = PolylineSimplifier;
-    const struct
-    {
-        const char *name;
-        std::function<QPolygonF()> run;
-    } others[] = {
-        { "NthPoint (n 4)",
+    using L = PlainLoopSimplifier;
+    const Algorithm algorithms[] = {
+        { "NthPoint (n 4)", [&] { return P::nthPoint(points, 4); },
             [&] {
-                return P::nthPoint(points, 4);
+                return L::nthPoint(plain, 4);
             } },
-        { "RadialDistance",
+        { "RadialDistance", [&] { return P::radialDistance(points, tolerance); },
             [&] {
-                return P::radialDistance(points, tolerance);
+                return L::radialDistance(plain, tolerance);
             } },
         { "PerpendicularDistance (1 pass)",
+            [&] { return P::perpendicularDistance(points, tolerance, 1); },
             [&] {
-                return P::perpendicularDistance(points, tolerance, 1);
+                return L::perpendicularDistance(plain, tolerance, 1);
             } },
         { "PerpendicularDistance (10 passes)",
+            [&] { return P::perpendicularDistance(points, tolerance, 10); },
             [&] {
-                return P::perpendicularDistance(points, tolerance, 10);
+                return L::perpendicularDistance(plain, tolerance, 10);
             } },
-        { "ReumannWitkam",
+        { "ReumannWitkam", [&] { return P::reumannWitkam(points, tolerance, false); },
             [&] {
-                return P::reumannWitkam(points, tolerance, false);
+                return L::reumannWitkam(plain, tolerance, false);
             } },
-        { "ReumannWitkamMod",
+        { "ReumannWitkamMod", [&] { return P::reumannWitkam(points, tolerance, true); },
             [&] {
-                return P::reumannWitkam(points, tolerance, true);
+                return L::reumannWitkam(plain, tolerance, true);
             } },
-        { "Opheim (max 5)",
+        { "Opheim (max 5)", [&] { return P::opheim(points, tolerance, 5.0); },
             [&] {
-                return P::opheim(points, tolerance, 5.0);
+                return L::opheim(plain, tolerance, 5.0);
             } },
-        { "DouglasPeuckerN (10000)",
+        { "DouglasPeucker", [&] { return P::douglasPeucker(points, tolerance); },
             [&] {
-                return P::douglasPeuckerN(points, 10000);
+                return L::douglasPeucker(plain, tolerance);
+            } },
+        { "DouglasPeuckerN (10000)", [&] { return P::douglasPeuckerN(points, 10000); },
+            [&] {
+                return L::douglasPeuckerN(plain, 10000);
             } },
     };
-    const auto print = [](const char *who, const char *name, const Timing &timing) {
-        std::printf("%s %-36s %9.2f ms cpu %9.2f ms wall %8d points\n", who, name, timing.cpu,
-            timing.wall, timing.points);
-    };
-    for (const auto &other : others)
-        print("ours", other.name, medianOf(other.run));
+    std::printf("%-34s %10s %10s %8s %8s %7s\n", "algorithm", "ours ms", "peer ms", "points",
+        "repeats", "ratio");
+    double worst = 0;
+    for (const Algorithm &algorithm : algorithms) {
+        Timing ours, theirs;
+        int repeats = 1;
+        if (!compare(algorithm, ours, theirs, repeats)) {
+            std::fprintf(stderr, "%s: the peer keeps other points\n", algorithm.name);
+            return 1;
+        }
+        const double ratio = ours.cpu / theirs.cpu;
+        worst = std::max(worst, ratio);
+        std::printf("%-34s %10.3f %10.3f %8d %8d %7.3f\n", algorithm.name, ours.cpu / repeats,
+            theirs.cpu / repeats, ours.points, repeats, ratio);
+    }
 
-    // Our runs and the peer's alternate, round by round.
+    // DouglasPeucker against simplify-js, rounds alternating with Node's.
     Peer peer;
     if (!peer.start(fileName))
         return 1;
@@ -223,11 +290,10 @@ int main(int argc, char *argv[])
     }
     const Timing ours = BenchTiming::median(ourTimings);
     const Timing theirs = BenchTiming::median(peerTimings);
-    print("ours", "DouglasPeucker", ours);
-    print("peer", "simplify-js (highQuality false)", theirs);
     const double difference = 100.0 * std::abs(ours.points - theirs.points) / theirs.points;
-    std::printf("point count difference: %.3f %%\n", difference);
-    std::printf("wall-clock ratio: %.3f\n", ours.wall / theirs.wall);
-    std::printf("ratio: %.3f\n", ours.cpu / theirs.cpu);
+    std::printf("DouglasPeucker %.2f ms, simplify-js %.2f ms (%d points, %.3f %% apart): "
+                "simplify-js ratio %.3f\n",
+        ours.cpu, theirs.cpu, theirs.points, difference, ours.cpu / theirs.cpu);
+    std::printf("ratio: %.3f\n", worst);
     return 0;
 }

@@ -1,4 +1,5 @@
-// The baseline: a minimal Material ApplicationWindow.
+// The baselines: a minimal Material ApplicationWindow, or one showing the login form's controls
+// (BARE_WINDOW_QML names which).
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
 #include <QQuickStyle>
@@ -8,6 +9,6 @@ int main(int argc, char **argv)
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QGuiApplication app(argc, argv);
     QQuickStyle::setStyle(QStringLiteral("Material"));
-    QQmlApplicationEngine engine(QUrl(QStringLiteral("qrc:/BareWindow.qml")));
+    QQmlApplicationEngine engine(QUrl(QStringLiteral(BARE_WINDOW_QML)));
     return app.exec();
 }
