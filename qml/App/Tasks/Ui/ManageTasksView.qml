@@ -96,8 +96,9 @@ Pane {
         property string followedTaskId: ""
 
         // The task's counts are those of the tickets just read, not of the last task list. Only
-        // a list with sublocations holds every ticket of the task.
-        onResultChanged: {
+        // a fresh answer counts: a task list read since holds newer counts than earlier tickets.
+        // Only a list with sublocations holds every ticket of the task.
+        function takeCounts() {
             var task = view.currentTask
             if (!task || !ticketsManager.filter.includeServants
                     || !ticketsManager.listTickets.answerOk || result.length === 0)
@@ -336,7 +337,14 @@ Pane {
     }
 
     Connections {
+        target: ticketsManager.listTickets
+        function onInvokedOk() { tickets.takeCounts() }
+    }
+
+    // The cancelled tickets show as such.
+    Connections {
         target: view.manager.cancelTask
+        function onInvokedOk() { ticketsManager.listTickets.invoke() }
         function onInvokedFail(message) { view.__reportFailure(view.manager.cancelTask, message) }
     }
 

@@ -115,11 +115,15 @@ Item {
         function test_reloadKeepsTheCurrentTask() {
             var task = selectTask(function (t, index) { return index === 2 })
             var list = TasksDictionary.manager.listTasks
+            var finished = createTemporaryObject(spyComponent, testCase, { "target": list, "signalName": "invokedOk" })
+            var whileLoading = null
+            // Connected after the list's own handler, so it sees what the list made current.
+            var probe = function () { whileLoading = view.currentTask ? view.currentTask.idd : null }
+            list.invoking.connect(probe)
             list.invoke()
-            tryVerify(function () { return list.isLoading }, 2000)
-            compare(view.currentTask.idd, task.idd)
-            tryVerify(function () { return !list.isLoading }, 5000)
-            wait(50)
+            finished.wait(10000)
+            list.invoking.disconnect(probe)
+            compare(whileLoading, task.idd)
             compare(view.currentTask.idd, task.idd)
         }
 
@@ -129,7 +133,7 @@ Item {
             compare(view.cancelTaskBlocker, "")
             var dialog = findChild(view, "cancelTaskDialog")
             view.cancelCurrentTask()
-            tryVerify(function () { return dialog.opened })
+            tryVerify(function () { return dialog.opened }, 10000)
             var text = findChild(dialog, "messageLabel").text
             compare(text, task.pendingCount === 1 ? "Cancel the open ticket of this task?"
                                                   : "Cancel the " + task.pendingCount + " open tickets of this task?")
@@ -137,7 +141,7 @@ Item {
             tryVerify(function () {
                 var fresh = tasks().find(function (t) { return t.idd === task.idd })
                 return fresh && fresh.pendingCount === 0
-            }, 5000)
+            }, 10000)
             selectTask(function (t) { return t.idd === task.idd })
             compare(view.cancelTaskBlocker, "Nothing to cancel: every ticket of this task has finished.")
             view.cancelCurrentTask()
