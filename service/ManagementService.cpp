@@ -1,5 +1,6 @@
 #include "ManagementService.h"
 
+#include "AuditHandler.h"
 #include "AuthHandler.h"
 #include "CustomersHandler.h"
 #include "DevicesHandler.h"
@@ -29,9 +30,14 @@ ManagementService::ManagementService(const Settings &settings)
     , m_tree(m_database)
     , m_policy(m_tree)
     , m_progress(m_database)
+    , m_auditLog(m_database)
+    , m_auditTrail(m_database, m_sessions, m_auditLog)
     , m_dispatcher(m_database, m_sessions)
 {
     SchemaMigrator(m_database).migrate();
+    m_dispatcher.setAuditTrail(&m_auditTrail);
+    m_sessions.setCleanup([this, retention = settings.auditRetentionMs](
+                              qint64 nowMs) { m_auditLog.removeOlderThan(nowMs - retention); });
     const ServiceContext context { m_database, m_sessions, m_tree, m_policy, m_progress,
         m_catalogues };
     m_handlers = {
@@ -45,6 +51,9 @@ ManagementService::ManagementService(const Settings &settings)
         install<TicketsHandler>(context, m_dispatcher),
         install<TagsHandler>(context, m_dispatcher),
     };
+    auto audit = std::make_shared<AuditHandler>(context, m_auditLog);
+    audit->registerMethods(m_dispatcher);
+    m_handlers.push_back(audit);
 }
 
 ManagementService::~ManagementService() = default;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "AccessPolicy.h"
+#include "AuditLog.h"
+#include "AuditTrail.h"
 #include "Catalogues.h"
 #include "Database.h"
 #include "LocationTree.h"
@@ -22,6 +24,8 @@ public:
         QString databasePath;
         qint64 sessionIdleMs = 3600LL * 1000;
         qint64 sessionLifetimeMs = 7LL * 24 * 3600 * 1000;
+        // Audit records older than this are removed with the expired sessions.
+        qint64 auditRetentionMs = 365LL * 24 * 3600 * 1000;
     };
 
     explicit ManagementService(const Settings &settings);
@@ -39,6 +43,8 @@ private:
     LocationTree m_tree;
     AccessPolicy m_policy;
     TaskProgress m_progress;
+    AuditLog m_auditLog;
+    AuditTrail m_auditTrail;
     ServiceDispatcher m_dispatcher;
     std::vector<std::shared_ptr<void>> m_handlers;
 };

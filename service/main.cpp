@@ -45,6 +45,7 @@ int main(int argc, char *argv[])
         settings.databasePath = options.databasePath;
         settings.sessionIdleMs = qint64(options.sessionIdleSeconds) * 1000;
         settings.sessionLifetimeMs = qint64(options.sessionLifetimeSeconds) * 1000;
+        settings.auditRetentionMs = qint64(options.auditRetentionDays) * 24 * 3600 * 1000;
         service::ManagementService managementService(settings);
 
         service::HttpFrontend::Settings http;

@@ -50,6 +50,9 @@ bool ServiceOptions::parse(const QStringList &arguments, QString *error)
         QStringLiteral("Seconds a client has to send a request's header, idle time included "
                        "(default 10)."),
         QStringLiteral("seconds"), QStringLiteral("10"));
+    const QCommandLineOption auditRetentionOption(QStringLiteral("audit-retention-days"),
+        QStringLiteral("Days an audit record is kept (default 365)."), QStringLiteral("days"),
+        QStringLiteral("365"));
     const QCommandLineOption certificateOption(QStringLiteral("tls-cert"),
         QStringLiteral("PEM certificate (chain): serve HTTPS only."), QStringLiteral("path"));
     const QCommandLineOption keyOption(QStringLiteral("tls-key"),
@@ -60,7 +63,7 @@ bool ServiceOptions::parse(const QStringList &arguments, QString *error)
         QStringLiteral("name"));
     parser.addOptions({ db, listen, demoOption, demoDevicesOption, simulateOption, intervalOption,
         idleOption, lifetimeOption, threadsOption, connectionsOption, headerTimeoutOption,
-        certificateOption, keyOption, hostNameOption });
+        auditRetentionOption, certificateOption, keyOption, hostNameOption });
     if (!parser.parse(arguments)) {
         *error = parser.errorText();
         return false;
@@ -90,7 +93,8 @@ bool ServiceOptions::parse(const QStringList &arguments, QString *error)
         || !positive(idleOption, 1, &sessionIdleSeconds)
         || !positive(lifetimeOption, 1, &sessionLifetimeSeconds)
         || !positive(threadsOption, 1, &threads) || !positive(connectionsOption, 1, &maxConnections)
-        || !positive(headerTimeoutOption, 1, &headerTimeoutSeconds))
+        || !positive(headerTimeoutOption, 1, &headerTimeoutSeconds)
+        || !positive(auditRetentionOption, 1, &auditRetentionDays))
         return false;
     tlsCertificate = parser.value(certificateOption);
     tlsKey = parser.value(keyOption);

@@ -22,6 +22,7 @@ struct ServiceOptions
     int threads = 8;
     int maxConnections = 2000;
     int headerTimeoutSeconds = 10;
+    int auditRetentionDays = 365;
     QString tlsCertificate;
     QString tlsKey;
     QStringList hostNames;

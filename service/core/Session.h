@@ -42,6 +42,8 @@ struct Caller
 {
     QString token;
     qint64 userId = 0;
+    // The signed-in user behind a user-context session (0 when the caller is that user).
+    qint64 actingUserId = 0;
     int role = 0;
     qint64 customerId = 0;
     // A time-limited role session: acts with its role only, never on logins or sessions.

@@ -1,6 +1,7 @@
 #include "CustomersHandler.h"
 
 #include "AccessPolicy.h"
+#include "AuditTrail.h"
 #include "Database.h"
 #include "FieldSelection.h"
 #include "JsonArgs.h"
@@ -132,7 +133,9 @@ QJsonValue CustomersHandler::addCustomer(const Call &call)
         insert.addBindValue(Database::text(domain));
         insert.addBindValue(ownerId);
         Database::exec(insert);
-        return m_context.database.lastInsertId(insert);
+        const qint64 id = m_context.database.lastInsertId(insert);
+        AuditTrail::noteEntity(id);
+        return id;
     });
     return find(id)->toJson();
 }

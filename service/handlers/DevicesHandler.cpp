@@ -1,6 +1,7 @@
 #include "DevicesHandler.h"
 
 #include "AccessPolicy.h"
+#include "AuditTrail.h"
 #include "Database.h"
 #include "DeviceFilter.h"
 #include "FieldSelection.h"
@@ -134,6 +135,7 @@ QJsonValue DevicesHandler::tagDevices(const Call &call)
             + where.clause());
         where.bind(insert);
         Database::exec(insert);
+        AuditTrail::noteReached(insert.numRowsAffected());
         return insert.numRowsAffected();
     });
     return QJsonObject { { QStringLiteral("tagId"), *tagId }, { QStringLiteral("count"), tagged } };

@@ -1,6 +1,7 @@
 #include "ServiceDispatcher.h"
 
 #include "AccessPolicy.h"
+#include "AuditTrail.h"
 #include "Database.h"
 #include "JsonText.h"
 #include "ServiceError.h"
@@ -53,6 +54,9 @@ std::optional<Caller> ServiceDispatcher::resolveCaller(const QJsonObject &body) 
     caller.roleSession = session->timeLimited;
     // A time-limited role session acts with the role it was issued for.
     caller.role = session->timeLimited ? session->role : query.value(1).toInt();
+    query.finish();
+    if (!session->parentHash.isEmpty())
+        caller.actingUserId = m_sessions.userOfSession(session->parentHash).value_or(0);
     return caller;
 }
 
@@ -78,6 +82,7 @@ HttpReply ServiceDispatcher::dispatch(
                 QStringLiteral("body is not a JSON object")) };
     const QJsonObject request = document.object();
 
+    std::optional<AuditRecord> record;
     try {
         Caller caller;
         if (method->access != Access::Anyone) {
@@ -87,20 +92,39 @@ HttpReply ServiceDispatcher::dispatch(
                     answer(int(StatusCode::Unauthentificated), QJsonValue::Null,
                         QStringLiteral("unknown or expired session")) };
             caller = *resolved;
-            if (method->access == Access::Console && !AccessPolicy::isConsoleRole(caller.role))
-                throw ServiceError::noRights(QStringLiteral("role has no console access"));
         }
         caller.peerAddress = peerAddress;
+        if (m_audit && AuditTrail::records(methodName))
+            record = m_audit->open(methodName, request,
+                method->access == Access::Anyone ? nullptr : &caller, peerAddress);
+        if (method->access == Access::Console && !AccessPolicy::isConsoleRole(caller.role))
+            throw ServiceError::noRights(QStringLiteral("role has no console access"));
+        AuditTrail::Scope scope(record ? &*record : nullptr);
+        Database::CommitHook hook(record
+                ? std::function<void()>([this, &record] { m_audit->appendInTransaction(*record); })
+                : std::function<void()>());
         const QJsonValue result = method->handler(Call { request, caller });
+        if (record && !hook.ran())
+            m_audit->store(*record);
         return { 200, answer(int(StatusCode::Ok), result) };
     } catch (const ServiceError &error) {
+        storeFailure(record, int(error.status()));
         return { 200,
             answer(int(error.status()), QJsonValue::Null, QString::fromUtf8(error.what())) };
     } catch (const std::exception &error) {
         qWarning() << "ServiceDispatcher::dispatch()" << methodName << error.what();
+        storeFailure(record, int(StatusCode::Error));
         return { 200,
             answer(int(StatusCode::Error), QJsonValue::Null, QStringLiteral("internal error")) };
     }
+}
+
+void ServiceDispatcher::storeFailure(std::optional<AuditRecord> &record, int status) const
+{
+    if (!record)
+        return;
+    record->status = status;
+    m_audit->store(*record);
 }
 
 } // namespace service

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AuditRecord.h"
 #include "Session.h"
 
 #include <QByteArray>
@@ -11,6 +12,7 @@
 
 namespace service {
 
+class AuditTrail;
 class Database;
 class SessionStore;
 
@@ -54,6 +56,9 @@ public:
     HttpReply dispatch(
         const QString &method, const QByteArray &body, const QString &peerAddress = {}) const;
 
+    // Calls that change something, sign-ins and log-offs leave a record in this trail.
+    void setAuditTrail(AuditTrail *trail) { m_audit = trail; }
+
     static QByteArray answer(int status, const QJsonValue &result, const QString &message = {});
 
 private:
@@ -64,10 +69,12 @@ private:
     };
 
     std::optional<Caller> resolveCaller(const QJsonObject &body) const;
+    void storeFailure(std::optional<AuditRecord> &record, int status) const;
 
     Database &m_database;
     SessionStore &m_sessions;
     QHash<QString, Method> m_methods;
+    AuditTrail *m_audit = nullptr;
 };
 
 } // namespace service

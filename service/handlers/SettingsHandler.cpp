@@ -1,6 +1,7 @@
 #include "SettingsHandler.h"
 
 #include "AccessPolicy.h"
+#include "AuditTrail.h"
 #include "Database.h"
 #include "DeviceFilter.h"
 #include "DevicesHandler.h"
@@ -183,6 +184,7 @@ QJsonValue SettingsHandler::writeSettings(const Call &call)
         int touched = 0;
         for (const Incoming &setting : qAsConst(settings))
             touched = store(call.caller, setting, condition, where.values());
+        AuditTrail::noteReached(touched);
         return touched;
     });
     return QJsonObject { { QStringLiteral("devices"), devices },

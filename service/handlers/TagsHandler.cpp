@@ -1,6 +1,7 @@
 #include "TagsHandler.h"
 
 #include "AccessPolicy.h"
+#include "AuditTrail.h"
 #include "Database.h"
 #include "JsonArgs.h"
 #include "ListResult.h"
@@ -158,7 +159,9 @@ QJsonValue TagsHandler::addTag(const Call &call)
         insert.addBindValue(name);
         insert.addBindValue(call.caller.customerId);
         Database::exec(insert);
-        return m_context.database.lastInsertId(insert);
+        const qint64 id = m_context.database.lastInsertId(insert);
+        AuditTrail::noteEntity(id);
+        return id;
     });
     return load(id);
 }

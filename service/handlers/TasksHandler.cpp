@@ -2,6 +2,7 @@
 
 #include "AccessPolicy.h"
 #include "AnswerBudget.h"
+#include "AuditTrail.h"
 #include "Database.h"
 #include "DeviceFilter.h"
 #include "FieldSelection.h"
@@ -181,6 +182,8 @@ QJsonValue TasksHandler::addTask(const Call &call)
         Database::exec(tickets);
         if (tickets.numRowsAffected() <= 0)
             throw ServiceError::notFound(QStringLiteral("the filter finds no device"));
+        AuditTrail::noteEntity(taskId);
+        AuditTrail::noteReached(tickets.numRowsAffected());
         return taskId;
     });
     return load(id);

@@ -1,6 +1,7 @@
 #include "UsersHandler.h"
 
 #include "AccessPolicy.h"
+#include "AuditTrail.h"
 #include "Database.h"
 #include "FieldSelection.h"
 #include "JsonArgs.h"
@@ -134,7 +135,9 @@ QJsonValue UsersHandler::addUser(const Call &call)
         insert.addBindValue(*role);
         insert.addBindValue(disabled ? 1 : 0);
         Database::exec(insert);
-        return m_context.database.lastInsertId(insert);
+        const qint64 id = m_context.database.lastInsertId(insert);
+        AuditTrail::noteEntity(id);
+        return id;
     });
     return m_users.find(id)->toJson();
 }

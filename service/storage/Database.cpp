@@ -120,6 +120,31 @@ qint64 Database::lastInsertId(const QSqlQuery &query) const
     return query.lastInsertId().toLongLong();
 }
 
+namespace {
+thread_local Database::CommitHook *pendingCommitHook = nullptr;
+} // namespace
+
+Database::CommitHook::CommitHook(std::function<void()> work)
+    : m_work(std::move(work))
+    , m_outer(pendingCommitHook)
+{
+    pendingCommitHook = this;
+}
+
+Database::CommitHook::~CommitHook()
+{
+    pendingCommitHook = m_outer;
+}
+
+void Database::runCommitHook()
+{
+    CommitHook *hook = pendingCommitHook;
+    if (!hook || hook->m_ran || !hook->m_work)
+        return;
+    hook->m_ran = true;
+    hook->m_work();
+}
+
 void Database::begin()
 {
     run(QStringLiteral("BEGIN IMMEDIATE"));

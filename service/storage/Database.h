@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <functional>
 #include <mutex>
 
 namespace service {
@@ -42,9 +43,11 @@ public:
         try {
             if constexpr (std::is_void_v<decltype(work())>) {
                 work();
+                runCommitHook();
                 commit();
             } else {
                 auto result = work();
+                runCommitHook();
                 commit();
                 return result;
             }
@@ -53,6 +56,24 @@ public:
             throw;
         }
     }
+
+    // Work that joins the next write transaction of this thread, just before it commits, so
+    // that it is stored exactly when that write is. Runs once; the hook is the caller's.
+    class CommitHook
+    {
+    public:
+        explicit CommitHook(std::function<void()> work);
+        ~CommitHook();
+        CommitHook(const CommitHook &) = delete;
+        CommitHook &operator=(const CommitHook &) = delete;
+        bool ran() const { return m_ran; }
+
+    private:
+        friend class Database;
+        std::function<void()> m_work;
+        bool m_ran = false;
+        CommitHook *m_outer = nullptr;
+    };
 
     qint64 lastInsertId(const QSqlQuery &query) const;
     // Qt binds a null QString as SQL NULL; text columns want the empty text instead.
@@ -63,6 +84,7 @@ public:
 
 private:
     void begin();
+    void runCommitHook();
     void commit();
     void rollback();
 

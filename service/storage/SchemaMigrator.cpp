@@ -142,6 +142,29 @@ CREATE INDEX sessions_last_used ON sessions(time_limited, last_used_ms);
 CREATE INDEX sessions_created ON sessions(time_limited, created_ms);
 CREATE INDEX sessions_valid_to ON sessions(time_limited, valid_to_ms);
 )"),
+        // The audit trail; rows are appended and removed past their retention, never changed.
+        QStringLiteral(R"(
+CREATE TABLE audit_records (
+    id INTEGER PRIMARY KEY,
+    at_ms INTEGER NOT NULL,
+    actor_id INTEGER NOT NULL DEFAULT 0,
+    actor_customer_id INTEGER NOT NULL DEFAULT 0,
+    context_user_id INTEGER NOT NULL DEFAULT 0,
+    customer_id INTEGER NOT NULL DEFAULT 0,
+    method TEXT NOT NULL,
+    action TEXT NOT NULL,
+    entity_kind TEXT NOT NULL,
+    entity_ids TEXT NOT NULL DEFAULT '',
+    entity_name TEXT NOT NULL DEFAULT '',
+    subject TEXT NOT NULL DEFAULT '',
+    filter TEXT NOT NULL DEFAULT '',
+    reached INTEGER NOT NULL DEFAULT -1,
+    status INTEGER NOT NULL,
+    client_address TEXT NOT NULL DEFAULT ''
+);
+CREATE INDEX audit_records_at ON audit_records(at_ms);
+CREATE INDEX audit_records_customer ON audit_records(customer_id, at_ms);
+)"),
     };
     return all;
 }

@@ -84,6 +84,8 @@ void SessionStore::forgetExpired(qint64 nowMs)
     remove.addBindValue(nowMs - m_lifetimeMs);
     remove.addBindValue(nowMs);
     Database::exec(remove);
+    if (m_cleanup)
+        m_cleanup(nowMs);
     std::lock_guard<std::mutex> lock(m_mutex);
     for (auto it = m_cache.begin(); it != m_cache.end();) {
         if (nowMs >= unusedExpiresAtMs(it->session))
@@ -135,6 +137,12 @@ std::optional<Session> SessionStore::use(const QString &token)
     Session session = entry->session;
     session.token = token;
     return session;
+}
+
+std::optional<qint64> SessionStore::userOfSession(const QString &tokenHash)
+{
+    const auto session = load(tokenHash);
+    return session ? std::optional<qint64>(session->userId) : std::nullopt;
 }
 
 std::optional<Session> SessionStore::load(const QString &tokenHash)

@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QVector>
+#include <functional>
 #include <mutex>
 #include <optional>
 
@@ -36,6 +37,10 @@ public:
     }
 
     static QString hashOf(const QString &token);
+    // The user of a stored session, by its hash (a user context's parent, for the audit trail).
+    std::optional<qint64> userOfSession(const QString &tokenHash);
+    // Runs with the removal of expired sessions, inside the same write transaction.
+    void setCleanup(std::function<void(qint64 nowMs)> cleanup) { m_cleanup = std::move(cleanup); }
 
 private:
     struct Entry
@@ -57,6 +62,7 @@ private:
     qint64 m_lifetimeMs;
     std::mutex m_mutex;
     QHash<QString, Entry> m_cache;
+    std::function<void(qint64)> m_cleanup;
 };
 
 } // namespace service

@@ -52,6 +52,12 @@ void ServiceProcess::stop()
     }
 }
 
+void ServiceProcess::kill()
+{
+    m_process.kill();
+    m_process.waitForFinished(5000);
+}
+
 ServiceClient::ServiceClient(int port)
     : m_client(std::make_unique<httplib::Client>("127.0.0.1", port))
 {

@@ -21,6 +21,8 @@ public:
     // Starts the service with --demo and the given extra arguments; false when it did not come up.
     bool start(const QStringList &extraArguments = {});
     void stop();
+    // Ends the service at once, as a power cut would: no shutdown code runs.
+    void kill();
 
     int port() const { return m_port; }
     QString databasePath() const { return m_dir.filePath(QStringLiteral("service.sqlite")); }

@@ -5,6 +5,7 @@ import QtQuick.Layouts 1.15
 import App.Constants 1.0
 import App.Managers 1.0
 import App.Controls 1.0
+import App.Audit 1.0
 import EntitiesUi 1.0
 
 // The start page after login: one button per objective, in three columns.
@@ -21,7 +22,10 @@ Pane {
             "objectives": [
                 __objective("locations", Strings.locationsTitle, "location", true, "/App/Customers/Ui/ManageCustomersView.qml"),
                 __objective("users", Strings.users, "users", true, "/App/Users/Ui/ManageUsersView.qml"),
-                __objective("licenses", Strings.licenses, "licenses", false, "/App/Licenses/Ui/ManageLicensesView.qml")
+                __objective("licenses", Strings.licenses, "licenses", false, "/App/Licenses/Ui/ManageLicensesView.qml"),
+                // Only where the service keeps an audit trail that this role may read.
+                __objective("activity", qsTr("Activity"), "history", true, "/App/Audit/Ui/ActivityView.qml",
+                            !AuditDictionary.available)
             ]
         },
         {
@@ -44,8 +48,9 @@ Pane {
         }
     ]
 
-    function __objective(name, text, icon, enabled, screen) {
-        return { "name": name, "text": text, "icon": "/Icons/" + icon + ".svg", "enabled": enabled, "screen": screen }
+    function __objective(name, text, icon, enabled, screen, hidden) {
+        return { "name": name, "text": text, "icon": "/Icons/" + icon + ".svg", "enabled": enabled, "screen": screen,
+                 "hidden": !!hidden }
     }
 
     // Opens the objective's screen; one that cannot be made is an error, in the log and on screen.
@@ -113,6 +118,7 @@ Pane {
                             text: modelData.text
                             icon.source: modelData.icon
                             enabled: modelData.enabled
+                            visible: !modelData.hidden
                             focus: column.name === "organization" && index === 0
 
                             onClicked: welcomeView.openObjective(modelData)

@@ -27,6 +27,13 @@ QQC2.Pane {
             elide: Text.ElideRight
             font.bold: true
         }
+        Label {
+            objectName: "userContextAuditNote"
+            Layout.fillWidth: true
+            text: qsTr("What you do here is recorded under your name and theirs.")
+            textFormat: Text.PlainText
+            elide: Text.ElideRight
+        }
         Button {
             objectName: "returnToOwnContextButton"
             flat: true

@@ -1,0 +1,61 @@
+pragma Singleton
+import QtQuick 2.15
+import QtQuickX 1.0
+import Ostrel 1.0
+import Datamizer 1.0
+import App.DataProviders 1.0
+import App.Managers 1.0
+
+// The application-wide audit trail, and whether this service keeps one that the signed-in
+// user may read: a service without the method, or a role without the right, hides the screen.
+QmlObject {
+    id: dictionary
+
+    readonly property AuditManager manager: AuditManager {}
+    readonly property bool roleMayRead: [Role.God, Role.Administrator, Role.LocalAdministrator]
+                                        .indexOf(AuthManager.currentLoginInfo.role) >= 0
+    readonly property bool available: roleMayRead && __offered
+                                      && __probedToken === AuthManager.currentLoginInfo.sessionToken
+
+    property bool __offered: false
+    property string __probedToken: ""
+
+    function probe() {
+        __offered = false
+        __probedToken = ""
+        if (roleMayRead && AuthManager.currentLoginInfo.sessionToken)
+            __probe.invoke()
+    }
+
+    readonly property DatamizerService __probe: DatamizerService {
+        property string askedWith: ""
+
+        baseUrl: Endpoints.serviceUri
+        method: "listAuditRecords"
+        manual: true
+        bodyParams: ({
+            "sessionToken": AuthManager.currentLoginInfo.sessionToken,
+            "paging": { "skip": 0, "take": 1, "calcTotal": false }
+        })
+        onInvoking: askedWith = AuthManager.currentLoginInfo.sessionToken
+        onInvokedOk: {
+            dictionary.__offered = true
+            dictionary.__probedToken = askedWith
+        }
+    }
+
+    Component.onCompleted: probe()
+
+    // Each session (and each user context) asks again: the answer depends on the role.
+    Connections {
+        target: AuthManager.currentLoginInfo
+        function onSessionTokenChanged() { dictionary.probe() }
+    }
+    Connections {
+        target: AuthManager
+        function onLoggedOff() {
+            dictionary.manager.filter.reset()
+            dictionary.probe()
+        }
+    }
+}

@@ -1,0 +1,134 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import App.Controls 1.0 as Controls
+import App.Audit 1.0
+
+// Who changed what: the service's audit trail page by page, newest first, with the selected
+// record's details beside the list.
+Pane {
+    id: view
+    objectName: "activityView"
+
+    property var navigator: null
+    readonly property string title: qsTr("Activity")
+    readonly property AuditManager manager: AuditDictionary.manager
+    readonly property var service: manager.listAuditRecords
+    readonly property var currentRecord: list.currentIndex >= 0 && list.model && list.model[list.currentIndex]
+                                         ? list.model[list.currentIndex] : null
+    property string failure: ""
+
+    padding: 0
+
+    Component.onCompleted: manager.reload()
+
+    Connections {
+        target: view.service
+        function onInvoking() { view.failure = "" }
+        function onInvokedOk() { view.failure = "" }
+        function onInvokedFail(message) { view.failure = message || qsTr("The activity could not be read.") }
+    }
+    Connections {
+        target: view.manager.filter
+        function onFilterChanged() { view.manager.reload() }
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        ActivityFilterBar {
+            Layout.fillWidth: true
+            Layout.margins: 8
+            filter: view.manager.filter
+        }
+
+        RowLayout {
+            objectName: "activityFailure"
+            Layout.fillWidth: true
+            Layout.leftMargin: 12
+            visible: view.failure !== ""
+
+            Label {
+                Layout.fillWidth: true
+                textFormat: Text.PlainText
+                wrapMode: Text.Wrap
+                color: "#a00000"
+                text: qsTr("The activity could not be read: %1").arg(view.failure)
+            }
+            Button {
+                objectName: "activityRetryButton"
+                flat: true
+                text: qsTr("Retry")
+                onClicked: view.manager.reload()
+            }
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            spacing: 0
+
+            Controls.ListView {
+                id: list
+                objectName: "activityList"
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                clip: true
+                model: view.service.result || []
+                isDataLoading: view.service.isLoading
+                delegate: ActivityRecordItem {
+                    objectName: "activityRow"
+                    width: list.width
+                }
+            }
+
+            ActivityRecordDetails {
+                objectName: "activityDetails"
+                Layout.fillHeight: true
+                Layout.preferredWidth: Math.max(280, view.width / 3)
+                record: view.currentRecord
+            }
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            Layout.margins: 8
+
+            Label {
+                objectName: "activityPageLabel"
+                Layout.fillWidth: true
+                textFormat: Text.PlainText
+                text: view.manager.total === 0
+                      ? qsTr("No records")
+                      : qsTr("Records %1 to %2 of %3").arg(view.manager.skip + 1)
+                          .arg(view.manager.skip + (view.service.result ? view.service.result.length : 0))
+                          .arg(view.manager.total)
+            }
+            Button {
+                objectName: "activityPreviousButton"
+                text: qsTr("Newer")
+                enabled: view.manager.hasPrevious && !view.service.isLoading
+                onClicked: view.manager.previousPage()
+            }
+            Button {
+                objectName: "activityNextButton"
+                text: qsTr("Older")
+                enabled: view.manager.hasNext && !view.service.isLoading
+                onClicked: view.manager.nextPage()
+            }
+        }
+    }
+
+    Controls.ScreenToolBar {
+        navigator: view.navigator
+
+        Controls.ToolButton {
+            objectName: "refreshActivityButton"
+            icon.source: "/Icons/refresh.svg"
+            text: qsTr("Refresh")
+            display: AbstractButton.IconOnly
+            onClicked: view.manager.reload()
+        }
+    }
+}

@@ -1,0 +1,190 @@
+// The audit trail end to end: an administrator edits a device in a local administrator's
+// context, and the Activity screen shows that edit under both names, as the service stored it;
+// a technician is not offered the screen.
+#include "ConsoleRun.h"
+#include "DemoServiceRun.h"
+#include "OperatorWindow.h"
+#include "ServiceCalls.h"
+
+#include <QJSValue>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QQuickItem>
+#include <QTest>
+
+namespace {
+
+const QString adminLogin = QStringLiteral("admin@example.com");
+const QString adminPassword = QStringLiteral("demo-admin-2026");
+const QString adminName = QStringLiteral("Adam District");
+const QString localAdminName = QStringLiteral("Lena Blue");
+const QString editedName = QStringLiteral("E2E audited panel");
+// Generous: the sanitizer build runs the console several times slower.
+constexpr int networkTimeout = 30000;
+constexpr int startTimeout = 60000;
+
+QObject *objectOf(const QVariant &value)
+{
+    if (value.userType() == qMetaTypeId<QJSValue>())
+        return value.value<QJSValue>().toQObject();
+    return value.value<QObject *>();
+}
+
+} // namespace
+
+class ActivityRun : public QObject
+{
+    Q_OBJECT
+public:
+    explicit ActivityRun(const QString &serviceUri)
+        : m_api(serviceUri)
+    { }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_api.login(adminLogin, adminPassword));
+        QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(QStringLiteral("loginView"))
+                && !m_console.read(QStringLiteral("splashScreenLoader"), "active").toBool(),
+            startTimeout);
+        QVERIFY(signIn(adminLogin, adminPassword));
+    }
+
+    void editInAnotherContextIsRecordedUnderBothNames()
+    {
+        QVERIFY(openScreen(QStringLiteral("users"), QStringLiteral("manageUsersView")));
+        const QString switchButton = QStringLiteral("switchToUserButton_") + localAdminName;
+        QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(switchButton), networkTimeout);
+        QVERIFY(m_console.click(switchButton));
+        QVERIFY(shownWithin(QStringLiteral("userSwitchMessageLabel")));
+        QVERIFY(m_console.click(QStringLiteral("okButton")));
+        QVERIFY(shownWithin(QStringLiteral("userContextAuditNote")));
+
+        QVERIFY(openScreen(QStringLiteral("ifps"), QStringLiteral("manageDevicesView")));
+        QObject *device = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT(device = currentDevice(), networkTimeout);
+        const qint64 deviceId = device->property("idd").toLongLong();
+        // The editor is made once the first rows are on screen.
+        QVERIFY(shownWithin(QStringLiteral("deviceNameField")));
+        QVERIFY(m_console.typeInto(QStringLiteral("deviceNameField"), editedName));
+        QVERIFY(m_console.click(QStringLiteral("applyDeviceButton")));
+        QTRY_COMPARE_WITH_TIMEOUT(storedDeviceName(deviceId), editedName, networkTimeout);
+
+        QVERIFY(m_console.click(QStringLiteral("returnToOwnContextButton")));
+        QVERIFY(
+            QTest::qWaitFor([&] { return !m_console.isShown(QStringLiteral("userContextBanner")); },
+                networkTimeout));
+
+        // The service stored one record naming both users...
+        const QJsonArray records = m_api
+                                       .call(QStringLiteral("listAuditRecords"),
+                                           { { QStringLiteral("filter"),
+                                               QJsonObject { { QStringLiteral("method"),
+                                                   QStringLiteral("updateDevice") } } } })
+                                       .value(QLatin1String("result"))
+                                       .toObject()
+                                       .value(QLatin1String("items"))
+                                       .toArray();
+        QCOMPARE(records.size(), 1);
+        const QJsonObject record = records.first().toObject();
+        QCOMPARE(record.value(QLatin1String("aN")).toString(), adminName);
+        QCOMPARE(record.value(QLatin1String("cuN")).toString(), localAdminName);
+        QCOMPARE(record.value(QLatin1String("eIds")).toArray().first().toVariant().toLongLong(),
+            deviceId);
+
+        // ...and the Activity screen reads it as a sentence.
+        QVERIFY(openScreen(QStringLiteral("activity"), QStringLiteral("activityView")));
+        const QString expected = QStringLiteral("%1, as %2, changed device '%3' — done")
+                                     .arg(adminName, localAdminName, editedName);
+        QVERIFY2(QTest::qWaitFor([&] { return sentences().contains(expected); }, networkTimeout),
+            qPrintable(sentences().join(QLatin1Char('\n'))));
+    }
+
+    void technicianIsNotOfferedTheScreen()
+    {
+        QVERIFY(toWelcomeView());
+        QVERIFY(m_console.click(QStringLiteral("logOffButton")));
+        QVERIFY(shownWithin(QStringLiteral("loginView")));
+        QVERIFY(signIn(QStringLiteral("technician@example.com"), QStringLiteral("demo-tech-2026")));
+        // Long enough for the console's question to the service to have been answered.
+        QTest::qWait(1000);
+        QVERIFY(!m_console.isShown(QStringLiteral("objective_activity")));
+    }
+
+    void cleanupTestCase() { }
+
+private:
+    bool shownWithin(const QString &objectName)
+    {
+        return QTest::qWaitFor([&] { return m_console.isShown(objectName); }, networkTimeout);
+    }
+
+    bool signIn(const QString &login, const QString &password)
+    {
+        return m_console.typeInto(QStringLiteral("loginField"), login)
+            && m_console.typeInto(QStringLiteral("passwordField"), password)
+            && m_console.click(QStringLiteral("signInButton"))
+            && shownWithin(QStringLiteral("welcomeView"));
+    }
+
+    bool toWelcomeView()
+    {
+        for (int tries = 0; tries < 5 && m_console.isShown(QStringLiteral("backButton")); ++tries) {
+            if (!m_console.click(QStringLiteral("backButton")) || !QTest::qWaitFor([&] {
+                    return !m_console.read(QStringLiteral("pageStack"), "busy").toBool();
+                }))
+                return false;
+        }
+        return shownWithin(QStringLiteral("welcomeView"));
+    }
+
+    bool openScreen(const QString &objective, const QString &screen)
+    {
+        return toWelcomeView() && shownWithin(QStringLiteral("objective_") + objective)
+            && m_console.click(QStringLiteral("objective_") + objective) && shownWithin(screen);
+    }
+
+    QObject *currentDevice()
+    {
+        QQuickItem *view = m_console.item(QStringLiteral("manageDevicesView"));
+        return view ? objectOf(view->property("currentDevice")) : nullptr;
+    }
+
+    QString storedDeviceName(qint64 id)
+    {
+        const QJsonArray devices = m_api.allDevices(
+            QJsonObject { { QStringLiteral("ids"), QJsonArray { double(id) } } });
+        return devices.isEmpty() ? QString()
+                                 : devices.first().toObject().value(QLatin1String("n")).toString();
+    }
+
+    // The rows' texts, found through the item tree: rows a view makes have no object parent.
+    QStringList sentences()
+    {
+        QStringList texts;
+        QList<QQuickItem *> pending { m_console.item(QStringLiteral("activityList")) };
+        while (!pending.isEmpty()) {
+            QQuickItem *item = pending.takeLast();
+            if (!item)
+                continue;
+            if (item->objectName() == QLatin1String("activitySentence"))
+                texts.append(item->property("serviceText").toString());
+            pending.append(item->childItems());
+        }
+        return texts;
+    }
+
+    ServiceCalls m_api;
+    OperatorWindow m_console;
+};
+
+int main()
+{
+    return DemoServiceRun::run(
+        "e2e-activity", [](const QString &serviceUri, const QStringList &arguments) {
+            ActivityRun run(serviceUri);
+            return ConsoleRun::run(&run, arguments);
+        });
+}
+
+#include "tst_e2e_activity.moc"
