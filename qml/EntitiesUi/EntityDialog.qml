@@ -70,7 +70,7 @@ QQC2.Dialog {
         readonly property var buttonNames: [
             [QQC2.Dialog.Ok, "okButton"], [QQC2.Dialog.Cancel, "cancelButton"],
             [QQC2.Dialog.Apply, "applyButton"], [QQC2.Dialog.Discard, "discardButton"],
-            [QQC2.Dialog.Close, "closeButton"]
+            [QQC2.Dialog.Close, "closeButton"], [QQC2.Dialog.Save, "saveButton"]
         ]
 
         function isDialogButton(item) {

@@ -255,11 +255,20 @@ private slots:
     void deviceEditsAreStored()
     {
         QVERIFY(manager());
+        // A device past the first page, where the operator has scrolled to.
+        QObject *list = m_console.item(QStringLiteral("devicesList"));
+        QVERIFY(list);
+        const int last = list->property("count").toInt() - 1;
+        QVERIFY(last >= 100);
+        QVERIFY(list->setProperty("currentIndex", last));
         QObject *device = currentDevice();
         QVERIFY(device);
         const qint64 id = device->property("idd").toLongLong();
+        const QString storedName = storedDevice(id).value(QLatin1String("n")).toString();
         const QString name = QStringLiteral("E2E, \"Device\"");
         QVERIFY(m_console.typeInto(QStringLiteral("deviceNameField"), name));
+        // Typed is not stored: the list keeps the service's name until Apply.
+        QCOMPARE(loadedTitle(id), storedName);
         QVERIFY(m_console.click(QStringLiteral("tagsTabButton")));
         const QJsonObject floor
             = tagWithParent(storedDevice(id).value(QLatin1String("tgId")).toArray());
@@ -276,6 +285,9 @@ private slots:
         QVERIFY(stored.value(QLatin1String("tgId"))
                     .toArray()
                     .contains(floor.value(QLatin1String("pId"))));
+        // The list read again shows the stored name, and the device is still the current one.
+        QTRY_VERIFY_WITH_TIMEOUT(loadedTitle(id) == name, networkTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(currentDevice()->property("idd").toLongLong(), id, uiTimeout);
 
         QVERIFY(m_console.click(QStringLiteral("refreshDevicesButton")));
         QTRY_VERIFY_WITH_TIMEOUT(loadedTitle(id) == name, networkTimeout);
@@ -337,6 +349,29 @@ private slots:
                 QString::fromLatin1(
                     device.value(QLatin1String("io")).toBool() ? "online" : "offline"));
         }
+    }
+
+    void unsavedNameIsStoredWhenLeaving()
+    {
+        QVERIFY(manager());
+        QObject *device = currentDevice();
+        QVERIFY(device);
+        const qint64 id = device->property("idd").toLongLong();
+        const QString name = QStringLiteral("E2E Leaving");
+        // The export's dialog from the step before is modal: closed as its OK button would.
+        QObject *progress = m_console.item(QStringLiteral("manageDevicesView"))
+                                ->findChild<QObject *>(QStringLiteral("exportProgressDialog"));
+        QVERIFY(progress);
+        QVERIFY(QMetaObject::invokeMethod(progress, "close"));
+        QTRY_VERIFY_WITH_TIMEOUT(!m_console.isShown(QStringLiteral("exportMessage")), uiTimeout);
+        QTest::qWait(300);
+        QVERIFY(m_console.typeInto(QStringLiteral("deviceNameField"), name));
+        QVERIFY(m_console.click(QStringLiteral("backButton")));
+        QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(QStringLiteral("saveButton")), uiTimeout);
+        QVERIFY(m_console.isShown(QStringLiteral("manageDevicesView")));
+        QVERIFY(m_console.click(QStringLiteral("saveButton")));
+        QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(QStringLiteral("welcomeView")), networkTimeout);
+        QCOMPARE(storedDevice(id).value(QLatin1String("n")).toString(), name);
     }
 
     void cleanupTestCase() { ConsoleRun::releaseConsoleLog(); }

@@ -293,11 +293,22 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(
             entityId(QStringLiteral("taskDetails")), QString::number(task), networkTimeout);
         QVERIFY(m_console.click(QStringLiteral("cancelTaskButton")));
+        // Asked first, naming the open tickets.
+        QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(QStringLiteral("okButton")), uiTimeout);
+        QVERIFY(m_console.read(QStringLiteral("messageLabel"), "text")
+                    .toString()
+                    .contains(QLatin1String("open ticket")));
+        settle();
+        QVERIFY(m_console.click(QStringLiteral("okButton")));
         QTRY_VERIFY_WITH_TIMEOUT(
             scalar(QStringLiteral("SELECT count(*) FROM tickets WHERE task_id = %1 AND status = 3")
                        .arg(task))
                     .toInt()
                 > 0,
+            networkTimeout);
+        // Nothing is left to cancel: the button says so instead of doing nothing.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !m_console.read(QStringLiteral("cancelTaskButton"), "enabled").toBool(),
             networkTimeout);
         QCOMPARE(scalar(QStringLiteral(
                             "SELECT count(*) FROM tickets WHERE task_id = %1 AND status IN (0, 1)")

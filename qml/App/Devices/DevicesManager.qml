@@ -28,6 +28,8 @@ QmlObject {
     readonly property bool hasMore: !mockup && __more
     // The page the list asks for next (0 after a filter change or a reload).
     readonly property int requestedSkip: __requestedSkip
+    // A reload reads the devices loaded so far again, up to this many, in one page.
+    property int maxReloadTake: 1000
 
     // A page has been added to `devices`; firstPage when the list has started again.
     signal pageLoaded(bool firstPage)
@@ -37,6 +39,7 @@ QmlObject {
     property real __total: 0
     property bool __more: false
     property int __requestedSkip: 0
+    property int __requestedTake: pageSize
 
     readonly property CollectionService listDevices: CollectionService {
         baseUrl: Endpoints.serviceUri
@@ -59,7 +62,7 @@ QmlObject {
         bodyParams: ({
             "sessionToken": AuthManager.currentLoginInfo.sessionToken,
             "filter": manager.filterJson,
-            "paging": { "skip": manager.__requestedSkip, "take": manager.pageSize, "calcTotal": true },
+            "paging": { "skip": manager.__requestedSkip, "take": manager.__requestedTake, "calcTotal": true },
             "what": "*"
         })
 
@@ -143,9 +146,11 @@ QmlObject {
         })
     }
 
-    // Lists again from the first page.
+    // Lists again from the first device, as many as were loaded: the device the operator works
+    // on stays in the list.
     function reload() {
         __requestedSkip = 0
+        __requestedTake = Math.min(Math.max(pageSize, __devices.length), maxReloadTake)
         listDevices.invoke()
     }
 
@@ -154,6 +159,7 @@ QmlObject {
         if (!hasMore || listDevices.isLoading)
             return
         __requestedSkip = __devices.length
+        __requestedTake = pageSize
         listDevices.invoke()
     }
 
@@ -161,7 +167,10 @@ QmlObject {
         return localDevice.createObject(owner || null, properties || {})
     }
 
-    onFilterJsonChanged: __requestedSkip = 0
+    onFilterJsonChanged: {
+        __requestedSkip = 0
+        __requestedTake = pageSize
+    }
     // The offline list is there from the start; later changes arrive through its result.
     Component.onCompleted: {
         if (mockup && listDevices.result)
@@ -212,7 +221,7 @@ QmlObject {
             __more = list.length < __total
         } else {
             __total = list.length
-            __more = items.length >= pageSize
+            __more = items.length >= __requestedTake
         }
         __setDevices(list)
         pageLoaded(skipped === 0)

@@ -33,6 +33,8 @@ QmlObject {
     }
 
     function replace(target, item, properties, operation) {
+        if (__held(function () { navigator.replace(target, item, properties, operation) }))
+            return
         var kind = __operation(operation, StackView.ReplaceTransition)
         __unpublish()
         replacing(target, item, properties, kind)
@@ -41,11 +43,20 @@ QmlObject {
     }
 
     function pop(item, operation) {
+        if (__held(function () { navigator.pop(item, operation) }))
+            return
         var kind = __operation(operation, StackView.PopTransition)
         __unpublish()
         popping(item, kind)
         popped(item, kind)
         __publish()
+    }
+
+    // A screen with edits not stored yet may hold its leaving (holdLeaving(proceed) returns true)
+    // and calls proceed once the operator has decided; it is asked again then.
+    function __held(proceed) {
+        var screen = currentItem
+        return !!screen && typeof screen.holdLeaving === "function" && !!screen.holdLeaving(proceed)
     }
 
     // The signals carry an int, so a missing operation is given its usual transition here.

@@ -64,8 +64,17 @@ QmlObject {
     readonly property bool devicesGroupsReady: __firmwareSurvey.ready
     readonly property bool devicesGroupsFailed: __firmwareSurvey.failed
 
+    // A send the service refused, or that went unanswered, keeps the task and its targets as
+    // the operator left them, until the next successful send or a reject().
+    readonly property bool inputKept: __inputKept
+
     readonly property DevicesFilter __ownAlternativeFilter: DevicesFilter {}
     property var __sending: null
+    property bool __inputKept: false
+    property int __awaitedAnswers: 0
+    property bool __refused: false
+    property bool __finishPending: false
+    property bool __committedUseAlternative: false
     // The task, queued tasks and their filters are made without parent; object properties do
     // not keep such objects from the collector, this list does until the next reset.
     property var __keptObjects: []
@@ -84,12 +93,42 @@ QmlObject {
     function addTask(task) {
         manager.devicesFilter = currentFilter
         manager.addTask.task = task
+        ++__awaitedAnswers
         manager.addTask.invoke()
-        if (tasksToExecute.length === 0)
+        if (tasksToExecute.length === 0) {
+            __finishPending = true
             finishDebounce.reschedule()
+        }
+    }
+
+    function __answered(refused) {
+        if (__awaitedAnswers === 0)
+            return
+        --__awaitedAnswers
+        if (refused)
+            __refused = true
+        __finishWhenAnswered()
+    }
+
+    // After the last send and its answer: a clean run starts afresh, a refused one keeps the input.
+    function __finishWhenAnswered() {
+        if (__finishPending || __awaitedAnswers > 0 || tasksToExecute.length > 0 || __sending)
+            return
+        if (!__refused) {
+            reset()
+            return
+        }
+        __refused = false
+        alternativeFilter = __ownAlternativeFilter
+        useAlternativeFilter = __committedUseAlternative
+        __inputKept = true
     }
 
     function reset() {
+        __inputKept = false
+        __refused = false
+        __awaitedAnswers = 0
+        __finishPending = false
         tasksToExecute = []
         queueDebounce.abort()
         __sending = null
@@ -123,6 +162,7 @@ QmlObject {
     }
 
     function __onCommit() {
+        __committedUseAlternative = useAlternativeFilter
         var queue = []
         if (currentTaskType === Tasks.FirmwareUpdate && firmwareToTheLatest && rolloutPlan
                 && rolloutsManager) {
@@ -203,7 +243,16 @@ QmlObject {
     property Debounce __finishDebounce: Debounce {
         id: finishDebounce
         interval: 100
-        onTimeout: handler.reset()
+        onTimeout: {
+            handler.__finishPending = false
+            handler.__finishWhenAnswered()
+        }
+    }
+
+    property Connections __answers: Connections {
+        target: handler.manager ? handler.manager.addTask : null
+        function onInvokedOk() { handler.__answered(false) }
+        function onInvokedFail() { handler.__answered(true) }
     }
 
     property Component __prototypeComponent: Component {

@@ -6,6 +6,7 @@ import App.Constants 1.0
 import App.Managers 1.0
 import App.Controls 1.0
 import App.Audit 1.0
+import EntitiesUi 1.0
 
 // The start page after login: one button per objective, in three columns.
 Pane {
@@ -52,19 +53,21 @@ Pane {
                  "hidden": !!hidden }
     }
 
-    // Opens the objective's screen, or a placeholder while that screen is not built yet.
+    // Opens the objective's screen; one that cannot be made is an error, in the log and on screen.
     function openObjective(objective) {
         if (!objective.enabled)
             return
         var component = Qt.createComponent(objective.screen)
         var ready = component.status === Component.Ready
-        if (!ready)
-            console.warn("WelcomeView::openObjective:", objective.screen, component.errorString())
+        var reason = ready ? "" : component.errorString()
         component.destroy()
-        if (ready)
+        if (ready) {
             navigator.push(objective.screen)
-        else
-            navigator.push("qrc:///App/WelcomeView/ObjectivePlaceholderView.qml", { "title": objective.text })
+            return
+        }
+        console.warn("WelcomeView::openObjective:", objective.screen, reason)
+        screenError.text = qsTr("%1 could not be opened: %2").arg(objective.text).arg(reason.trim().substring(0, 500))
+        screenError.open()
     }
 
     function logOff() {
@@ -158,6 +161,21 @@ Pane {
             flat: true
 
             onPressed: welcomeView.logOff()
+        }
+    }
+
+    EntityDialog {
+        id: screenError
+        objectName: "screenErrorDialog"
+
+        property alias text: message.text
+
+        title: Strings.error
+        standardButtons: Dialog.Ok
+        contentWidth: message.width
+
+        DialogMessage {
+            id: message
         }
     }
 }

@@ -5,11 +5,15 @@ import App.Constants 1.0
 import App.Controls 1.0
 import App.Devices 1.0
 
-// The device's name, editable, and what the service knows of it.
+// The device's name, editable, and what the service knows of it. The name shown is the owner's
+// draft; typing reports the new name instead of writing it into the device.
 QQC2.Pane {
     id: editor
 
+    signal titleEdited(string title)
+
     property Device entity: null
+    property string title: entity ? entity.title : ""
     readonly property alias nameField: nameField
 
     function __orNA(text) {
@@ -32,10 +36,10 @@ QQC2.Pane {
             id: nameField
             objectName: "deviceNameField"
             Layout.fillWidth: true
-            text: editor.entity ? editor.entity.title : ""
+            text: editor.title
             onTextEdited: {
                 if (editor.entity)
-                    editor.entity.title = text
+                    editor.titleEdited(text)
             }
         }
 

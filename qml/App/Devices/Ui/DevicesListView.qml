@@ -31,21 +31,30 @@ QQC2.Pane {
         view.sortField = key
     }
 
-    // A list that starts again (restart) starts at its first device; a new page or order keeps
-    // the current one.
-    function __resort(restart) {
+    // A list for another filter (restart) starts at its first device, at the top. A new order
+    // keeps the current device and shows it; a reload or a new page keeps it and the scroll
+    // position too.
+    function __resort(restart, keepPosition) {
         if (restart)
             list.lastSelectedEntityId = null
         else if (currentEntity)
             list.lastSelectedEntityId = currentEntity.idd
+        var position = list.contentY
         __sortedDevices = __sorted(manager ? manager.devices : [], sortField, descending)
-        if (restart)
+        if (restart) {
             list.currentIndex = 0
+            list.positionViewAtBeginning()
+        } else if (keepPosition) {
+            list.contentY = position
+        }
     }
 
-    onSortFieldChanged: __resort(false)
-    onDescendingChanged: __resort(false)
-    onManagerChanged: __resort(true)
+    onSortFieldChanged: __resort(false, false)
+    onDescendingChanged: __resort(false, false)
+    onManagerChanged: {
+        d.listedFilter = undefined
+        __resort(true, false)
+    }
 
     // Devices with equal values keep the service's order.
     function __sorted(devices, key, descending) {
@@ -65,6 +74,13 @@ QQC2.Pane {
     function countText(loaded, total) {
         return qsTr("%1 of %2 devices").arg(Number(loaded).toLocaleString(Qt.locale(), "f", 0))
                                        .arg(Number(total).toLocaleString(Qt.locale(), "f", 0))
+    }
+
+    // Makes the listed device with that id current; nothing when it is not listed.
+    function selectDevice(idd) {
+        var index = sortedDevices.findIndex(function (device) { return !!device && device.idd === idd })
+        if (index >= 0)
+            list.currentIndex = index
     }
 
     function loadMore() {
@@ -134,13 +150,20 @@ QQC2.Pane {
         }
     }
 
+    QtObject {
+        id: d
+        // The filter of the rows shown: rows for another filter start the list again.
+        property var listedFilter
+    }
+
     Connections {
         target: view.manager
 
-        function onDevicesChanged() { view.__resort(view.manager.requestedSkip === 0) }
-        function onPageLoaded(firstPage) {
-            if (firstPage)
-                list.positionViewAtBeginning()
+        function onDevicesChanged() {
+            var filter = JSON.stringify(view.manager.filterJson)
+            var restart = view.manager.requestedSkip === 0 && filter !== d.listedFilter
+            d.listedFilter = filter
+            view.__resort(restart, true)
         }
     }
 

@@ -7,6 +7,7 @@ import Ostrel 1.0
 import App.Constants 1.0
 import App.Controls 1.0
 import App.Devices 1.0
+import App.Managers 1.0
 import App.MockupDatasets 1.0
 import App.Tags 1.0
 import App.Tags.Ui 1.0
@@ -35,6 +36,10 @@ QQC2.Pane {
         onFinished: view.__exportFinished(ok, message)
     }
     readonly property var currentDevice: devicesList.currentEntity
+    // The device the editor works on: the current one, unless edits of another are not stored
+    // and the operator has yet to say what becomes of them.
+    property var editedDevice: null
+    readonly property bool hasUnsavedEdits: !!deviceEditor && deviceEditor.dirty
     readonly property alias devicesList: devicesList
     // Made once the first rows are on screen, or shortly after opening when the list is slow:
     // the operator looks at the list first. Null until then.
@@ -88,6 +93,46 @@ QQC2.Pane {
         csvExport.start(fileUrl, manager.filterJson)
     }
 
+    // Asked by the navigator before the screen goes (back, log-off). Without a session (it has
+    // expired) nothing could be saved, so nothing is asked.
+    function holdLeaving(proceed) {
+        if (!hasUnsavedEdits || !AuthManager.currentLoginInfo.sessionToken)
+            return false
+        __askBeforeLeaving(proceed, null)
+        return true
+    }
+
+    function __followCurrentDevice() {
+        var next = currentDevice
+        if (next === editedDevice)
+            return
+        // The same device read again is no leaving; a list on its way keeps the edited device.
+        if (!hasUnsavedEdits || (!!next && !!editedDevice && next.idd === editedDevice.idd)) {
+            editedDevice = next
+            return
+        }
+        if (!next)
+            return
+        __askBeforeLeaving(function () { view.editedDevice = view.currentDevice },
+                           function () { devicesList.selectDevice(view.editedDevice.idd) })
+    }
+
+    function __askBeforeLeaving(proceed, stay) {
+        leaving.proceed = proceed
+        leaving.stay = stay
+        unsavedDialog.deviceName = editedDevice ? editedDevice.title : ""
+        unsavedDialog.open()
+    }
+
+    function __leave(proceed) {
+        var action = proceed ? leaving.proceed : leaving.stay
+        leaving.proceed = null
+        leaving.stay = null
+        leaving.saving = false
+        if (action)
+            action()
+    }
+
     function reportFailure(entityTypeName, message) {
         errorDialog.entityTypeName = entityTypeName
         errorDialog.reason = message || Strings.requestFailedError
@@ -102,6 +147,7 @@ QQC2.Pane {
     }
 
     Component.onCompleted: filter.reset()
+    onCurrentDeviceChanged: __followCurrentDevice()
 
     ScreenToolBar {
         navigator: view.navigator
@@ -206,7 +252,7 @@ QQC2.Pane {
             Layout.preferredWidth: parent.columnWidth
             Layout.fillHeight: true
             manager: view.manager
-            locationNameOf: view.locationNames.nameOf
+            locationNameOf: view.locationNames.labelOf
         }
 
         Loader {
@@ -216,10 +262,10 @@ QQC2.Pane {
             active: sidePanels.wanted
             sourceComponent: DeviceEditor {
                 objectName: "deviceEditor"
-                entity: view.currentDevice
+                entity: view.editedDevice
                 navigator: view.navigator
                 devicesFilter: view.filter
-                locationNameOf: view.locationNames.nameOf
+                locationNameOf: view.locationNames.labelOf
                 onUpdateRequested: {
                     view.manager.updateDevice.device = device
                     view.manager.updateDevice.invoke()
@@ -255,16 +301,42 @@ QQC2.Pane {
         id: d
         // Set between OK in the tag editor and the answer to the new tag.
         property bool taggingPending: false
+        // A refused task comes back to the operator as he left it, once he has read why.
+        property bool reopenTaskDialog: false
+    }
+
+    // What follows the operator's answer about unsaved edits.
+    QtObject {
+        id: leaving
+        property var proceed: null
+        property var stay: null
+        // Save was chosen: the leaving waits for the service's answer.
+        property bool saving: false
     }
 
     Connections {
         target: TasksDictionary.manager.addTask
-        function onInvokedFail(message) { view.reportFailure(Strings.taskEntityName, message) }
+        function onInvokedFail(message) {
+            d.reopenTaskDialog = true
+            view.reportFailure(Strings.taskEntityName, message)
+        }
     }
     Connections {
         target: view.manager.updateDevice
-        function onInvokedOk() { view.manager.reload() }
-        function onInvokedFail(message) { view.reportFailure(Strings.deviceEntityName, message) }
+        function onInvokedOk() {
+            var stored = view.manager.updateDevice.device
+            if (view.deviceEditor && stored && view.editedDevice && stored.idd === view.editedDevice.idd)
+                view.deviceEditor.markStored()
+            view.manager.reload()
+            if (leaving.saving)
+                view.__leave(true)
+        }
+        // The operator stays with the device and his edits.
+        function onInvokedFail(message) {
+            if (leaving.saving)
+                view.__leave(false)
+            view.reportFailure(Strings.deviceEntityName, message)
+        }
     }
     Connections {
         target: view.manager.unbindDevice
@@ -335,6 +407,27 @@ QQC2.Pane {
     ErrorEntityDialog {
         id: errorDialog
         objectName: "errorDialog"
+
+        onClosed: {
+            if (d.reopenTaskDialog && TasksDictionary.tasksHandler.inputKept)
+                taskDialog.open()
+            d.reopenTaskDialog = false
+        }
+    }
+
+    UnsavedDeviceDialog {
+        id: unsavedDialog
+        objectName: "unsavedDeviceDialog"
+
+        onAccepted: {
+            leaving.saving = true
+            view.deviceEditor.apply()
+        }
+        onDiscarded: {
+            view.deviceEditor.discard()
+            view.__leave(true)
+        }
+        onRejected: view.__leave(false)
     }
 
     LazyPopup {

@@ -113,7 +113,10 @@ QQC2.Pane {
                 if (!entity)
                     return
                 var call = isNewEntity ? view.manager.createTag : view.manager.updateTag
-                call.tag = entity
+                // A rename goes out as a copy: the tree shows stored names only.
+                call.tag = isNewEntity ? entity
+                                       : view.manager.createNewLocalEntity({ "idd": entity.idd, "parentId": entity.parentId,
+                                                                             "name": nameField.text }, view)
                 call.invoke()
             }
         }

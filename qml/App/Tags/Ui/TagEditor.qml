@@ -22,8 +22,9 @@ EditEntityUi {
         nameField.forceActiveFocus()
         nameField.selectAll()
     }
+    // A new tag is the editor's own; a stored one keeps its name until the service has the new one.
     onAccept: {
-        if (entity)
+        if (entity && isNewEntity)
             entity.name = nameField.text
     }
     onResetRequested: nameField.text = ""

@@ -24,18 +24,36 @@ Pane {
     readonly property var failedTicketIds: tickets.failedIds
     // While tickets of the current task wait or run, the list follows them by itself.
     readonly property bool followsTickets: !!navigator && !!currentTask && tickets.hasOpenTickets
+    // Why "Cancel task" is disabled; empty while there is something to cancel.
+    readonly property string cancelTaskBlocker: !currentTask ? qsTr("Choose a task first.")
+                                                : currentTask.pendingCount > 0 ? ""
+                                                : qsTr("Nothing to cancel: every ticket of this task has finished.")
 
     padding: 0
 
     function addTask() {
+        // A refused task is offered again as it was, targets included.
+        if (handler.inputKept) {
+            taskDialog.open()
+            return
+        }
         handler.useAlternativeFilter = false
         handler.alternativeFilter.reset()
         handler.mainFilter.reset()
         taskDialog.open()
     }
 
+    // Asks first, naming how many tickets stop.
     function cancelCurrentTask() {
-        manager.cancelTask.taskId = currentTask.idd
+        if (cancelTaskBlocker !== "")
+            return
+        cancelDialog.taskId = currentTask.idd
+        cancelDialog.count = currentTask.pendingCount
+        cancelDialog.open()
+    }
+
+    function __cancelTask(taskId) {
+        manager.cancelTask.taskId = taskId
         manager.cancelTask.invoke()
     }
 
@@ -79,6 +97,28 @@ Pane {
         }).map(function (ticket) { return Number(ticket.idd) })
         // The task whose open tickets are being followed.
         property string followedTaskId: ""
+
+        // The task's counts are those of the tickets just read, not of the last task list. Only
+        // a fresh answer counts: a task list read since holds newer counts than earlier tickets.
+        // Only a list with sublocations holds every ticket of the task.
+        function takeCounts() {
+            var task = view.currentTask
+            if (!task || !ticketsManager.filter.includeServants
+                    || !ticketsManager.listTickets.answerOk || result.length === 0)
+                return
+            var counts = [0, 0, 0]
+            result.forEach(function (ticket) {
+                if (ticket.status === Tasks.Pending || ticket.status === Tasks.Running)
+                    ++counts[0]
+                else if (ticket.status === Tasks.Completed)
+                    ++counts[1]
+                else if (ticket.status === Tasks.Failed)
+                    ++counts[2]
+            })
+            task.pendingCount = counts[0]
+            task.succeededCount = counts[1]
+            task.failedCount = counts[2]
+        }
 
         // The counts of the task change with its tickets: once the followed task's tickets have
         // all finished, the task list is read again.
@@ -153,12 +193,28 @@ Pane {
     Controls.ScreenToolBar {
         navigator: view.navigator
 
-        Controls.ToolButton {
-            objectName: "cancelTaskButton"
-            icon.source: "/Icons/cancel.svg"
-            text: Strings.taskCancel
-            enabled: !!view.currentTask
-            onClicked: view.cancelCurrentTask()
+        // A disabled button takes no hover: its holder shows why it is disabled.
+        Item {
+            implicitWidth: cancelTaskButton.implicitWidth
+            implicitHeight: cancelTaskButton.implicitHeight
+
+            Controls.ToolButton {
+                id: cancelTaskButton
+                objectName: "cancelTaskButton"
+                anchors.fill: parent
+                icon.source: "/Icons/cancel.svg"
+                text: Strings.taskCancel
+                enabled: view.cancelTaskBlocker === ""
+                onClicked: view.cancelCurrentTask()
+            }
+            HoverHandler {
+                id: cancelHover
+            }
+            ToolTip {
+                objectName: "cancelTaskToolTip"
+                text: view.cancelTaskBlocker
+                visible: cancelHover.hovered && text !== ""
+            }
         }
 
         Controls.ToolButton {
@@ -215,6 +271,20 @@ Pane {
         sourceComponent: RolloutsDialog {}
     }
 
+    ConfirmActionDialog {
+        id: cancelDialog
+        objectName: "cancelTaskDialog"
+
+        property string taskId: ""
+        property int count: 0
+
+        parent: view
+        title: Strings.taskCancel
+        text: count === 1 ? qsTr("Cancel the open ticket of this task?")
+                          : qsTr("Cancel the %1 open tickets of this task?").arg(count)
+        onAccepted: view.__cancelTask(taskId)
+    }
+
     Dialog {
         id: retryDialog
         objectName: "retryFailedDialog"
@@ -263,11 +333,24 @@ Pane {
         objectName: "taskErrorDialog"
         parent: view
         entityTypeName: Strings.taskEntityName
+
+        property bool reopenTaskDialog: false
+
+        // A refused task comes back to the operator as he left it.
+        onClosed: {
+            if (reopenTaskDialog && view.handler.inputKept)
+                taskDialog.open()
+            reopenTaskDialog = false
+        }
     }
 
     Connections {
         target: view.manager.addTask
-        function onInvokedFail(message) { view.__reportFailure(view.manager.addTask, message) }
+        function onInvokedFail(message) {
+            errorDialog.reopenTaskDialog = true
+            view.__reportFailure(view.manager.addTask, message)
+        }
+        function onInvokedOk() { tasksList.showNewestWhenListed() }
     }
 
     Connections {
@@ -276,7 +359,14 @@ Pane {
     }
 
     Connections {
+        target: ticketsManager.listTickets
+        function onInvokedOk() { tickets.takeCounts() }
+    }
+
+    // The cancelled tickets show as such.
+    Connections {
         target: view.manager.cancelTask
+        function onInvokedOk() { ticketsManager.listTickets.invoke() }
         function onInvokedFail(message) { view.__reportFailure(view.manager.cancelTask, message) }
     }
 
@@ -287,7 +377,11 @@ Pane {
 
     Connections {
         target: ticketsManager.restartTickets
-        function onInvokedFail(message) { view.__reportFailure(ticketsManager.restartTickets, message) }
-        function onInvoked() { ticketsManager.listTickets.invoke() }
+        // Listed again whether or not an answer came: the rows show what the service holds.
+        function onInvokedOk() { ticketsManager.listTickets.invoke() }
+        function onInvokedFail(message) {
+            ticketsManager.listTickets.invoke()
+            view.__reportFailure(ticketsManager.restartTickets, message)
+        }
     }
 }

@@ -4,7 +4,8 @@ import App.Controls 1.0 as Controls
 import App.Tasks 1.0
 import EntitiesUi 1.0
 
-// The tasks, newest first; the first becomes current whenever the list is loaded.
+// The tasks, newest first. The current task stays current when the list is read again; the first
+// is current at the start and after a task was added.
 Pane {
     id: view
 
@@ -13,12 +14,22 @@ Pane {
                                          ? list.model[list.currentIndex] : null
     readonly property int count: list.count
 
+    // The next list starts at its first (newest) task.
+    function showNewestWhenListed() {
+        d.newestWanted = true
+    }
+
     padding: 0
 
     ListStatusBanner {
         id: banner
         width: parent.width
         service: view.manager ? view.manager.listTasks : null
+    }
+
+    QtObject {
+        id: d
+        property bool newestWanted: true
     }
 
     Controls.ListView {
@@ -36,9 +47,16 @@ Pane {
 
     Connections {
         target: view.manager ? view.manager.listTasks : null
+        // The list finds the remembered task again among the new rows.
         function onInvoking() {
-            list.currentIndex = -1
-            list.currentIndex = 0
+            if (d.newestWanted || !view.currentEntity) {
+                d.newestWanted = false
+                list.lastSelectedEntityId = null
+                list.currentIndex = -1
+                list.currentIndex = 0
+            } else {
+                list.lastSelectedEntityId = view.currentEntity.idd
+            }
         }
     }
 }

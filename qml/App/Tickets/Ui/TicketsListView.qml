@@ -30,9 +30,12 @@ Pane {
 
         anchors.fill: parent
         anchors.topMargin: banner.height
-        // A result that arrived for an earlier task is not shown without a task.
-        model: view.currentTask && view.manager && view.manager.listTickets.result
-               ? view.manager.listTickets.result : []
+        // Rows of an earlier task go as soon as another task is current, before its list arrives.
+        model: {
+            var task = view.currentTask
+            var all = view.manager ? view.manager.listTickets.result : null
+            return task && all ? all.filter(function (ticket) { return ticket.taskId === task.idd }) : []
+        }
         isDataLoading: !!view.manager && view.manager.listTickets.isLoading
         headerPositioning: ListView.PullBackHeader
         header: Pane {

@@ -1,6 +1,8 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
 import QtTest 1.15
 import QtQuickX 1.0
+import App.Customers 1.0
 import App.DataProviders 1.0
 import App.Devices 1.0
 import App.Devices.Ui 1.0
@@ -281,14 +283,115 @@ Item {
             tryVerify(function () { return !view.manager.listDevices.isLoading }, 3000)
             wait(50)
 
-            // A refused rename keeps the operator's text and says why.
+            // A refused rename keeps the operator's text and says why; the list keeps the stored name.
             server.setPathResponse("/QuillonService.svc/updateDevice", 200, '{"status":5,"result":null}')
-            view.currentDevice.title = "Renamed"
-            view.deviceEditor.updateRequested(view.currentDevice)
+            view.deviceEditor.draftTitle = "Renamed"
+            view.deviceEditor.apply()
             tryVerify(function () { return errorDialog.opened }, 3000)
             compare(errorDialog.reason, "Not found!")
             compare(findChild(view, "deviceNameField").text, "Renamed")
+            compare(view.currentDevice.title, "Device 1")
+            verify(view.deviceEditor.dirty)
             errorDialog.close()
+        }
+
+        function typeName(view, name) {
+            var field = findChild(view, "deviceNameField")
+            field.forceActiveFocus()
+            field.selectAll()
+            for (var i = 0; i < name.length; ++i)
+                keyClick(name[i])
+            compare(field.text, name)
+        }
+
+        // Typed edits stay in the editor until stored; leaving the device asks what becomes of them.
+        function test_unsavedEditsAreAskedAbout() {
+            var view = openView(page(1, 5, 0, 5))
+            var list = view.devicesList.list
+            var dialog = findChild(view, "unsavedDeviceDialog")
+            compare(findChild(view, "deviceNameField").text, "Device 1")
+            typeName(view, "Lobby")
+            compare(view.currentDevice.title, "Device 1")
+            compare(view.devicesList.sortedDevices[0].title, "Device 1")
+
+            // Cancel: back on the edited device, the draft still there.
+            list.currentIndex = 1
+            tryVerify(function () { return dialog.opened }, 2000)
+            compare(view.deviceEditor.entity.idd, 1)
+            dialog.reject()
+            compare(view.currentDevice.idd, 1)
+            compare(findChild(view, "deviceNameField").text, "Lobby")
+
+            // Discard: the next device, nothing sent.
+            list.currentIndex = 1
+            tryVerify(function () { return dialog.opened }, 2000)
+            var updates = requests("updateDevice").length
+            dialog.standardButton(Dialog.Discard).clicked()
+            compare(view.deviceEditor.entity.idd, 2)
+            compare(findChild(view, "deviceNameField").text, "Device 2")
+            compare(requests("updateDevice").length, updates)
+
+            // Save: stored first, then the next device.
+            typeName(view, "Hall 2")
+            server.setPathResponse("/QuillonService.svc/updateDevice", 200, '{"status":0,"result":{"id":2,"n":"Hall 2"}}')
+            list.currentIndex = 2
+            tryVerify(function () { return dialog.opened }, 2000)
+            dialog.standardButton(Dialog.Save).clicked()
+            tryVerify(function () { return requests("updateDevice").length > updates }, 3000)
+            compare(lastBody("updateDevice").device.id, 2)
+            compare(lastBody("updateDevice").device.n, "Hall 2")
+            tryCompare(view.deviceEditor, "entity", view.currentDevice, 3000)
+            compare(view.currentDevice.idd, 3)
+
+            // Leaving the screen is held the same way.
+            typeName(view, "Stage")
+            var left = false
+            verify(view.holdLeaving(function () { left = true }))
+            tryVerify(function () { return dialog.opened }, 2000)
+            dialog.standardButton(Dialog.Discard).clicked()
+            verify(left)
+            verify(!view.holdLeaving(function () {}))
+        }
+
+        // Reloads, new orders and new pages keep the operator's device current; pages keep the
+        // scroll position too.
+        function test_currentDeviceStaysCurrent() {
+            var view = openView(page(1, 100, 0, 300))
+            var list = view.devicesList.list
+            list.currentIndex = 40
+            list.positionViewAtIndex(40, ListView.Center)
+            var chosen = view.currentDevice.idd
+            var position = list.contentY
+            verify(position > 0)
+            answerDevices(page(101, 100, 100, 300))
+            view.devicesList.loadMore()
+            tryVerify(function () { return view.devicesList.count === 200 }, 3000)
+            compare(view.currentDevice.idd, chosen)
+            compare(list.contentY, position)
+
+            list.currentIndex = 150
+            chosen = view.currentDevice.idd
+            var rows = view.devicesList.sortedDevices
+            answerDevices(page(1, 200, 0, 300))
+            view.manager.reload()
+            tryVerify(function () { return view.devicesList.sortedDevices !== rows }, 3000)
+            compare(lastBody("listDevices").paging.take, 200)
+            compare(view.currentDevice.idd, chosen)
+            compare(view.deviceEditor.entity, view.currentDevice)
+            view.devicesList.sort(true, "name")
+            compare(view.currentDevice.idd, chosen)
+        }
+
+        // Names follow the locations stored elsewhere; an archived location says so.
+        function test_locationNamesFollowTheLocations() {
+            server.setPathResponse("/QuillonService.svc/listCustomers", 200, '{"status":0,"result":{"items":[{"id":4,"n":"Hall","a":true}]}}')
+            var view = openView(page(1, 5, 0, 5))
+            var label = findChild(view, "deviceLocationLabel")
+            tryCompare(label, "text", "Hall (archived)", 3000)
+            server.setPathResponse("/QuillonService.svc/listCustomers", 200, '{"status":0,"result":{"items":[{"id":4,"n":"Great Hall","a":false}]}}')
+            server.setPathResponse("/QuillonService.svc/updateCustomer", 200, '{"status":0,"result":{"id":4,"n":"Great Hall"}}')
+            CustomersDictionary.manager.updateCustomer.invoke()
+            tryCompare(label, "text", "Great Hall", 3000)
         }
 
         Component {

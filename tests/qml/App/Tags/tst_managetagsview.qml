@@ -72,18 +72,29 @@ Item {
             tryCompare(view.tagsListView, "lastSelectedEntityId", 317, 2000)
         }
 
-        function test_failedRenameIsReported() {
+        function test_failedRenameIsReportedAndListedAgain_data() {
+            return [{ tag: "refused", status: 200, transport: false }, { tag: "transport failure", status: 502, transport: true }]
+        }
+
+        // The tree shows the stored name, whether the service refused the rename or the call failed on its way.
+        function test_failedRenameIsReportedAndListedAgain(data) {
             var view = openView()
             view.tagsListView.list.currentIndex = 0
             view.editTag(view.tagsListView.selectedEntity)
             tryVerify(function () { return view.editDialog.opened }, 2000)
             view.editDialog.entityEditorUi.nameField.text = "Campuses"
-            server.enqueue(200, '{"status":3,"result":null}')
+            server.enqueue(data.status, '{"status":3,"result":null}')
+            var lists = server.requests.filter(function (r) { return r.path === "/QuillonService.svc/listTags" }).length
             view.editDialog.accept()
             var errorDialog = findChild(view, "errorDialog")
-            tryVerify(function () { return errorDialog.opened }, 2000)
+            tryVerify(function () { return errorDialog.opened }, 3000)
             compare(lastBody("updateTag").tag.n, "Campuses")
-            verify(errorDialog.reason.indexOf("Access denied") === 0)
+            if (!data.transport)
+                verify(errorDialog.reason.indexOf("Access denied") === 0)
+            compare(view.tagsListView.tagsIndex[300].name, "Infrastructure")
+            tryVerify(function () {
+                return server.requests.filter(function (r) { return r.path === "/QuillonService.svc/listTags" }).length > lists
+            }, 3000)
             errorDialog.close()
         }
 

@@ -188,4 +188,28 @@ TestCase {
         compare(body.task.d, '{"message":"hi"}')
         tryVerify(function () { return !handler.useAlternativeFilter && handler.alternativeFilter.ids.length === 0 }, 3000)
     }
+
+    // A refused task stays as the operator left it; the next accepted one starts afresh.
+    function test_refusedTaskKeepsTheInput() {
+        server.setPathResponse("/QuillonService.svc/addTask", 200, '{"status":6,"result":null}')
+        var handler = createTemporaryObject(handlerComponent, testCase)
+        var task = handler.currentTask
+        task.taskData = '{"message":"hi"}'
+        handler.useAlternativeFilter = true
+        handler.alternativeFilter.ids = [70004]
+        var answers = createTemporaryObject(spyComponent, testCase, { "target": handler.manager.addTask, "signalName": "invokedFail" })
+        handler.commit()
+        answers.wait(3000)
+        tryVerify(function () { return handler.inputKept }, 3000)
+        compare(handler.currentTask, task)
+        compare(task.taskData, '{"message":"hi"}')
+        verify(handler.useAlternativeFilter)
+        compare(handler.alternativeFilter.ids, [70004])
+
+        server.setPathResponse("/QuillonService.svc/addTask", 200, '{"status":0,"result":{"id":3}}')
+        handler.commit()
+        tryVerify(function () { return handler.currentTask !== task }, 3000)
+        verify(!handler.inputKept)
+        verify(!handler.useAlternativeFilter)
+    }
 }

@@ -23,7 +23,7 @@ EditEntityUi {
     readonly property var selectedTagIds: tagSelection.item && !tagSelectionDisabled
                                           ? tagSelection.item.selectedTagIds || [] : []
 
-    isAcceptable: !!dataEditor && dataEditor.isAcceptable
+    isAcceptable: !!dataEditor && dataEditor.isAcceptable && general.windowValid
 
     function restart() {
         general.init()
@@ -33,7 +33,11 @@ EditEntityUi {
             tagSelection.item.clearSelection()
     }
 
-    onOpening: restart()
+    // A task the service refused comes back as the operator left it.
+    onOpening: {
+        if (!handler || !handler.inputKept)
+            restart()
+    }
     onEntityChanged: restart()
 
     SplitView {

@@ -16,6 +16,8 @@ Pane {
     readonly property bool isScheduled: scheduled.checked
     readonly property date validF: validFrom.value
     readonly property date validT: validTill.value
+    // The service refuses a window that ends before it starts.
+    readonly property bool windowValid: validT.getTime() > validF.getTime()
     readonly property string dispersion: isScheduled ? spans[span.currentIndex].value : "00:00:10"
 
     readonly property var spans: [
@@ -92,6 +94,17 @@ Pane {
                     id: validTill
                     objectName: "validTillPicker"
                     Layout.fillWidth: true
+                }
+
+                Controls.Label {
+                    objectName: "validityWindowError"
+                    textFormat: Text.PlainText
+                    Layout.columnSpan: 2
+                    Layout.fillWidth: true
+                    visible: !editor.windowValid
+                    text: qsTr("\"Valid till\" must be later than \"Valid from\".")
+                    color: "#a00000"
+                    wrapMode: Text.Wrap
                 }
 
                 Controls.Label { text: Strings.taskExecuteWithin }

@@ -76,6 +76,9 @@ Item {
                 var rows = tickets().model
                 return rows.length >= expected && rows.every(function (ticket) { return ticket.taskId === task.idd })
             }, 5000)
+            // Another task's rows go at once, before its own list arrives.
+            var other = selectTask(function (t) { return t.idd !== task.idd })
+            verify(tickets().model.every(function (ticket) { return ticket.taskId === other.idd }))
             // Without a task no rows show, whatever the manager holds.
             findChild(view, "tasksList").currentIndex = -1
             compare(view.currentTask, null)
@@ -98,6 +101,10 @@ Item {
                 })
             }, 5000)
             compare(view.failedTicketIds.length, 0)
+            // The task's counts are those of its tickets, without a new task list.
+            var open = tickets().model.filter(function (t) { return t.status === Tasks.Pending || t.status === Tasks.Running }).length
+            compare(view.currentTask.failedCount, 0)
+            compare(view.currentTask.pendingCount, open)
             // Pending tickets are followed while the screen is current.
             view.navigator = { "uiContext": {} }
             verify(view.followsTickets)
@@ -105,13 +112,42 @@ Item {
             verify(!view.followsTickets)
         }
 
+        // The operator's task stays current while the list is read again.
+        function test_reloadKeepsTheCurrentTask() {
+            var task = selectTask(function (t, index) { return index === 2 })
+            var list = TasksDictionary.manager.listTasks
+            var finished = createTemporaryObject(spyComponent, testCase, { "target": list, "signalName": "invokedOk" })
+            var whileLoading = null
+            // Connected after the list's own handler, so it sees what the list made current.
+            var probe = function () { whileLoading = view.currentTask ? view.currentTask.idd : null }
+            list.invoking.connect(probe)
+            list.invoke()
+            finished.wait(10000)
+            list.invoking.disconnect(probe)
+            compare(whileLoading, task.idd)
+            compare(view.currentTask.idd, task.idd)
+        }
+
+        // Cancelling asks first with the number of open tickets; with none it cannot be asked for.
         function test_cancelTask() {
             var task = selectTask(function (t) { return t.pendingCount > 0 })
+            compare(view.cancelTaskBlocker, "")
+            var dialog = findChild(view, "cancelTaskDialog")
             view.cancelCurrentTask()
+            tryVerify(function () { return dialog.opened }, 10000)
+            var text = findChild(dialog, "messageLabel").text
+            compare(text, task.pendingCount === 1 ? "Cancel the open ticket of this task?"
+                                                  : "Cancel the " + task.pendingCount + " open tickets of this task?")
+            dialog.accept()
             tryVerify(function () {
                 var fresh = tasks().find(function (t) { return t.idd === task.idd })
                 return fresh && fresh.pendingCount === 0
-            }, 5000)
+            }, 10000)
+            selectTask(function (t) { return t.idd === task.idd })
+            compare(view.cancelTaskBlocker, "Nothing to cancel: every ticket of this task has finished.")
+            view.cancelCurrentTask()
+            wait(50)
+            verify(!dialog.visible)
         }
 
         // The service answered, though not with a status: the operator is told what came back.
@@ -147,6 +183,15 @@ Item {
             tryVerify(function () { return counted() > 0 && counted() < all }, 5000)
             var text = findChild(editor.dataEditor, "messageText")
             text.text = "Lunch at noon"
+            verify(dialog.isAcceptable)
+            // A window that ends before it starts is refused here, not by the service.
+            var from = findChild(editor, "validFromPicker")
+            var till = findChild(editor, "validTillPicker")
+            var end = till.value
+            till.value = new Date(from.value.getTime() - 3600 * 1000)
+            verify(!dialog.isAcceptable)
+            verify(findChild(editor, "validityWindowError").visible)
+            till.value = end
             verify(dialog.isAcceptable)
             var reach = counted()
             dialog.accept()
