@@ -44,18 +44,28 @@ QmlObject {
         }
     }
 
-    Component.onCompleted: probe()
+    // Asked a moment after a sign-in, once the sign-in's own lookups are on their way: the
+    // question is not urgent, and the connections to the service are few.
+    readonly property Timer __probeDelay: Timer {
+        interval: 1500
+        onTriggered: dictionary.probe()
+    }
+
+    Component.onCompleted: __probeDelay.restart()
 
     // Each session (and each user context) asks again: the answer depends on the role.
     Connections {
         target: AuthManager.currentLoginInfo
-        function onSessionTokenChanged() { dictionary.probe() }
+        function onSessionTokenChanged() {
+            dictionary.__offered = false
+            dictionary.__probeDelay.restart()
+        }
     }
     Connections {
         target: AuthManager
         function onLoggedOff() {
             dictionary.manager.filter.reset()
-            dictionary.probe()
+            dictionary.__offered = false
         }
     }
 }

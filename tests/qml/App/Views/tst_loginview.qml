@@ -34,10 +34,12 @@ TestCase {
         return findChild(view, name)
     }
 
-    // The name lookups and the user switcher's lists after a sign-in run in the background; the
+    // The name lookups, the user switcher's lists and the question whether the service keeps an
+    // audit trail run in the background after a sign-in; the
     // checks here are about the rest.
     readonly property var lookupPaths: ["/QuillonService.svc/listUsers", "/QuillonService.svc/listLogins",
-        "/QuillonService.svc/listRolesAllowedToCreate", "/QuillonService.svc/listCustomers"]
+        "/QuillonService.svc/listRolesAllowedToCreate", "/QuillonService.svc/listCustomers",
+        "/QuillonService.svc/listAuditRecords"]
 
     function lastRequest() {
         var requests = server.requestsExcept(lookupPaths)
@@ -63,7 +65,7 @@ TestCase {
         settle()
         server.setDefaultResponse(200, '{"status":0}')
         for (var i = 0; i < lookupPaths.length; ++i)
-            server.setPathResponse(lookupPaths[i], 200, '{"status":0}')
+            server.setPathResponse(lookupPaths[i], 200, '{"status":0,"result":{"items":[]}}')
         AuthManager.rememberSession = false
         AuthManager.loginInfo.logoff()
         AuthManager.currentLoginInfo.logoff()
