@@ -59,6 +59,10 @@ private slots:
         QVERIFY(shownWithin(QStringLiteral("userSwitchMessageLabel")));
         QVERIFY(m_console.click(QStringLiteral("okButton")));
         QVERIFY(shownWithin(QStringLiteral("userContextAuditNote")));
+        // The question still takes the clicks while it fades out.
+        QVERIFY(QTest::qWaitFor(
+            [&] { return !m_console.isShown(QStringLiteral("userSwitchMessageLabel")); },
+            networkTimeout));
 
         QVERIFY(openScreen(QStringLiteral("ifps"), QStringLiteral("manageDevicesView")));
         QObject *device = nullptr;
@@ -93,6 +97,10 @@ private slots:
             deviceId);
 
         // ...and the Activity screen reads it as a sentence.
+        // The objective shows once the service has said that it keeps a trail, and the welcome
+        // view lays it out on the next frame.
+        QVERIFY(toWelcomeView() && shownWithin(QStringLiteral("objective_activity")));
+        QTest::qWait(300);
         QVERIFY(openScreen(QStringLiteral("activity"), QStringLiteral("activityView")));
         const QString expected = QStringLiteral("%1, as %2, changed device '%3' — done")
                                      .arg(adminName, localAdminName, editedName);
