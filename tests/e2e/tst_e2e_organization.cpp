@@ -45,8 +45,11 @@ const QString renamedLibrary = QStringLiteral("E2E Main Library");
 const Account localAdmin { QStringLiteral("localadmin@example.com"),
     QStringLiteral("demo-local-2026"), QStringLiteral("Lena Blue") };
 const QString blueCampus = QStringLiteral("Blue Campus");
-const QString disabledUser = QStringLiteral("Otto Office");
-const QString renamedDisabledUser = QStringLiteral("Otto Renamed");
+// Made disabled through the service: a technician, whom an administrator may archive (a peer
+// administrator he may not).
+const QString disabledUser = QStringLiteral("Dora Disabled");
+const QString renamedDisabledUser = QStringLiteral("Dora Renamed");
+constexpr int technicianRole = 2;
 constexpr int localAdministratorRole = 5;
 // Generous: the sanitizer build runs the console several times slower.
 constexpr int networkTimeout = 30000;
@@ -275,6 +278,26 @@ private slots:
     // A rename and an archiving keep a disabled user disabled.
     void userFlagsSurviveEdits()
     {
+        const QJsonObject added = m_api.call(QStringLiteral("addUser"),
+            { { QStringLiteral("user"),
+                QJsonObject { { QStringLiteral("id"), 0 }, { QStringLiteral("n"), disabledUser },
+                    { QStringLiteral("cId"), location(districtName).value(QStringLiteral("id")) },
+                    { QStringLiteral("r"), technicianRole }, { QStringLiteral("d"), true },
+                    { QStringLiteral("a"), false } } } });
+        QCOMPARE(added.value(QStringLiteral("status")).toInt(-1), 0);
+        // The users screen edits a user together with his login.
+        const QJsonValue addedId
+            = added.value(QStringLiteral("result")).toObject().value(QStringLiteral("id"));
+        const QJsonObject login = m_api.call(QStringLiteral("addLogin"),
+            { { QStringLiteral("login"),
+                QJsonObject { { QStringLiteral("userId"), addedId },
+                    { QStringLiteral("method"), QStringLiteral("login-password") },
+                    { QStringLiteral("data"),
+                        QJsonObject {
+                            { QStringLiteral("login"), QStringLiteral("dora@example.com") },
+                            { QStringLiteral("password"),
+                                QStringLiteral("dora-pass-2026") } } } } } });
+        QCOMPARE(login.value(QStringLiteral("status")).toInt(-1), 0);
         QVERIFY(openScreen(QStringLiteral("users"), QStringLiteral("manageUsersView")));
         QVERIFY(m_console.click(QStringLiteral("showDisabledCheckBox")));
         QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(userRow(disabledUser)), networkTimeout);
