@@ -139,6 +139,8 @@ Item {
             compare(text, task.pendingCount === 1 ? "Cancel the open ticket of this task?"
                                                   : "Cancel the " + task.pendingCount + " open tickets of this task?")
             dialog.accept()
+            // Fully gone first: the counts may arrive while it still fades out.
+            tryVerify(function () { return !dialog.visible }, 5000)
             tryVerify(function () {
                 var fresh = tasks().find(function (t) { return t.idd === task.idd })
                 return fresh && fresh.pendingCount === 0
