@@ -33,6 +33,9 @@ QQC2.Control {
         hours.currentIndex = __hoursIndex(hour)
         minutes.currentIndex = entity ? entity.getMinutes() : 0
         amPmTumbler.currentIndex = hour >= 12 ? 1 : 0
+        // Shown at once: a wheel still turning to the loaded time would take a press as a stop.
+        hours.positionViewAtIndex(hours.currentIndex, QQC2.Tumbler.Center)
+        minutes.positionViewAtIndex(minutes.currentIndex, QQC2.Tumbler.Center)
         __loading = false
     }
 
