@@ -315,6 +315,8 @@ private slots:
                             .arg(task))
                      .toInt(),
             0);
+        // The question has gone: the next steps click the screen behind it.
+        QTRY_VERIFY_WITH_TIMEOUT(!m_console.isShown(QStringLiteral("okButton")), uiTimeout);
     }
 
     void taskForTheCurrentDeviceReachesOnlyIt()
