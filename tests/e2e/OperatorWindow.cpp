@@ -5,6 +5,10 @@
 
 namespace {
 
+// Generous: the console may start and answer several times slower on a loaded machine.
+constexpr int startTimeout = 60000;
+constexpr int networkTimeout = 30000;
+
 QQuickItem *findVisible(QQuickItem *root, const QString &objectName)
 {
     if (!root || !root->isVisible())
@@ -113,4 +117,25 @@ void OperatorWindow::close()
 {
     if (window())
         m_window->close();
+}
+
+bool OperatorWindow::signInAtStart(const QString &login, const QString &password)
+{
+    return QTest::qWaitFor(
+               [this] {
+                   return isShown(QStringLiteral("loginView"))
+                       && !read(QStringLiteral("splashScreenLoader"), "active").toBool();
+               },
+               startTimeout)
+        && typeInto(QStringLiteral("loginField"), login)
+        && typeInto(QStringLiteral("passwordField"), password)
+        && click(QStringLiteral("signInButton"))
+        && QTest::qWaitFor(
+            [this] { return isShown(QStringLiteral("welcomeView")); }, networkTimeout);
+}
+
+bool OperatorWindow::openObjective(const QString &objective, const QString &screen)
+{
+    return click(QStringLiteral("objective_") + objective)
+        && QTest::qWaitFor([&] { return isShown(screen); }, networkTimeout);
 }

@@ -34,6 +34,11 @@ public:
     void pressKey(Qt::Key key);
     void close();
 
+    // A console just started: its login view, then signed in; true once the welcome view shows.
+    bool signInAtStart(const QString &login, const QString &password);
+    // From the welcome view, the screen of that objective; true once it shows.
+    bool openObjective(const QString &objective, const QString &screen);
+
 private:
     QPointer<QQuickWindow> m_window;
 };

@@ -1,15 +1,17 @@
 // Device settings end to end: a schedule edited on one device survives a restart of the console
 // and is stored as the console wrote it; "Settings: For all found" reaches exactly the devices
-// that a tag filter finds, after the operator has confirmed.
+// that a tag filter finds, after the operator has confirmed, with a time set with the mouse;
+// the current device then shows and applies what that write stored.
 #include "ConsoleRun.h"
 #include "ForkedService.h"
 #include "OperatorWindow.h"
+#include "ServiceDatabase.h"
 
 #include <QCoreApplication>
-#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <cstdio>
 
@@ -24,7 +26,6 @@ const QString editedSchedule = QStringLiteral(
 const QStringList weekDays { QStringLiteral("Sun"), QStringLiteral("Mon"), QStringLiteral("Tue"),
     QStringLiteral("Wed"), QStringLiteral("Thu"), QStringLiteral("Fri"), QStringLiteral("Sat") };
 constexpr int networkTimeout = 30000;
-constexpr int startTimeout = 60000;
 constexpr int uiTimeout = 10000;
 
 QString databasePath;
@@ -35,39 +36,27 @@ using StoredSettings = QMap<qint64, QMap<QString, QString>>;
 StoredSettings storedSettings()
 {
     StoredSettings stored;
-    {
-        QSqlDatabase db
-            = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("e2e"));
-        db.setDatabaseName(databasePath);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=10000"));
-        if (db.open()) {
-            QSqlQuery query(db);
-            query.exec(QStringLiteral("SELECT device_id, name, value FROM settings"));
-            while (query.next())
-                stored[query.value(0).toLongLong()][query.value(1).toString()]
-                    = query.value(2).toString();
-        }
+    ServiceDatabase database(databasePath);
+    if (database.open()) {
+        QSqlQuery query(database.database());
+        query.exec(QStringLiteral("SELECT device_id, name, value FROM settings"));
+        while (query.next())
+            stored[query.value(0).toLongLong()][query.value(1).toString()]
+                = query.value(2).toString();
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("e2e"));
     return stored;
 }
 
 QList<qint64> deviceIds(const QString &condition)
 {
     QList<qint64> ids;
-    {
-        QSqlDatabase db
-            = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("e2e"));
-        db.setDatabaseName(databasePath);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=10000"));
-        if (db.open()) {
-            QSqlQuery query(db);
-            query.exec(QStringLiteral("SELECT id FROM devices d WHERE ") + condition);
-            while (query.next())
-                ids.append(query.value(0).toLongLong());
-        }
+    ServiceDatabase database(databasePath);
+    if (database.open()) {
+        const QVariantList found
+            = database.column(QStringLiteral("SELECT id FROM devices d WHERE ") + condition);
+        for (const QVariant &id : found)
+            ids.append(id.toLongLong());
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("e2e"));
     return ids;
 }
 
@@ -96,20 +85,6 @@ void typeKeys(OperatorWindow &console, const QString &text)
 {
     for (const QChar character : text)
         QTest::keyClick(console.window(), character.toLatin1());
-}
-
-// A console just started: its login view, then the demo administrator signed in.
-bool signIn(OperatorWindow &console)
-{
-    if (!QTest::qWaitFor([&] { return console.isShown(QStringLiteral("loginView")); }, startTimeout)
-        || !QTest::qWaitFor(
-            [&] { return console.hasFocus(QStringLiteral("loginField")); }, uiTimeout)
-        || !console.typeInto(QStringLiteral("loginField"), demoLogin)
-        || !console.typeInto(QStringLiteral("passwordField"), demoPassword)
-        || !console.click(QStringLiteral("signInButton")))
-        return false;
-    return QTest::qWaitFor(
-        [&] { return console.isShown(QStringLiteral("welcomeView")); }, networkTimeout);
 }
 
 QVariant readIn(OperatorWindow &console, const QString &container, const QString &objectName,
@@ -153,6 +128,57 @@ bool openFirstDevice(OperatorWindow &console, const QString &editor, qint64 *dev
     QTest::qWait(500);
     *deviceId = console.read(editor, "deviceId").toLongLong();
     return QTest::qWaitFor(settled, networkTimeout);
+}
+
+// The entry a time wheel shows in its middle: the one drawn fully opaque.
+QString shownEntry(QQuickItem *tumbler)
+{
+    QList<QQuickItem *> items { tumbler };
+    while (!items.isEmpty()) {
+        QQuickItem *item = items.takeFirst();
+        if (item->property("shownText").isValid() && item->isVisible() && item->opacity() > 0.99)
+            return item->property("shownText").toString();
+        items += item->childItems();
+    }
+    return {};
+}
+
+// Drawn at its full size and opacity: no pop-up around it is still moving in.
+bool atRest(QQuickItem *item)
+{
+    for (QQuickItem *ancestor = item; ancestor; ancestor = ancestor->parentItem()) {
+        if (ancestor->scale() != 1.0 || ancestor->opacity() < 1.0)
+            return false;
+    }
+    return item != nullptr;
+}
+
+// Drags a time wheel upwards by pixels with the mouse, as an operator turns it, and waits until
+// it has come to rest. True when it has.
+bool dragWheel(OperatorWindow &console, QQuickItem *tumbler, int pixels)
+{
+    if (!tumbler)
+        return false;
+    const QPoint start
+        = tumbler->mapToScene(QPointF(tumbler->width() / 2, tumbler->height() / 2)).toPoint();
+    QTest::mousePress(console.window(), Qt::LeftButton, Qt::NoModifier, start);
+    constexpr int steps = 10;
+    for (int step = 1; step <= steps; ++step)
+        QTest::mouseMove(console.window(), start - QPoint(0, pixels * step / steps), 20);
+    QTest::mouseRelease(
+        console.window(), Qt::LeftButton, Qt::NoModifier, start - QPoint(0, pixels), 20);
+    return QTest::qWaitFor([&] { return !tumbler->property("moving").toBool(); }, uiTimeout);
+}
+
+// Turns the mouse wheel over a time wheel, one notch at a time (negative: downwards).
+void scrollWheel(OperatorWindow &console, QQuickItem *tumbler, int notches)
+{
+    const QPointF at = tumbler->mapToScene(QPointF(tumbler->width() / 2, tumbler->height() / 2));
+    for (int notch = 0; notch < qAbs(notches); ++notch) {
+        QWheelEvent wheel(at, at, QPoint(), QPoint(0, notches < 0 ? -120 : 120), Qt::NoButton,
+            Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(console.window(), &wheel);
+    }
 }
 
 // The named button of the dialog that shows item: the nearest ancestor holding one.
@@ -219,7 +245,7 @@ private slots:
     void initTestCase()
     {
         ConsoleRun::keepConsoleLog();
-        QVERIFY(signIn(console));
+        QVERIFY(console.signInAtStart(demoLogin, demoPassword));
         QVERIFY(openFirstDevice(console, editor, &deviceId));
     }
 
@@ -284,7 +310,7 @@ private slots:
     void initTestCase()
     {
         ConsoleRun::keepConsoleLog();
-        QVERIFY(signIn(console));
+        QVERIFY(console.signInAtStart(demoLogin, demoPassword));
     }
 
     void storedScheduleIsShown()
@@ -350,10 +376,23 @@ private slots:
                                      QStringLiteral("weekPlanner_0")),
             uiTimeout);
         // The device's own rows lie behind the dialog: the dialog's row is looked up in it.
-        QVERIFY(clickItem(console,
-            console.itemIn(itemIn(console, QStringLiteral("settingsForAllEditor"),
-                               QStringLiteral("weekPlanner_0")),
-                QStringLiteral("daySat"))));
+        QQuickItem *row = itemIn(
+            console, QStringLiteral("settingsForAllEditor"), QStringLiteral("weekPlanner_0"));
+        // The dialog has come to rest: a drag while it still grows would start elsewhere.
+        QTRY_VERIFY_WITH_TIMEOUT(atRest(row), uiTimeout);
+        QVERIFY(clickItem(console, console.itemIn(row, QStringLiteral("daySat"))));
+        // The time set with the mouse: the hours dragged on their wheel, the minutes scrolled.
+        QQuickItem *hours = console.itemIn(row, QStringLiteral("hoursTumbler"));
+        QVERIFY(dragWheel(console, hours, 40));
+        const int shownHour = shownEntry(hours).toInt();
+        QVERIFY2(shownHour > 8, qPrintable(shownEntry(hours)));
+        QCOMPARE(hours->property("currentIndex").toInt(), shownHour);
+        QQuickItem *minutes = console.itemIn(row, QStringLiteral("minutesTumbler"));
+        QVERIFY(minutes);
+        scrollWheel(console, minutes, -2);
+        QTRY_COMPARE_WITH_TIMEOUT(shownEntry(minutes), QStringLiteral("02"), uiTimeout);
+        QCOMPARE(minutes->property("currentIndex").toInt(), 2);
+        QCOMPARE(shownEntry(hours).toInt(), shownHour);
         QVERIFY(console.click(QStringLiteral("okButton")));
 
         // Nothing is written before the operator has confirmed for the number of devices.
@@ -369,7 +408,8 @@ private slots:
                 QStringLiteral("okButton"))));
 
         const QString schedule = QStringLiteral(
-            R"([{"action":"off","plan":{"t":"08:00:00.000","p":["Sat"],"e":true}}])");
+            R"([{"action":"off","plan":{"t":"%1:02:00.000","p":["Sat"],"e":true}}])")
+                                     .arg(shownHour, 2, 10, QLatin1Char('0'));
         QList<qint64> changed;
         (void)QTest::qWaitFor(
             [&] {
@@ -396,6 +436,33 @@ private slots:
             if (!changed.contains(device.key()))
                 QCOMPARE(after.value(device.key()), device.value());
         }
+        bulkSchedule = schedule;
+        bulkWritten = changed;
+    }
+
+    // The current device shows what the write to all found devices stored, and Apply there
+    // sends that, not the schedule it showed before.
+    void deviceShowsTheBulkWrite()
+    {
+        // The confirmation has faded out: until then it takes the clicks meant for the screen.
+        QTRY_VERIFY_WITH_TIMEOUT(!console.item(QStringLiteral("messageLabel")), uiTimeout);
+        const qint64 deviceId = console.read(editor, "deviceId").toLongLong();
+        QVERIFY2(bulkWritten.contains(deviceId), qPrintable(QString::number(deviceId)));
+        // The device's own rows, not those of the dialog that may still be fading out.
+        const auto showsBulkWrite = [&] {
+            QQuickItem *row = itemIn(console, editor, QStringLiteral("weekPlanner_0"));
+            QQuickItem *saturday = console.itemIn(row, QStringLiteral("daySat"));
+            return saturday && saturday->property("checked").toBool()
+                && !itemIn(console, editor, QStringLiteral("weekPlanner_1"));
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(showsBulkWrite(), networkTimeout);
+        QVERIFY(console.click(QStringLiteral("applyDeviceButton")));
+        QVERIFY(console.read(editor, "hasUnstoredEdits").toBool());
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !console.read(editor, "hasUnstoredEdits").toBool(), networkTimeout);
+        QCOMPARE(
+            storedSettings().value(deviceId).value(QStringLiteral("power.schedule")), bulkSchedule);
+        QVERIFY(!console.isShown(QStringLiteral("messageLabel")));
     }
 
     void cleanupTestCase() { ConsoleRun::releaseConsoleLog(); }
@@ -403,6 +470,8 @@ private slots:
 private:
     OperatorWindow console;
     const QString editor = QStringLiteral("deviceSettingsTab");
+    QString bulkSchedule;
+    QList<qint64> bulkWritten;
 };
 
 int main()

@@ -5,6 +5,7 @@
 #include "ForkedService.h"
 #include "OperatorWindow.h"
 #include "ServiceCalls.h"
+#include "ServiceDatabase.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,7 +38,9 @@ const Account admin { QStringLiteral("admin@example.com"), QStringLiteral("demo-
     QStringLiteral("Adam District") };
 const Account newUser { QStringLiteral("erin@example.com"), QStringLiteral("erin-pass-2026"),
     QStringLiteral("Erin Example") };
-const QString godName = QStringLiteral("Gloria Admin (God)");
+const Account god { QStringLiteral("god@example.com"), QStringLiteral("demo-god-2026"),
+    QStringLiteral("Gloria Admin (God)") };
+const QString &godName = god.userName;
 const QString districtName = QStringLiteral("Kestrum Demo District");
 const Place campus { QStringLiteral("E2E North Campus"), QStringLiteral("north.e2e.example") };
 const Place library { QStringLiteral("E2E Library"), QStringLiteral("library.north.e2e.example") };
@@ -68,8 +71,9 @@ class OrganizationRun : public QObject
 {
     Q_OBJECT
 public:
-    explicit OrganizationRun(const QString &serviceUri)
+    OrganizationRun(const QString &serviceUri, const QString &databasePath)
         : m_api(serviceUri)
+        , m_database(databasePath)
     { }
 
 private slots:
@@ -77,6 +81,7 @@ private slots:
     {
         ConsoleRun::keepConsoleLog();
         QVERIFY(m_api.login(admin.login, admin.password));
+        QVERIFY(m_database.open());
         QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(QStringLiteral("loginView"))
                 && !m_console.read(QStringLiteral("splashScreenLoader"), "active").toBool(),
             startTimeout);
@@ -272,8 +277,7 @@ private slots:
         QVERIFY(backInOwnContext());
     }
 
-    // A rename keeps a disabled user disabled. (Archiving him is refused: he is a peer
-    // administrator; the users screen's own test covers what an archiving sends.)
+    // A rename keeps a disabled user disabled.
     void userFlagsSurviveEdits()
     {
         QVERIFY(openScreen(QStringLiteral("users"), QStringLiteral("manageUsersView")));
@@ -290,6 +294,44 @@ private slots:
         QCOMPARE(user(renamedDisabledUser).value(QStringLiteral("d")).toBool(), true);
 
         QVERIFY(m_console.click(QStringLiteral("showDisabledCheckBox")));
+    }
+
+    // Archiving a disabled user keeps him disabled, and OK on the archived user without a
+    // change keeps him archived. A God does it: a peer administrator may not archive him.
+    void archivedUserKeepsHisFlags()
+    {
+        QVERIFY(logOff());
+        QVERIFY(signIn(god.login, god.password, god.userName));
+        QVERIFY(openScreen(QStringLiteral("users"), QStringLiteral("manageUsersView")));
+        QVERIFY(ticked(QStringLiteral("showDisabledCheckBox"), true));
+        QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(userRow(renamedDisabledUser)), networkTimeout);
+        const QString id
+            = user(renamedDisabledUser).value(QStringLiteral("id")).toVariant().toString();
+        QVERIFY(m_console.click(userRow(renamedDisabledUser)));
+        QVERIFY(enabledWithin(QStringLiteral("archiveUserButton")));
+        QVERIFY(m_console.click(QStringLiteral("archiveUserButton")));
+        QVERIFY(confirmWithOk());
+        QTRY_VERIFY_WITH_TIMEOUT(
+            user(renamedDisabledUser).value(QStringLiteral("a")).toBool(), networkTimeout);
+        QCOMPARE(user(renamedDisabledUser).value(QStringLiteral("d")).toBool(), true);
+
+        // Archived users are listed on request; a double click still opens one.
+        QVERIFY(ticked(QStringLiteral("showArchivedCheckBox"), true));
+        QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(userRow(renamedDisabledUser)), networkTimeout);
+        const qint64 updates = userUpdates(id);
+        QVERIFY(m_console.doubleClick(userRow(renamedDisabledUser)));
+        QVERIFY(shownWithin(QStringLiteral("userNameField")));
+        QVERIFY(m_console.read(QStringLiteral("userDisabledCheckBox"), "checked").toBool());
+        QVERIFY(confirmWithOk());
+        QTRY_COMPARE_WITH_TIMEOUT(userUpdates(id), updates + 1, networkTimeout);
+        const QJsonObject stored = user(renamedDisabledUser);
+        QCOMPARE(stored.value(QStringLiteral("a")).toBool(), true);
+        QCOMPARE(stored.value(QStringLiteral("d")).toBool(), true);
+
+        QVERIFY(ticked(QStringLiteral("showArchivedCheckBox"), false));
+        QVERIFY(ticked(QStringLiteral("showDisabledCheckBox"), false));
+        QVERIFY(logOff());
+        QVERIFY(signIn(admin.login, admin.password, admin.userName));
     }
 
     // A location whose parent is out of the operator's list keeps that parent when renamed.
@@ -354,6 +396,27 @@ private:
     {
         return QTest::qWaitFor(
             [&] { return m_console.read(objectName, "enabled").toBool(); }, networkTimeout);
+    }
+
+    // Ticks or unticks a check box by clicking it when it is not as wanted.
+    bool ticked(const QString &objectName, bool wanted)
+    {
+        if (m_console.read(objectName, "checked").toBool() != wanted
+            && !m_console.click(objectName))
+            return false;
+        return QTest::qWaitFor(
+            [&] { return m_console.read(objectName, "checked").toBool() == wanted; },
+            networkTimeout);
+    }
+
+    // The updates of a user the service has recorded in its audit trail.
+    qint64 userUpdates(const QString &userId)
+    {
+        return m_database
+            .scalar(QStringLiteral("SELECT count(*) FROM audit_records WHERE method = "
+                                   "'updateUser' AND entity_ids = '%1'")
+                        .arg(userId))
+            .toLongLong();
     }
 
     bool signIn(const QString &login, const QString &password, const QString &userName)
@@ -437,6 +500,7 @@ private:
     }
 
     ServiceCalls m_api;
+    ServiceDatabase m_database;
     OperatorWindow m_console;
 };
 
@@ -450,7 +514,7 @@ int main()
         return 1;
     }
     const QString serviceUri = QString::fromStdString(service.serviceUri());
-    OrganizationRun run(serviceUri);
+    OrganizationRun run(serviceUri, workDir.filePath(QStringLiteral("service.sqlite")));
     const int failures = ConsoleRun::run(
         &run, { QStringLiteral("--service-uri"), serviceUri, QStringLiteral("--log") });
     service.stop();

@@ -5,9 +5,8 @@
 #include "DemoServiceRun.h"
 #include "ForkedService.h"
 #include "OperatorWindow.h"
+#include "ServiceDatabase.h"
 
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTest>
 
 namespace {
@@ -15,7 +14,6 @@ namespace {
 const QString demoLogin = QStringLiteral("admin@example.com");
 const QString demoPassword = QStringLiteral("demo-admin-2026");
 constexpr int networkTimeout = 30000;
-constexpr int startTimeout = 60000;
 constexpr int uiTimeout = 10000;
 // Offline devices wait until the simulated fleet brings them online.
 constexpr int fleetTimeout = 300000;
@@ -28,28 +26,17 @@ class RolloutsRun : public QObject
 public:
     RolloutsRun(ForkedService &service, const QString &databasePath)
         : m_service(service)
-        , m_databasePath(databasePath)
+        , m_database(databasePath)
     { }
 
 private slots:
     void initTestCase()
     {
         ConsoleRun::keepConsoleLog();
-        m_database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("oracle"));
-        m_database.setDatabaseName(m_databasePath);
-        m_database.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
         QVERIFY(m_database.open());
-
-        QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(QStringLiteral("loginView"))
-                && !m_console.read(QStringLiteral("splashScreenLoader"), "active").toBool(),
-            startTimeout);
-        QVERIFY(m_console.typeInto(QStringLiteral("loginField"), demoLogin));
-        QVERIFY(m_console.typeInto(QStringLiteral("passwordField"), demoPassword));
-        QVERIFY(m_console.click(QStringLiteral("signInButton")));
-        QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(QStringLiteral("welcomeView")), networkTimeout);
-        QVERIFY(m_console.click(QStringLiteral("objective_tasks")));
-        QTRY_VERIFY_WITH_TIMEOUT(
-            m_console.isShown(QStringLiteral("manageTasksView")), networkTimeout);
+        QVERIFY(m_console.signInAtStart(demoLogin, demoPassword));
+        QVERIFY(
+            m_console.openObjective(QStringLiteral("tasks"), QStringLiteral("manageTasksView")));
         // The service offers rollouts: the tasks screen shows them.
         QTRY_VERIFY_WITH_TIMEOUT(
             m_console.isShown(QStringLiteral("rolloutsButton")), networkTimeout);
@@ -117,21 +104,15 @@ private slots:
         closeRollouts();
     }
 
-    void cleanupTestCase()
-    {
-        m_database.close();
-        ConsoleRun::releaseConsoleLog();
-    }
+    void cleanupTestCase() { ConsoleRun::releaseConsoleLog(); }
 
 private:
     static void settle() { QTest::qWait(500); }
 
     qint64 number(const QString &sql)
     {
-        QSqlQuery query(m_database);
-        if (!query.exec(sql) || !query.next())
-            return -1;
-        return query.value(0).toLongLong();
+        const QVariant value = m_database.scalar(sql);
+        return value.isValid() ? value.toLongLong() : -1;
     }
 
     // A firmware update to the latest of each device of the physics classrooms, in two halves.
@@ -237,8 +218,7 @@ private:
     }
 
     ForkedService &m_service;
-    QString m_databasePath;
-    QSqlDatabase m_database;
+    ServiceDatabase m_database;
     OperatorWindow m_console;
 };
 

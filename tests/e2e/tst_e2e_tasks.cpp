@@ -2,26 +2,18 @@
 // following and cancelling tasks. What the console sent is read back from the service's own
 // database and compared with what the service lists for the same filters.
 #include "ConsoleRun.h"
+#include "DemoServiceRun.h"
 #include "ForkedService.h"
 #include "OperatorWindow.h"
+#include "ServiceCalls.h"
+#include "ServiceDatabase.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
 #include <QJSValue>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
-#include <QSet>
-#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTest>
-#include <QTimer>
-
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -30,26 +22,9 @@ const QString demoPassword = QStringLiteral("demo-admin-2026");
 // A cabinet type carried by a few dozen of the demo devices.
 constexpr qint64 physicsClassroomTag = 404;
 constexpr int networkTimeout = 30000;
-constexpr int startTimeout = 60000;
 constexpr int uiTimeout = 10000;
 // Tickets run for eight seconds once their device is online.
 constexpr int fleetTimeout = 90000;
-
-// The service's own answer to a method, outside the console.
-QJsonObject call(const QString &serviceUri, const QString &method, const QJsonObject &body)
-{
-    QNetworkAccessManager network;
-    QNetworkRequest request(QUrl(serviceUri + QLatin1Char('/') + method));
-    request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
-    QNetworkReply *reply = network.post(request, QJsonDocument(body).toJson());
-    QEventLoop loop;
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    QTimer::singleShot(networkTimeout, &loop, &QEventLoop::quit);
-    loop.exec();
-    const QJsonObject answer = QJsonDocument::fromJson(reply->readAll()).object();
-    reply->deleteLater();
-    return answer;
-}
 
 // A filter as the console sends it when nothing is chosen.
 QJsonObject defaultDevicesFilter()
@@ -63,12 +38,10 @@ QJsonObject defaultDevicesFilter()
 }
 
 // Devices in the order of their ids, as "fw" by id.
-QMap<qint64, QString> listedDevices(
-    const QString &serviceUri, const QString &token, const QJsonObject &filter)
+QMap<qint64, QString> listedDevices(ServiceCalls &api, const QJsonObject &filter)
 {
-    const QJsonObject answer = call(serviceUri, QStringLiteral("listDevices"),
-        QJsonObject { { QStringLiteral("sessionToken"), token },
-            { QStringLiteral("filter"), filter },
+    const QJsonObject answer = api.call(QStringLiteral("listDevices"),
+        QJsonObject { { QStringLiteral("filter"), filter },
             { QStringLiteral("paging"),
                 QJsonObject { { QStringLiteral("skip"), 0 }, { QStringLiteral("take"), 1000 },
                     { QStringLiteral("calcTotal"), true } } },
@@ -106,44 +79,26 @@ class TasksRun : public QObject
     Q_OBJECT
 public:
     TasksRun(const QString &serviceUri, const QString &databasePath)
-        : m_serviceUri(serviceUri)
-        , m_databasePath(databasePath)
+        : m_api(serviceUri)
+        , m_database(databasePath)
     { }
 
 private slots:
     void initTestCase()
     {
         ConsoleRun::keepConsoleLog();
-        m_database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("oracle"));
-        m_database.setDatabaseName(m_databasePath);
-        m_database.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
         QVERIFY(m_database.open());
-        const QJsonObject login = call(m_serviceUri, QStringLiteral("login"),
-            QJsonObject { { QStringLiteral("method"), QStringLiteral("login-password") },
-                { QStringLiteral("data"),
-                    QJsonObject { { QStringLiteral("login"), demoLogin },
-                        { QStringLiteral("password"), demoPassword } } } });
-        m_token
-            = login.value(QLatin1String("result")).toObject().value(QLatin1String("t")).toString();
-        QVERIFY(!m_token.isEmpty());
-
-        QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(QStringLiteral("loginView"))
-                && !m_console.read(QStringLiteral("splashScreenLoader"), "active").toBool(),
-            startTimeout);
-        QVERIFY(m_console.typeInto(QStringLiteral("loginField"), demoLogin));
-        QVERIFY(m_console.typeInto(QStringLiteral("passwordField"), demoPassword));
-        QVERIFY(m_console.click(QStringLiteral("signInButton")));
-        QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(QStringLiteral("welcomeView")), networkTimeout);
-        QVERIFY(m_console.click(QStringLiteral("objective_tasks")));
-        QTRY_VERIFY_WITH_TIMEOUT(
-            m_console.isShown(QStringLiteral("manageTasksView")), networkTimeout);
+        QVERIFY(m_api.login(demoLogin, demoPassword));
+        QVERIFY(m_console.signInAtStart(demoLogin, demoPassword));
+        QVERIFY(
+            m_console.openObjective(QStringLiteral("tasks"), QStringLiteral("manageTasksView")));
     }
 
     void showMessageToOneTagIsFollowedToTheEnd()
     {
         QJsonObject tagged = defaultDevicesFilter();
         tagged.insert(QStringLiteral("anyOfTagsIds"), QJsonArray { physicsClassroomTag });
-        const QList<qint64> expected = listedDevices(m_serviceUri, m_token, tagged).keys();
+        const QList<qint64> expected = listedDevices(m_api, tagged).keys();
         QVERIFY(!expected.isEmpty());
 
         const qint64 lastTask = newestTaskId();
@@ -250,8 +205,7 @@ private slots:
         QVERIFY(m_console.click(QStringLiteral("okButton")));
 
         // Expected: per code, the devices behind the newest version, compared as numbers.
-        const QMap<qint64, QString> devices
-            = listedDevices(m_serviceUri, m_token, defaultDevicesFilter());
+        const QMap<qint64, QString> devices = listedDevices(m_api, defaultDevicesFilter());
         QVERIFY(devices.size() > 100);
         const QMap<QString, QString> latest { { QStringLiteral("G3"), QStringLiteral("1100") },
             { QStringLiteral("G4"), QStringLiteral("2100") } };
@@ -268,7 +222,7 @@ private slots:
             scalar(QStringLiteral("SELECT count(*) FROM tasks WHERE id > %1").arg(lastTask))
                 .toInt(),
             expected.size(), networkTimeout);
-        QSqlQuery created(m_database);
+        QSqlQuery created(m_database.database());
         QVERIFY(created.exec(
             QStringLiteral("SELECT id, type, data FROM tasks WHERE id > %1").arg(lastTask)));
         QMap<QString, QList<qint64>> sent;
@@ -347,11 +301,7 @@ private slots:
         QCOMPARE(QString::number(reached.first()), device);
     }
 
-    void cleanupTestCase()
-    {
-        m_database.close();
-        ConsoleRun::releaseConsoleLog();
-    }
+    void cleanupTestCase() { ConsoleRun::releaseConsoleLog(); }
 
 private:
     // Lets a pop-up finish moving in before it is clicked.
@@ -375,13 +325,7 @@ private:
         return model.toList();
     }
 
-    QVariant scalar(const QString &sql)
-    {
-        QSqlQuery query(m_database);
-        if (!query.exec(sql) || !query.next())
-            return QVariant();
-        return query.value(0);
-    }
+    QVariant scalar(const QString &sql) { return m_database.scalar(sql); }
 
     // The id of the entity an item shows, empty without one.
     QString entityId(const QString &objectName)
@@ -404,52 +348,34 @@ private:
 
     QList<qint64> ticketDevices(qint64 task)
     {
-        QSqlQuery query(m_database);
-        query.exec(
+        QList<qint64> devices;
+        const QVariantList ids = m_database.column(
             QStringLiteral("SELECT device_id FROM tickets WHERE task_id = %1 ORDER BY device_id")
                 .arg(task));
-        QList<qint64> devices;
-        while (query.next())
-            devices.append(query.value(0).toLongLong());
+        for (const QVariant &id : ids)
+            devices.append(id.toLongLong());
         return devices;
     }
 
-    QString m_serviceUri;
-    QString m_databasePath;
-    QString m_token;
-    QSqlDatabase m_database;
+    ServiceCalls m_api;
+    ServiceDatabase m_database;
     OperatorWindow m_console;
 };
 
 int main()
 {
-    QByteArray workDir = qgetenv("TMPDIR");
-    if (workDir.isEmpty())
-        workDir = "/tmp";
-    workDir += "/e2e-tasks-XXXXXX";
-    if (!mkdtemp(workDir.data())) {
-        std::fprintf(stderr, "no work folder for the service\n");
-        return 1;
-    }
-    ForkedService service(KESTRUM_SERVICE_BINARY, workDir.toStdString());
     // More devices than a first page, and a fleet that answers quickly.
-    service.addArguments({ "--demo-devices", "150", "--simulate", "--simulate-interval", "300" });
-    std::string error;
-    if (!service.start(error)) {
-        std::fprintf(stderr, "FAIL: the service did not start: %s\n", error.c_str());
-        return 1;
-    }
-    const QString serviceUri = QString::fromStdString(service.serviceUri());
-    const QString base = serviceUri.left(serviceUri.lastIndexOf(QLatin1Char('/')));
-    // The catalogues are served next to the service, as scripts/run passes them.
-    const QStringList consoleArguments { QStringLiteral("--service-uri"), serviceUri,
-        QStringLiteral("--store-uri"), base + QStringLiteral("/store"), QStringLiteral("--ota-uri"),
-        base + QStringLiteral("/ota"), QStringLiteral("--log") };
-
-    TasksRun run(serviceUri, QString::fromLocal8Bit(workDir) + QStringLiteral("/service.sqlite"));
-    const int failures = ConsoleRun::run(&run, consoleArguments);
-    service.stop();
-    return failures ? 1 : 0;
+    return DemoServiceRun::runWith("e2e-tasks",
+        { "--demo-devices", "150", "--simulate", "--simulate-interval", "300" },
+        [](ForkedService &service, const QString &serviceUri, QStringList arguments) {
+            // The catalogues are served next to the service, as scripts/run passes them.
+            const QString base = serviceUri.left(serviceUri.lastIndexOf(QLatin1Char('/')));
+            arguments << QStringLiteral("--store-uri") << base + QStringLiteral("/store")
+                      << QStringLiteral("--ota-uri") << base + QStringLiteral("/ota");
+            TasksRun run(serviceUri,
+                QString::fromStdString(service.workDir()) + QStringLiteral("/service.sqlite"));
+            return ConsoleRun::run(&run, arguments);
+        });
 }
 
 #include "tst_e2e_tasks.moc"
