@@ -42,6 +42,13 @@ QQC2.Tumbler {
         selectAllRequested()
     }
 
+    // A wheel still turning after a flick stops on the entry in its middle now: the current
+    // one, which is what the operator saw when he committed and what is stored.
+    function settle() {
+        if (moving)
+            tumbler.positionViewAtIndex(currentIndex, QQC2.Tumbler.Center)
+    }
+
     // The mouse wheel steps one entry per notch (touch pads add up their smaller steps).
     MouseArea {
         anchors.fill: parent

@@ -39,13 +39,22 @@ QQC2.Control {
         __loading = false
     }
 
+    // Wheels still turning stop where they are, so that the time stored is the one shown.
+    function settle() {
+        hours.settle()
+        minutes.settle()
+        if (amPmTumbler.moving)
+            amPmTumbler.positionViewAtIndex(amPmTumbler.currentIndex, QQC2.Tumbler.Center)
+    }
+
     function __store() {
         if (!__ready || __loading || !entity || hours.count !== (amPm ? 12 : 24))
             return
         entity.setHours(__hoursFromIndexes(), minutes.currentIndex)
     }
 
-    onEntityChanged: __load()
+    // At creation the wheels have no view yet: completion loads the entity.
+    onEntityChanged: if (__ready) __load()
     Component.onCompleted: {
         __load()
         __ready = true

@@ -30,6 +30,15 @@ QQC2.Frame {
         entity.value = kept
     }
 
+    // Time wheels still turning stop where they are: the schedule is about to be stored.
+    function settle() {
+        var rows = list.contentItem.children
+        for (var i = 0; i < rows.length; ++i) {
+            if (typeof rows[i].settle === "function")
+                rows[i].settle()
+        }
+    }
+
     clip: true
 
     ColumnLayout {

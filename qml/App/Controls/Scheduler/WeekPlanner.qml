@@ -39,6 +39,10 @@ QQC2.Pane {
         })
     }
 
+    function settle() {
+        timePicker.settle()
+    }
+
     function switchAction() {
         psv.action = powerEntry.value === "on" ? powerValues["off"].value : powerValues["on"].value
     }
@@ -66,6 +70,7 @@ QQC2.Pane {
             spacing: 6
 
             TumblerTimePicker {
+                id: timePicker
                 objectName: "timePicker"
                 anchors.verticalCenter: parent.verticalCenter
                 entity: planner.entity ? planner.entity.time : null

@@ -67,6 +67,7 @@ QQC2.Control {
     // The schedule sent is the one on screen at Apply, whatever the editor shows 200 ms later.
     // A stored schedule that could not be read is not written back until the operator makes one.
     function updateSettings() {
+        settle()
         d.pending = d.keep(deviceId, autoTimeSetting, powerScheduleSetting)
         manager.syncSettings.setting = autoTimeSetting
         manager.syncSettings.invoke()
@@ -80,6 +81,12 @@ QQC2.Control {
     function __asJson(setting) {
         return setting && setting.name !== undefined ? DeviceSettingDeserializer.jsonEntity(setting)
                                                      : setting
+    }
+
+    // What the operator saw when he committed is what gets stored: a time wheel still turning
+    // would otherwise go on changing the schedule after OK.
+    function settle() {
+        scheduler.settle()
     }
 
     // Writes every setting of the editor to every device that deviceFilter finds.

@@ -26,7 +26,10 @@ EditEntityDialog {
     // A schedule row is wide, and the list needs room for a few of them.
     width: parent ? Math.max(implicitWidth, parent.width * 3 / 4) : implicitWidth
     height: parent ? Math.max(400, parent.height * 3 / 4) : implicitHeight
-    onAccepted: countDevices.invoke()
+    onAccepted: {
+        settingsEditor.settle()
+        countDevices.invoke()
+    }
 
     entityEditorUi: EditEntityUi {
         isAcceptable: !countDevices.isLoading && !settingsEditor.manager.writeSettings.isLoading

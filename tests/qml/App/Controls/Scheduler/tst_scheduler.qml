@@ -164,6 +164,32 @@ Item {
             compare([value.plan.time.getHours(), value.plan.time.getMinutes()], [hours.currentIndex, 59])
         }
 
+        // A wheel flicked and committed at once (Apply, OK) stops where it is: the time stored
+        // then is the one it goes on showing.
+        function test_flickedTimeSettlesOnCommit() {
+            var value = entry("on", [])
+            var setting = createTemporaryObject(settingComponent, stage, { "value": [value] })
+            var scheduler = createTemporaryObject(schedulerComponent, stage, { "entity": setting })
+            tryCompare(scheduler.list, "count", 1)
+            var hours = findChild(scheduler.list.itemAtIndex(0), "timePicker").hoursTumbler
+            mousePress(hours, hours.width / 2, hours.height / 2)
+            for (var step = 1; step <= 10; ++step)
+                mouseMove(hours, hours.width / 2, hours.height / 2 - 3 * step, 1)
+            mouseRelease(hours, hours.width / 2, hours.height / 2 - 30, Qt.LeftButton, Qt.NoModifier, 1)
+            verify(hours.moving)
+            scheduler.settle()
+            var committed = value.plan.time.getHours()
+            tryVerify(function () { return !hours.moving }, 3000)
+            wait(300)
+            var shown = -1
+            forEachItem(hours, function (item) {
+                if (item.shownText !== undefined && item.opacity > 0.99)
+                    shown = Number(item.shownText)
+            })
+            compare(shown, committed)
+            compare(value.plan.time.getHours(), committed)
+        }
+
         function test_timeEditedInPlace() {
             var value = entry("on", [])
             var planner = createTemporaryObject(plannerComponent, stage, { "psv": value, "entity": value.plan })
