@@ -33,7 +33,8 @@ Pane {
 
     Connections {
         target: view.manager.filter
-        function onFilterChanged() { view.manager.reload() }
+        // Later, once the request's parameters have taken the new criteria.
+        function onFilterChanged() { Qt.callLater(view.manager.reload) }
     }
 
     ColumnLayout {

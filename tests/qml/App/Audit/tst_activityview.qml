@@ -107,6 +107,14 @@ Item {
             method.currentIndex = method.find("updateDevice")
             method.activated(method.currentIndex)
             compare(view.manager.filter.method, "updateDevice")
+            // The list is asked again with the criteria just chosen, not the ones before.
+            tryVerify(function () {
+                return requests("listAuditRecords").some(function (r) {
+                    var body = JSON.parse(r.body)
+                    return body.paging.take === 100 && !!body.filter && body.filter.method === "updateDevice"
+                           && body.filter.actorId === 5
+                })
+            }, 3000)
 
             var file = String(IO.defaultDocumentsDirectory) + "/activity-export.csv"
             var finished = createTemporaryObject(spyComponent, testCase, { "target": view.csvExport, "signalName": "finished" })
