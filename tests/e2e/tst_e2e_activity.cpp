@@ -1,9 +1,10 @@
 // The audit trail end to end: an administrator edits a device in a local administrator's
-// context, and the Activity screen shows that edit under both names, as the service stored it;
-// a technician is not offered the screen.
+// context, and the Activity screen shows that edit under both names, as the service stored it,
+// and exports his records to CSV; a technician is not offered the screen.
 #include "ConsoleRun.h"
 #include "DemoServiceRun.h"
 #include "OperatorWindow.h"
+#include "ScreenCsvExport.h"
 #include "ServiceCalls.h"
 
 #include <QJSValue>
@@ -11,6 +12,7 @@
 #include <QJsonObject>
 #include <QQuickItem>
 #include <QTest>
+#include <algorithm>
 
 namespace {
 
@@ -37,7 +39,8 @@ class ActivityRun : public QObject
     Q_OBJECT
 public:
     explicit ActivityRun(const QString &serviceUri)
-        : m_api(serviceUri)
+        : m_serviceUri(serviceUri)
+        , m_api(serviceUri)
     { }
 
 private slots:
@@ -95,6 +98,8 @@ private slots:
         QCOMPARE(record.value(QLatin1String("cuN")).toString(), localAdminName);
         QCOMPARE(record.value(QLatin1String("eIds")).toArray().first().toVariant().toLongLong(),
             deviceId);
+        m_adminId = record.value(QLatin1String("aId")).toVariant().toLongLong();
+        m_deviceId = deviceId;
 
         // ...and the Activity screen reads it as a sentence.
         // The objective shows once the service has said that it keeps a trail, and the welcome
@@ -106,6 +111,76 @@ private slots:
                                      .arg(adminName, localAdminName, editedName);
         QVERIFY2(QTest::qWaitFor([&] { return sentences().contains(expected); }, networkTimeout),
             qPrintable(sentences().join(QLatin1Char('\n'))));
+    }
+
+    void actorsRecordsAreExportedToCsv()
+    {
+        // Another user's record, which the filter below leaves out.
+        QVERIFY(!ServiceCalls(m_serviceUri)
+                     .login(QStringLiteral("technician@example.com"), QStringLiteral("wrong")));
+        QVERIFY(m_console.click(QStringLiteral("refreshActivityButton")));
+        QVERIFY2(QTest::qWaitFor(
+                     [&] {
+                         return !sentences()
+                                     .filter(QStringLiteral(
+                                         "Failed sign-in for technician@example.com from"))
+                                     .isEmpty();
+                     },
+                     networkTimeout),
+            qPrintable(sentences().join(QLatin1Char('\n'))));
+
+        // The acting user is typed by name, as an operator would.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            m_console.read(QStringLiteral("activityActorFilter"), "count").toInt() > 1,
+            networkTimeout);
+        m_console.typeInto(QStringLiteral("activityActorFilter"), adminName);
+        QCOMPARE(m_console.read(QStringLiteral("activityActorFilter"), "editText").toString(),
+            adminName);
+        m_console.pressKey(Qt::Key_Return);
+        QVERIFY2(QTest::qWaitFor(
+                     [&] {
+                         const QStringList texts = sentences();
+                         return !texts.isEmpty()
+                             && std::all_of(texts.cbegin(), texts.cend(),
+                                 [](const QString &text) { return text.startsWith(adminName); });
+                     },
+                     networkTimeout),
+            qPrintable(sentences().join(QLatin1Char('\n'))));
+
+        QQuickItem *view = m_console.item(QStringLiteral("activityView"));
+        const QList<QStringList> rows
+            = ScreenCsvExport::run(view, QStringLiteral("activity.csv"), networkTimeout);
+        QObject *progress = view->findChild<QObject *>(QStringLiteral("exportProgressDialog"));
+        QVERIFY(progress && QMetaObject::invokeMethod(progress, "close"));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !m_console.isShown(QStringLiteral("exportMessage")), networkTimeout);
+
+        // Every record of his the service keeps, and only those, with the edit under both names.
+        const QJsonArray expected
+            = m_api
+                  .call(QStringLiteral("listAuditRecords"),
+                      { { QStringLiteral("filter"),
+                            QJsonObject { { QStringLiteral("actorId"), double(m_adminId) } } },
+                          { QStringLiteral("paging"),
+                              QJsonObject { { QStringLiteral("skip"), 0 },
+                                  { QStringLiteral("take"), 1000 } } } })
+                  .value(QLatin1String("result"))
+                  .toObject()
+                  .value(QLatin1String("items"))
+                  .toArray();
+        QVERIFY(!expected.isEmpty());
+        QCOMPARE(rows.size(), expected.size() + 1);
+        QCOMPARE(rows.first().at(2), QStringLiteral("acting user"));
+        int edits = 0;
+        for (int i = 1; i < rows.size(); ++i) {
+            QCOMPARE(rows.at(i).at(2), adminName);
+            if (rows.at(i).at(5) == QLatin1String("updateDevice")) {
+                ++edits;
+                QCOMPARE(rows.at(i).at(4), localAdminName);
+                QCOMPARE(rows.at(i).at(8).toLongLong(), m_deviceId);
+            }
+        }
+        QCOMPARE(edits, 1);
     }
 
     void technicianIsNotOfferedTheScreen()
@@ -182,8 +257,11 @@ private:
         return texts;
     }
 
+    QString m_serviceUri;
     ServiceCalls m_api;
     OperatorWindow m_console;
+    qint64 m_adminId = 0;
+    qint64 m_deviceId = 0;
 };
 
 int main()

@@ -4,15 +4,13 @@
 #include "ConsoleRun.h"
 #include "DemoServiceRun.h"
 #include "OperatorWindow.h"
+#include "ScreenCsvExport.h"
 #include "ServiceCalls.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QJSValue>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QStandardPaths>
 #include <QTest>
 
 namespace {
@@ -37,44 +35,6 @@ QList<QObject *> objectList(const QVariant &value)
     for (const QVariant &element : list)
         objects.append(element.value<QObject *>());
     return objects;
-}
-
-// RFC 4180 records: quoted fields may hold commas, doubled quotes and line breaks.
-QList<QStringList> parseCsv(const QString &text)
-{
-    QList<QStringList> records;
-    QStringList record;
-    QString field;
-    bool quoted = false;
-    for (int i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (quoted) {
-            if (c == QLatin1Char('"') && i + 1 < text.size()
-                && text.at(i + 1) == QLatin1Char('"')) {
-                field += c;
-                ++i;
-            } else if (c == QLatin1Char('"')) {
-                quoted = false;
-            } else {
-                field += c;
-            }
-        } else if (c == QLatin1Char('"')) {
-            quoted = true;
-        } else if (c == QLatin1Char(',')) {
-            record.append(field);
-            field.clear();
-        } else if (c == QLatin1Char('\r') && i + 1 < text.size()
-            && text.at(i + 1) == QLatin1Char('\n')) {
-            record.append(field);
-            records.append(record);
-            record.clear();
-            field.clear();
-            ++i;
-        } else {
-            field += c;
-        }
-    }
-    return records;
 }
 
 } // namespace
@@ -311,22 +271,10 @@ private slots:
     void csvExportMatchesTheService()
     {
         QVERIFY(manager());
-        const QString path
-            = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                  .filePath(QStringLiteral("devices.csv"));
-        // A file a failed earlier run left behind must not pass for this run's export.
-        QVERIFY(!QFile::exists(path) || QFile::remove(path));
-        QObject *view = m_console.item(QStringLiteral("manageDevicesView"));
-        QVERIFY(QMetaObject::invokeMethod(
-            view, "exportCsvTo", Q_ARG(QVariant, QVariant(QUrl::fromLocalFile(path)))));
-        QTRY_VERIFY_WITH_TIMEOUT(
-            m_console.isShown(QStringLiteral("exportProgressBar")) || QFile::exists(path),
-            uiTimeout);
-        QObject *exporter = view->property("csvExport").value<QObject *>();
-        QTRY_VERIFY_WITH_TIMEOUT(!exporter->property("running").toBool(), networkTimeout);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QList<QStringList> records = parseCsv(QString::fromUtf8(file.readAll()));
+        const QList<QStringList> records
+            = ScreenCsvExport::run(m_console.item(QStringLiteral("manageDevicesView")),
+                QStringLiteral("devices.csv"), networkTimeout);
+        QVERIFY(!records.isEmpty());
         m_console.click(QStringLiteral("okButton"));
 
         const QJsonArray expected = m_service.allDevices(consoleFilter());

@@ -1,6 +1,6 @@
 // The audit trail: every write, sign-in and context switch leaves one record naming who acted
-// and on whose behalf; records hold no secret, are read within the reader's reach, and are
-// stored with their write or not at all.
+// and on whose behalf; records hold no secret, are read within the reader's reach, are never
+// changed, leave past their retention, and are stored with their write or not at all.
 #include "ServiceTestCase.h"
 #include "ServiceTestData.h"
 
@@ -20,9 +20,31 @@ private slots:
     void failuresAreRecordedWithTheirStatus();
     void recordsHoldNoSecret();
     void readersSeeTheirReachOnly();
+    void laterCallsNeverChangeARecord();
+    void cleanupRemovesRecordsPastTheRetention();
     void recordCommitsWithItsWrite();
 
 private:
+    QStringList serviceArguments() const override
+    {
+        return { QStringLiteral("--audit-retention-days"), QStringLiteral("30") };
+    }
+    // Every record, one text per row, oldest first.
+    QStringList auditRows() const
+    {
+        QSqlQuery rows(
+            QSqlDatabase::database(QStringLiteral("oracle-") + m_service.databasePath()));
+        QStringList texts;
+        if (!rows.exec(QStringLiteral("SELECT * FROM audit_records ORDER BY id")))
+            return texts;
+        while (rows.next()) {
+            QStringList values;
+            for (int column = 0; column < rows.record().count(); ++column)
+                values.append(rows.value(column).toString());
+            texts.append(values.join(QLatin1Char('|')));
+        }
+        return texts;
+    }
     qint64 userIdOf(const QString &login) const
     {
         return m_oracle->number(
@@ -205,6 +227,90 @@ void ServiceAuditTest::readersSeeTheirReachOnly()
         QVERIFY(item.toObject().value(QLatin1String("aId")).toVariant().toLongLong()
             != m_oracle->number(
                 QStringLiteral("SELECT user_id FROM logins WHERE login = '%1'").arg(demo::god)));
+}
+
+void ServiceAuditTest::laterCallsNeverChangeARecord()
+{
+    const QStringList before = auditRows();
+    QVERIFY(before.size() > 5);
+    // Every method the service offers, each pointed at the oldest record's id wherever a body
+    // names an entity; log-off ends a session of its own, not the god's.
+    const qint64 oldest = m_oracle->number(QStringLiteral("SELECT min(id) FROM audit_records"));
+    const QJsonObject pointed { { QStringLiteral("id"), oldest },
+        { QStringLiteral("ids"), QJsonArray { oldest } }, { QStringLiteral("taskId"), oldest },
+        { QStringLiteral("tagId"), oldest }, { QStringLiteral("rolloutId"), oldest },
+        { QStringLiteral("ticketIds"), QJsonArray { oldest } } };
+    const QStringList writes { "addCustomer", "updateCustomer", "addUser", "updateUser", "addLogin",
+        "addTag", "updateTag", "deleteTag", "tagDevices", "updateDevice", "unbindDevice",
+        "writeSettings", "syncSetting", "addTask", "cancelTask", "restartTask", "addRollout",
+        "pauseRollout", "resumeRollout", "abortRollout", "startNextGroup", "cancelTickets",
+        "restartTickets", "createRoleSession", "login" };
+    const QStringList reads { "getSessionInfo", "listAuditRecords", "listCustomers", "listDevices",
+        "listFirmwares", "listLogins", "listModels", "listRolesAllowedToCreate", "listRollouts",
+        "listSettings", "listTags", "listTasks", "listTickets", "listUsers" };
+    for (const QString &method : writes + reads)
+        QVERIFY2(!m_client->call(method, pointed, m_god).isEmpty(), qPrintable(method));
+    const QString own = m_client->login(demo::admin, demo::passwordOf(demo::admin));
+    QCOMPARE(statusOf(m_client->call(QStringLiteral("logoff"), {}, own)), 0);
+    // Real writes of other kinds, each stored with its record.
+    QCOMPARE(statusOf(m_client->call(QStringLiteral("addCustomer"),
+                 { { QStringLiteral("customer"),
+                     QJsonObject { { QStringLiteral("n"), QStringLiteral("Append wing") },
+                         { QStringLiteral("oid"), 3 } } } },
+                 m_god)),
+        0);
+    QCOMPARE(statusOf(m_client->call(QStringLiteral("updateUser"),
+                 { { QStringLiteral("user"),
+                     QJsonObject { { QStringLiteral("id"), userIdOf(demo::technician) },
+                         { QStringLiteral("n"), QStringLiteral("Tess Renamed") } } } },
+                 m_god)),
+        0);
+    // Nothing offers to change or remove the trail.
+    for (const char *method : { "updateAuditRecord", "deleteAuditRecords" }) {
+        int httpStatus = 0;
+        m_client->post(QLatin1String(method), "{}", &httpStatus);
+        QCOMPARE(httpStatus, 404);
+    }
+
+    const QStringList after = auditRows();
+    // Each write left a record of its own (the sign-in and log-off one each, too).
+    QVERIFY(after.size() >= before.size() + writes.size() + 4);
+    QCOMPARE(after.mid(0, before.size()), before);
+}
+
+void ServiceAuditTest::cleanupRemovesRecordsPastTheRetention()
+{
+    // This case runs the service with a retention of 30 days.
+    constexpr qint64 day = 24 * 3600 * 1000LL;
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    {
+        QSqlDatabase writer = QSqlDatabase::addDatabase(
+            QStringLiteral("QSQLITE"), QStringLiteral("retention-writer"));
+        writer.setDatabaseName(m_service.databasePath());
+        writer.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+        QVERIFY(writer.open());
+        QSqlQuery insert(writer);
+        QVERIFY(insert.prepare(QStringLiteral(
+            "INSERT INTO audit_records (at_ms, method, action, entity_kind, status, subject) "
+            "VALUES (?, 'login', 'sign-in', 'session', 2, ?)")));
+        const std::pair<qint64, const char *> aged[]
+            = { { 31 * day, "past@example.com" }, { 29 * day, "kept@example.com" } };
+        for (const auto &[age, subject] : aged) {
+            insert.addBindValue(now - age);
+            insert.addBindValue(QLatin1String(subject));
+            QVERIFY(insert.exec());
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("retention-writer"));
+    const QString recent
+        = QStringLiteral("subject LIKE '%@example.com' AND at_ms > %1").arg(now - 60000);
+    const qint64 recentBefore = recordsOf(QStringLiteral("login"), recent);
+
+    // The cleanup runs when a session begins.
+    QVERIFY(!m_client->login(demo::localAdmin, demo::passwordOf(demo::localAdmin)).isEmpty());
+    QCOMPARE(recordsOf(QStringLiteral("login"), QStringLiteral("subject = 'past@example.com'")), 0);
+    QCOMPARE(recordsOf(QStringLiteral("login"), QStringLiteral("subject = 'kept@example.com'")), 1);
+    QCOMPARE(recordsOf(QStringLiteral("login"), recent), recentBefore + 1);
 }
 
 void ServiceAuditTest::recordCommitsWithItsWrite()

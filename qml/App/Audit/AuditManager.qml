@@ -60,5 +60,7 @@ QmlObject {
         }
     }
 
-    onSkipChanged: listAuditRecords.invoke()
+    // Later, once the request's parameters have taken the new page: a handler of this signal
+    // runs before the bindings that follow it.
+    onSkipChanged: Qt.callLater(manager.reload)
 }

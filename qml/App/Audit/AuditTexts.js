@@ -1,6 +1,14 @@
 .pragma library
 
-// Readable sentences for audit records: "Mia Admin, as Otto Office, archived user 'Tim Test' — done".
+// Readable sentences for audit records: "Mia Admin, as Otto Office, archived user 'Tim Test' — done",
+// "3 failed sign-ins for admin@example.com from 127.0.0.1".
+
+// The methods the service records, for the method filter.
+var recordedMethods = ["addCustomer", "updateCustomer", "addUser", "updateUser", "addLogin", "addTag",
+                       "updateTag", "deleteTag", "tagDevices", "updateDevice", "unbindDevice",
+                       "writeSettings", "syncSetting", "addTask", "cancelTask", "restartTask",
+                       "addRollout", "pauseRollout", "resumeRollout", "abortRollout", "startNextGroup",
+                       "cancelTickets", "restartTickets", "createRoleSession", "login", "logoff"]
 
 var kindNames = {
     "location": qsTr("location"),
@@ -12,6 +20,7 @@ var kindNames = {
     "task": qsTr("task"),
     "ticket": qsTr("tickets"),
     "roleSession": qsTr("role session token"),
+    "rollout": qsTr("rollout"),
     "session": qsTr("session")
 }
 
@@ -28,7 +37,11 @@ var actionVerbs = {
     "sync": qsTr("synchronised"),
     "cancel": qsTr("cancelled"),
     "restart": qsTr("restarted"),
-    "create": qsTr("created")
+    "create": qsTr("created"),
+    "pause": qsTr("paused"),
+    "resume": qsTr("resumed"),
+    "abort": qsTr("aborted"),
+    "start next group": qsTr("started the next group of")
 }
 
 function outcome(record) {
@@ -58,11 +71,36 @@ function reach(record) {
     return record.reached >= 0 ? qsTr(" (%n device(s))", "", record.reached) : ""
 }
 
-function sentence(record) {
+function isFailedSignIn(record) {
+    return record.action === "sign-in" && record.status !== 0
+}
+
+// The rows of a page: each record on its own, except that failed sign-ins one after the other
+// for the same login from the same address make one row ({"idd", "record": the newest, "count"}).
+function rows(records) {
+    var result = []
+    for (var i = 0; i < records.length; ++i) {
+        var record = records[i]
+        var last = result.length ? result[result.length - 1] : null
+        if (last && isFailedSignIn(record) && isFailedSignIn(last.record)
+                && record.subject === last.record.subject && record.clientAddress === last.record.clientAddress)
+            ++last.count
+        else
+            result.push({ "idd": record.idd, "record": record, "count": 1 })
+    }
+    return result
+}
+
+// count: how many failed sign-ins the row stands for.
+function sentence(record, count) {
     if (!record)
         return ""
     switch (record.action) {
     case "sign-in":
+        if (record.status !== 0 && count > 1)
+            return qsTr("%1 failed sign-ins for %2 from %3").arg(count)
+                                                           .arg(record.subject || qsTr("an unknown login"))
+                                                           .arg(record.clientAddress || qsTr("an unknown address"))
         if (record.status !== 0)
             return qsTr("Failed sign-in for %1 from %2").arg(record.subject || qsTr("an unknown login"))
                                                        .arg(record.clientAddress || qsTr("an unknown address"))

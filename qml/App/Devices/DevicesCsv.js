@@ -1,56 +1,23 @@
 .pragma library
+.import "qrc:///App/Export/CsvText.js" as CsvText
 
-// Device rows of the service as comma-separated text (RFC 4180: CRLF line ends; a field with a
-// comma, a quote or a line break is quoted, its quotes doubled; one that a spreadsheet would
-// read as a formula starts with an apostrophe).
+// Device rows of the service as the cells of a CSV line.
 
 var header = ["id", "name", "model", "firmware", "MAC addresses", "IP addresses", "location name",
               "online state", "last online", "tags"]
 
-function field(value) {
-    var text = value === null || value === undefined ? "" : String(value)
-    // Device names come from the devices: a spreadsheet must not run one as a formula.
-    if (/^[=+\-@\t\r]/.test(text))
-        text = "'" + text
-    if (/[",\r\n]/.test(text))
-        return "\"" + text.replace(/"/g, "\"\"") + "\""
-    return text
-}
-
-function line(values) {
-    return values.map(field).join(",") + "\r\n"
-}
-
-function headerLine() {
-    return line(header)
-}
-
-// The wire date {"DateTime": "/Date(ms)/", ...} as UTC ISO 8601; empty when missing or unreadable.
-function wireDateText(value) {
-    var text = value && value["DateTime"] !== undefined ? String(value["DateTime"]) : ""
-    var match = /^\/Date\((-?\d+)\)\/$/.exec(text)
-    if (!match)
-        return ""
-    var date = new Date(Number(match[1]))
-    return isNaN(date.getTime()) ? "" : date.toISOString()
-}
-
-function list(values) {
-    return values && values.length ? values.join("; ") : ""
-}
-
-// One line for a device item of the service; locationNameOf(id) names its location.
-function deviceLine(item, locationNameOf) {
-    return line([
+// The cells for a device item of the service; locationNameOf(id) names its location.
+function deviceValues(item, locationNameOf) {
+    return [
         item["id"],
         item["n"],
         item["m"],
         item["fw"],
-        list(item["mac"]),
-        list(item["ip"]),
+        CsvText.list(item["mac"]),
+        CsvText.list(item["ip"]),
         item["cId"] ? locationNameOf(item["cId"]) : "",
         item["io"] ? "online" : "offline",
-        wireDateText(item["lo"]),
-        list(item["tg"])
-    ])
+        CsvText.wireDateText(item["lo"]),
+        CsvText.list(item["tg"])
+    ]
 }

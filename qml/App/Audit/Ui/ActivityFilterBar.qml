@@ -2,8 +2,10 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import App.Audit 1.0
+import "../AuditTexts.js" as AuditTexts
 
-// The criteria of the activity list: what kind of entity, how it ended, how far back.
+// The criteria of the activity list: who acted, what kind of entity, which method, how it
+// ended, how far back.
 RowLayout {
     id: bar
 
@@ -16,6 +18,12 @@ RowLayout {
             if (box.model[i].value === value)
                 return i
         return 0
+    }
+
+    ActivityActorFilter {
+        objectName: "activityActorFilter"
+        Layout.preferredWidth: 220
+        filter: bar.filter
     }
 
     ComboBox {
@@ -34,10 +42,23 @@ RowLayout {
             { "text": qsTr("Device settings"), "value": "settings" },
             { "text": qsTr("Tasks"), "value": "task" },
             { "text": qsTr("Tickets"), "value": "ticket" },
-            { "text": qsTr("Role session tokens"), "value": "roleSession" }
+            { "text": qsTr("Role session tokens"), "value": "roleSession" },
+            { "text": qsTr("Rollouts"), "value": "rollout" }
         ]
         currentIndex: bar.filter ? bar.__choose(this, bar.filter.kind) : 0
         onActivated: bar.filter.kind = currentValue
+    }
+
+    ComboBox {
+        objectName: "activityMethodFilter"
+        textRole: "text"
+        valueRole: "value"
+        Layout.preferredWidth: 200
+        model: [{ "text": qsTr("Any method"), "value": "" }].concat(AuditTexts.recordedMethods.map(function (method) {
+            return { "text": method, "value": method }
+        }))
+        currentIndex: bar.filter ? bar.__choose(this, bar.filter.method) : 0
+        onActivated: bar.filter.method = currentValue
     }
 
     ComboBox {

@@ -9,6 +9,8 @@ Pane {
     id: details
 
     property AuditRecord record: null
+    // Failed sign-ins the selected row stands for.
+    property int count: 1
 
     readonly property var __rows: record ? [
         [qsTr("When"), record.at ? record.at.toLocaleString(Qt.locale(), Locale.LongFormat) : ""],
@@ -21,6 +23,7 @@ Pane {
         [qsTr("Login"), record.subject],
         [qsTr("Device filter"), record.filterText],
         [qsTr("Devices reached"), record.reached >= 0 ? String(record.reached) : ""],
+        [qsTr("Failed attempts"), count > 1 ? String(count) : ""],
         [qsTr("Outcome"), record.status === 0 ? qsTr("done") : qsTr("failed (status %1)").arg(record.status)],
         [qsTr("Client address"), record.clientAddress]
     ].filter(function (row) { return row[1] !== "" && row[1] !== undefined }) : []

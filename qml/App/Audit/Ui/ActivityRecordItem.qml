@@ -4,9 +4,12 @@ import App.Controls 1.0
 import App.Audit 1.0
 import "../AuditTexts.js" as AuditTexts
 
-// One record of the activity list: when, and what happened in one readable line.
+// One row of the activity list ({"record", "count"}, see AuditTexts.rows): when, and what
+// happened in one readable line.
 ListViewItem {
     id: item
+
+    readonly property var record: mData ? mData.record : null
 
     contentItem: RowLayout {
         spacing: 12
@@ -14,15 +17,15 @@ ListViewItem {
         Label {
             Layout.preferredWidth: 150
             textFormat: Text.PlainText
-            text: item.mData && item.mData.at ? item.mData.at.toLocaleString(Qt.locale(), Locale.ShortFormat) : ""
+            text: item.record && item.record.at ? item.record.at.toLocaleString(Qt.locale(), Locale.ShortFormat) : ""
             opacity: 0.8
         }
         ServiceLabel {
             objectName: "activitySentence"
             Layout.fillWidth: true
             maximumLength: 400
-            serviceText: AuditTexts.sentence(item.mData)
-            color: item.mData && item.mData.status !== 0 ? "#a00000" : palette.windowText
+            serviceText: AuditTexts.sentence(item.record, item.mData ? item.mData.count : 1)
+            color: item.record && item.record.status !== 0 ? "#a00000" : palette.windowText
         }
     }
 }

@@ -2,8 +2,10 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import App.Controls 1.0 as Controls
+import App.Export 1.0
 import EntitiesUi 1.0
 import App.Audit 1.0
+import "../AuditTexts.js" as AuditTexts
 
 // Who changed what: the service's audit trail page by page, newest first, with the selected
 // record's details beside the list.
@@ -15,16 +17,24 @@ Pane {
     readonly property string title: qsTr("Activity")
     readonly property AuditManager manager: AuditDictionary.manager
     readonly property var service: manager.listAuditRecords
-    readonly property var currentRecord: list.currentIndex >= 0 && list.model && list.model[list.currentIndex]
-                                         ? list.model[list.currentIndex] : null
+    readonly property var currentRow: list.currentIndex >= 0 && list.model && list.model[list.currentIndex]
+                                      ? list.model[list.currentIndex] : null
+    readonly property var currentRecord: currentRow ? currentRow.record : null
+    readonly property AuditCsvExport csvExport: AuditCsvExport {}
 
     padding: 0
+
+    // Every record the filter finds, from all pages, into a CSV file.
+    function exportCsvTo(fileUrl) {
+        exportDialogs.exportTo(fileUrl, AuditFilterSerializer.jsonEntity(manager.filter))
+    }
 
     Component.onCompleted: manager.reload()
 
     Connections {
         target: view.manager.filter
-        function onFilterChanged() { view.manager.reload() }
+        // Later, once the request's parameters have taken the new criteria.
+        function onFilterChanged() { Qt.callLater(view.manager.reload) }
     }
 
     ColumnLayout {
@@ -53,7 +63,7 @@ Pane {
                 Layout.fillWidth: true
                 Layout.fillHeight: true
                 clip: true
-                model: view.service.result || []
+                model: AuditTexts.rows(view.service.result || [])
                 isDataLoading: view.service.isLoading
                 delegate: ActivityRecordItem {
                     objectName: "activityRow"
@@ -66,6 +76,7 @@ Pane {
                 Layout.fillHeight: true
                 Layout.preferredWidth: Math.max(280, view.width / 3)
                 record: view.currentRecord
+                count: view.currentRow ? view.currentRow.count : 1
             }
         }
 
@@ -102,11 +113,23 @@ Pane {
         navigator: view.navigator
 
         Controls.ToolButton {
+            objectName: "exportActivityButton"
+            text: qsTr("Export CSV…")
+            enabled: !view.csvExport.running
+            onClicked: exportDialogs.chooseFile()
+        }
+        Controls.ToolButton {
             objectName: "refreshActivityButton"
             icon.source: "/Icons/refresh.svg"
             text: qsTr("Refresh")
             display: AbstractButton.IconOnly
             onClicked: view.manager.reload()
         }
+    }
+
+    CsvExportDialogs {
+        id: exportDialogs
+        exporter: view.csvExport
+        onFileChosen: view.exportCsvTo(fileUrl)
     }
 }

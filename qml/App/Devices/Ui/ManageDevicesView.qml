@@ -1,12 +1,12 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15 as QQC2
-import QtQuick.Dialogs 1.3 as Dialogs
 import QtQuick.Layouts 1.15
 import QtQuick.Window 2.15
 import Ostrel 1.0
 import App.Constants 1.0
 import App.Controls 1.0
 import App.Devices 1.0
+import App.Export 1.0
 import App.Managers 1.0
 import App.MockupDatasets 1.0
 import App.Tags 1.0
@@ -33,7 +33,6 @@ QQC2.Pane {
     readonly property DeviceLocationNames locationNames: DeviceLocationNames {}
     readonly property DevicesCsvExport csvExport: DevicesCsvExport {
         locationNameOf: view.locationNames.nameOf
-        onFinished: view.__exportFinished(ok, message)
     }
     readonly property var currentDevice: devicesList.currentEntity
     // The device the editor works on: the current one, unless edits of another are not stored
@@ -88,9 +87,7 @@ QQC2.Pane {
 
     // Every device the current filter finds, from all pages, into a CSV file.
     function exportCsvTo(fileUrl) {
-        exportProgress.message = ""
-        exportProgress.open()
-        csvExport.start(fileUrl, manager.filterJson)
+        exportDialogs.exportTo(fileUrl, manager.filterJson)
     }
 
     // Asked by the navigator before the screen goes (back, log-off). Without a session (it has
@@ -139,13 +136,6 @@ QQC2.Pane {
         errorDialog.open()
     }
 
-    function __exportFinished(ok, message) {
-        exportProgress.message = message
-        if (!ok && exportProgress.visible && !exportProgress.cancelling)
-            exportProgress.failed = true
-        exportProgress.cancelling = false
-    }
-
     Component.onCompleted: filter.reset()
     onCurrentDeviceChanged: __followCurrentDevice()
 
@@ -192,7 +182,7 @@ QQC2.Pane {
             objectName: "exportCsvButton"
             text: qsTr("Export CSV…")
             enabled: !view.manager.mockup && !view.csvExport.running
-            onClicked: exportFileDialog.active = true
+            onClicked: exportDialogs.chooseFile()
         }
         ToolButton {
             objectName: "filterToggleButton"
@@ -439,70 +429,9 @@ QQC2.Pane {
         }
     }
 
-    // Made when first asked for: the file dialog is costly to create with the screen.
-    Loader {
-        id: exportFileDialog
-
-        active: false
-        sourceComponent: Dialogs.FileDialog {
-            title: qsTr("Export CSV")
-            selectExisting: false
-            defaultSuffix: "csv"
-            nameFilters: [qsTr("CSV files (*.csv)"), qsTr("All files (*)")]
-            folder: IO.defaultDocumentsDirectory
-            onAccepted: {
-                view.exportCsvTo(fileUrl)
-                Qt.callLater(function () { exportFileDialog.active = false })
-            }
-            onRejected: Qt.callLater(function () { exportFileDialog.active = false })
-            Component.onCompleted: open()
-        }
-    }
-
-    QQC2.Dialog {
-        id: exportProgress
-        objectName: "exportProgressDialog"
-
-        property string message: ""
-        property bool failed: false
-        property bool cancelling: false
-
-        anchors.centerIn: parent
-        modal: true
-        closePolicy: QQC2.Popup.NoAutoClose
-        title: qsTr("Export CSV")
-        standardButtons: view.csvExport.running ? QQC2.Dialog.Cancel : QQC2.Dialog.Ok
-
-        // Not onOpened: an export may fail before the dialog has finished animating in.
-        onAboutToShow: failed = false
-        onRejected: {
-            if (view.csvExport.running) {
-                cancelling = true
-                view.csvExport.cancel()
-            }
-        }
-
-        ColumnLayout {
-            implicitWidth: 360
-
-            QQC2.ProgressBar {
-                objectName: "exportProgressBar"
-                Layout.fillWidth: true
-                visible: view.csvExport.running
-                indeterminate: view.csvExport.total === 0
-                value: view.csvExport.total ? view.csvExport.exported / view.csvExport.total : 0
-            }
-            Label {
-                textFormat: Text.PlainText
-                objectName: "exportMessage"
-                Layout.fillWidth: true
-                wrapMode: Text.Wrap
-                text: view.csvExport.running
-                      ? qsTr("%1 of %2 devices read…").arg(view.csvExport.exported)
-                                                   .arg(Number(view.csvExport.total).toLocaleString(Qt.locale(), "f", 0))
-                      : exportProgress.message
-                color: exportProgress.failed ? "#a00000" : palette.windowText
-            }
-        }
+    CsvExportDialogs {
+        id: exportDialogs
+        exporter: view.csvExport
+        onFileChosen: view.exportCsvTo(fileUrl)
     }
 }
