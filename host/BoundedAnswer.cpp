@@ -114,6 +114,13 @@ private:
 BoundedAnswer BoundedAnswer::read(const QString &answer, const Options &options)
 {
     BoundedAnswer result;
+    // Only an object or an array is read: an error page is not copied and parsed for nothing.
+    int first = 0;
+    while (first < answer.size() && answer.at(first).isSpace())
+        ++first;
+    if (first == answer.size()
+        || (answer.at(first) != QLatin1Char('{') && answer.at(first) != QLatin1Char('[')))
+        return result;
     QByteArray bytes = answer.toUtf8();
     result.digest
         = QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex());
