@@ -3,6 +3,7 @@
 // memory above the signed-in baseline meanwhile. A scripted service inside the benchmark answers
 // every other call with an empty list. Goals: no stall over 100 ms, no peak over 500 MB; the
 // ratio is the worst stall (the GUI thread's processor time within it) over the 100 ms goal.
+// Usage: bench_hostile [rounds per case, 3 by default]; stalls are medians over the rounds.
 #include "../common/ConsoleQml.h"
 
 #include <QApplication>
