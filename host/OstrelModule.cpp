@@ -1,5 +1,6 @@
 #include "OstrelModule.h"
 
+#include "AnswerReader.h"
 #include "Application.h"
 #include "CatalogueReader.h"
 #include "IO.h"
@@ -25,6 +26,7 @@ void registerTypes()
         [](QQmlEngine *, QJSEngine *) -> QObject * { return new NetworkManager; });
     qmlRegisterSingletonType<SessionVault>(uri, 1, 0, "SessionVault",
         [](QQmlEngine *, QJSEngine *) -> QObject * { return new SessionVault; });
+    qmlRegisterType<AnswerReader>(uri, 1, 0, "AnswerReader");
     qmlRegisterType<CatalogueReader>(uri, 1, 0, "CatalogueReader");
     qmlRegisterType<LoginCredentials>(uri, 1, 0, "LoginCredentials");
     qmlRegisterType<LoginInfo>(uri, 1, 0, "LoginInfo");

@@ -38,13 +38,25 @@ DatamizerService {
         // A failed answer shows nothing, whatever items it carries.
         if (mockupInput || !answerOk)
             return null
-        var picked = __usableItems(aquireCollection())
-        return { "entities": DataUtils.mapCollectionModel(picked.items, delegate), "dropped": picked.dropped }
+        var collection = aquireCollection()
+        var picked = __usableItems(collection)
+        var built = __built && __built.collection === collection ? __built.entities : null
+        return { "entities": built || DataUtils.mapCollectionModel(picked.items, delegate),
+                 "dropped": picked.dropped + (__parsedResult.dropped || 0) }
     }
     // The right side is read only while there is no fresh list, so keeping one re-evaluates nothing.
     readonly property var __shown: __fresh || (keepsResult && __keptFor(bodyParams) ? __kept : null)
     property var __kept: null
     property var __keptSession
+    // The entities of a large answer, built a few at a time before it is shown: {collection, entities}.
+    property var __built: null
+    property var __building: null
+
+    // Entities built for an earlier answer are let go with it.
+    on__ParsedResultChanged: {
+        if (__built && __collectionIn(__parsedResult.value) !== __built.collection)
+            __built = null
+    }
 
     on__FreshChanged: {
         if (!__fresh || !keepsResult)
@@ -96,10 +108,53 @@ DatamizerService {
         return { "items": items, "dropped": dropped }
     }
 
+    function __readBounds() {
+        return DataUtils.concatMaps(__textBounds(), { "collectionPath": collectionProperty,
+                                                         "maxItems": maxItems, "recordItems": recordItems })
+    }
+
+    function __prepare(value, done) {
+        __cancelPreparing()
+        var collection = __collectionIn(value)
+        // A failed answer builds nothing.
+        if (mockupInput || !delegate || !__answerOk(value) || !Array.isArray(collection)) {
+            done()
+            return
+        }
+        __building = { "collection": collection, "items": __usableItems(collection).items,
+                       "entities": [], "done": done }
+        Qt.callLater(__buildSome)
+    }
+
+    function __cancelPreparing() {
+        __building = null
+    }
+
+    // Builds entities for a while, then lets the window paint and take input.
+    function __buildSome() {
+        var job = __building
+        if (!job)
+            return
+        var until = Date.now() + 20
+        while (job.entities.length < job.items.length && Date.now() < until)
+            job.entities.push(delegate.createObject(null, { "modelData": job.items[job.entities.length] }))
+        if (job.entities.length < job.items.length) {
+            Qt.callLater(__buildSome)
+            return
+        }
+        __building = null
+        __built = { "collection": job.collection, "entities": job.entities }
+        job.done()
+    }
+
     function aquireCollection() {
-        if (!jsonResult || !collectionProperty)
-            return jsonResult
-        var elem = jsonResult
+        return __collectionIn(jsonResult)
+    }
+
+    function __collectionIn(answer) {
+        if (!answer || !collectionProperty)
+            return answer
+        var elem = answer
         var path = collectionProperty.split(".")
         for (var i = 0; i < path.length; ++i)
             elem = subElement(elem, path[i])

@@ -98,7 +98,12 @@ function cutText(text, limit, withSize) {
     var kept = text.substring(0, end)
     if (!withSize)
         return kept + "…"
-    return kept + qsTr("… (cut, %1 bytes)").arg(utf8Size(text))
+    return kept + cutNote().arg(utf8Size(text))
+}
+
+// The note after a long text that was cut; %1 is the size of the whole text.
+function cutNote() {
+    return qsTr("… (cut, %1 bytes)")
 }
 
 // Cuts every text of a parsed answer in place: members named in longKeys to
@@ -125,7 +130,7 @@ function boundTexts(root, longKeys, limit) {
                 var bound = isLong ? maxLongTextLength : limit
                 if (bound > 0 && value.length > bound) {
                     if (isLong)
-                        __keepUncut(node, key, value)
+                        keepUncut(node, key, value)
                     node[key] = cutText(value, bound, isLong)
                 }
             } else if (value !== null && typeof value === "object") {
@@ -136,10 +141,22 @@ function boundTexts(root, longKeys, limit) {
     return root
 }
 
-function __keepUncut(node, key, text) {
+function keepUncut(node, key, text) {
     if (!Object.prototype.hasOwnProperty.call(node, "__uncut"))
         Object.defineProperty(node, "__uncut", { "value": {}, "enumerable": false })
     node.__uncut[key] = text
+}
+
+// Puts back the whole texts of an answer that was cut elsewhere: each {path, key, text}.
+function keepUncutTexts(root, uncut) {
+    for (var i = 0; uncut && i < uncut.length; ++i) {
+        var node = root
+        var path = uncut[i].path
+        for (var p = 0; node && p < path.length; ++p)
+            node = node[path[p]]
+        if (node && typeof node === "object")
+            keepUncut(node, uncut[i].key, uncut[i].text)
+    }
 }
 
 // The text of item[key] as the service sent it, also when boundTexts() cut it.

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuickX 1.0
+import Ostrel 1.0
 import App.Constants 1.0
 import Datamizer 1.0
 import "qrc:///Datamizer/LogMasking.js" as LogMasking
@@ -21,7 +22,8 @@ QmlObject {
     property alias manual: serviceLoader.manual
     // Lets a second call run while the first is still on its way instead of replacing it.
     property alias concurrent: serviceLoader.concurrent
-    readonly property alias isLoading: serviceLoader.isLoading
+    // Also while a large answer is still being read.
+    readonly property bool isLoading: serviceLoader.isLoading || __reading
     readonly property string status: jsonResult ? String(jsonResult["status"]) : "-1"
     // Answers of the management service carry a "status"; other sources (a catalogue file)
     // set this to false and are taken as they are.
@@ -40,13 +42,19 @@ QmlObject {
     property int maxTextLength: DataUtils.maxTextLength
     // ... except the members of these names, which keep DataUtils.maxLongTextLength.
     property var longTextKeys: []
+    // Answers longer than this many characters are parsed and cut on a worker thread: the
+    // window would stall for seconds on tens of megabytes.
+    property int offThreadAbove: 256 * 1024
     // Why the last call failed, until a call succeeds: a screen made later can still say why.
     readonly property string lastFailure: __lastFailure
     property string __lastFailure: ""
 
     // The answer is parsed once when it arrives and its text dropped: a service lives as long
     // as its screen or the whole run, and the text could be tens of megabytes.
-    property var __parsedResult: ({ "value": null, "valid": true })
+    property var __parsedResult: ({ "value": null, "valid": true, "dropped": 0 })
+    // A large answer is being read; this goes on with it once it is ready.
+    property bool __reading: false
+    property var __whenRead: null
     property bool __droppingText: false
     property string __answerDigest: ""
 
@@ -56,10 +64,12 @@ QmlObject {
     signal invokedFail(string message)
 
     function invoke() {
+        __dropReading()
         serviceLoader.reload()
     }
 
     function reload() {
+        __dropReading()
         if (resetResultOnReload && (serviceLoader.result || __parsedResult.value !== null)) {
             serviceLoader.result = ""
             __parsedResult = __parse("")
@@ -126,18 +136,89 @@ QmlObject {
         }
     }
 
-    function __takeAnswer() {
+    // Takes the answer, then calls `then` once it is ready to be shown.
+    function __takeAnswer(then) {
+        var text = serviceLoader.result
+        if (text.length > offThreadAbove) {
+            __dropText()
+            __reading = true
+            __whenRead = then
+            answerReader.read(text, __readBounds())
+            return
+        }
         // An answer like the last one keeps its entities: a list read again unchanged must not
         // reset the views (and what the operator typed into them).
-        var digest = serviceLoader.result ? Qt.md5(serviceLoader.result) : ""
+        var digest = text ? Qt.md5(text) : ""
         if (digest === "" || digest !== __answerDigest || __parsedResult.value === null)
-            __parsedResult = __parse(serviceLoader.result)
+            __parsedResult = __parse(text)
         __answerDigest = digest
+        __dropText()
+        then()
+    }
+
+    function __dropText() {
         if (!serviceLoader.result)
             return
         __droppingText = true
         serviceLoader.result = ""
         __droppingText = false
+    }
+
+    function __dropReading() {
+        if (!__reading)
+            return
+        answerReader.cancel()
+        __cancelPreparing()
+        __whenRead = null
+        __reading = false
+    }
+
+    function __onRead(valid, text, digest, dropped, listed, uncut) {
+        if (dropped)
+            console.warn("Datamizer:", method, "answered", listed, "items; left out", dropped)
+        var finish = function (parsed) {
+            var then = __whenRead
+            __whenRead = null
+            __reading = false
+            if (parsed)
+                __parsedResult = parsed
+            __answerDigest = digest
+            if (then)
+                then()
+        }
+        if (digest === __answerDigest && __parsedResult.value !== null) {
+            finish(null)
+            return
+        }
+        var parsed = { "value": null, "valid": false, "dropped": 0 }
+        if (valid) {
+            try {
+                parsed = { "value": JSON.parse(text), "valid": true, "dropped": dropped }
+                DataUtils.keepUncutTexts(parsed.value, uncut)
+            } catch (e) {
+                console.warn("Datamizer::parse:", method, e)
+            }
+        }
+        __prepare(parsed.value, function () { finish(parsed) })
+    }
+
+    // How a large answer is bounded where it is read; a derived service adds its list's bounds.
+    function __readBounds() {
+        return __textBounds()
+    }
+
+    function __textBounds() {
+        return { "maxTextLength": maxTextLength, "longTextKeys": longTextKeys,
+                 "maxLongTextLength": DataUtils.maxLongTextLength, "cutNote": DataUtils.cutNote() }
+    }
+
+    // What a derived service makes of a large answer before it is shown, such as its entities
+    // built a few at a time; calls `done` when that is over.
+    function __prepare(value, done) {
+        done()
+    }
+
+    function __cancelPreparing() {
     }
 
     function __onAnswer() {
@@ -165,6 +246,12 @@ QmlObject {
     onInvokedOk: __lastFailure = ""
     onInvokedFail: __lastFailure = message || Strings.requestFailedError
 
+    AnswerReader {
+        id: answerReader
+
+        onFinished: service.__onRead(valid, text, digest, droppedItems, listedItems, uncut)
+    }
+
     FileLoader {
         id: serviceLoader
 
@@ -182,14 +269,8 @@ QmlObject {
             if (!service.__droppingText)
                 console.log("Method:", service.method, "Result:", result ? result.length : 0, "bytes")
         }
-        onReadyAndOk: {
-            service.__takeAnswer()
-            service.__onAnswer()
-        }
-        onError: {
-            service.__takeAnswer()
-            service.__onTransportFailure()
-        }
+        onReadyAndOk: service.__takeAnswer(service.__onAnswer)
+        onError: service.__takeAnswer(service.__onTransportFailure)
         onTimeOut: service.__onTransportFailure()
     }
 }

@@ -22,13 +22,14 @@ Quick.ListView {
         if (!Array.isArray(entities))
             return
         var direction = descending ? -1 : 1
-        // Ties keep their order: the original position decides.
+        // Ties keep their order: the original position decides. Each key is read once: a
+        // property read per comparison made sorting thousands of rows stall the window.
         var decorated = entities.map(function (entity, position) {
-            return { entity: entity, position: position }
+            return { entity: entity, position: position, value: entity ? entity[key] : undefined }
         })
         decorated.sort(function (a, b) {
-            var x = a.entity ? a.entity[key] : undefined
-            var y = b.entity ? b.entity[key] : undefined
+            var x = a.value
+            var y = b.value
             if (x < y)
                 return -direction
             if (x > y)

@@ -382,6 +382,59 @@ TestCase {
         compare(service.loader.result, "")
     }
 
+    // A large answer is read on a worker thread to the same outcome as a small one read in
+    // script: texts cut (long ones kept whole on the side), items bounded and counted, and the
+    // entities ready, with the service still loading, before the answer is announced.
+    function test_largeAnswerReadOffTheGuiThread() {
+        var huge = new Array(2000 + 1).join("n")
+        var longText = new Array(70000 + 1).join("é")
+        var body = JSON.stringify({ "status": 0, "result": { "total": 5, "items": [
+            { "id": 1, "n": huge, "more": [{ "deep": huge }], "v": longText },
+            null, 7,
+            { "id": 2, "n": "short" },
+            { "id": 3, "n": "third" },
+            { "id": 4, "n": "past the bound" }] } })
+        var outcomes = []
+        var offThreadAbove = [body.length, 0]
+        for (var i = 0; i < offThreadAbove.length; ++i) {
+            var service = makeService(collectionComponent, { "longTextKeys": ["v"], "maxItems": 3,
+                                                             "offThreadAbove": offThreadAbove[i] })
+            var seen = []
+            var onOk = function () { seen.push(service.isLoading, service.result ? service.result.length : -1) }
+            service.invokedOk.connect(onOk)
+            var loadingAfterTransfer = []
+            var onTransfer = function () { loadingAfterTransfer.push(service.isLoading) }
+            service.loader.readyAndOk.connect(onTransfer)
+            var outcome = answer(service, 200, body)
+            service.invokedOk.disconnect(onOk)
+            service.loader.readyAndOk.disconnect(onTransfer)
+            compare(outcome.ok.count, 1)
+            compare(seen, [false, 3])
+            var item = service.jsonResult.result.items[0]
+            outcomes.push({
+                "names": service.result.map(function (tag) { return tag.name }),
+                "dropped": service.droppedItems,
+                "deep": item.more[0].deep,
+                "v": item.v,
+                "uncut": DataUtils.uncutText(item, "v"),
+                "total": service.jsonResult.result.total,
+                "loadingAfterTransfer": loadingAfterTransfer
+            })
+        }
+        compare(outcomes[1].names, outcomes[0].names)
+        compare(outcomes[1].names[0], huge.substring(0, 500) + "…")
+        compare(outcomes[1].dropped, 3)
+        compare(outcomes[1].dropped, outcomes[0].dropped)
+        compare(outcomes[1].deep, outcomes[0].deep)
+        compare(outcomes[1].v, longText.substring(0, 65536) + "… (cut, 140000 bytes)")
+        compare(outcomes[1].v, outcomes[0].v)
+        compare(outcomes[1].uncut, longText)
+        compare(outcomes[1].total, 5)
+        // The list still loads while it is read, not only while it is on its way.
+        compare(outcomes[0].loadingAfterTransfer, [false])
+        compare(outcomes[1].loadingAfterTransfer, [true])
+    }
+
     function test_loggedBodiesHideSecrets() {
         var text = JSON.stringify({
             "sessionToken": "abc123",

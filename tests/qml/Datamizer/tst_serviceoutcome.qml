@@ -125,13 +125,17 @@ TestCase {
         ]
     }
 
+    // Read in script, and as a large answer is read, on a worker thread.
     function test_unreadableAnswersFail(data) {
         server.setPathAnswer("/QuillonService.svc/listTags", { "body": data.body })
-        var service = makeService(collectionComponent)
-        var outcome = call(service)
-        compare(outcome.ok.count, 0)
-        verify(outcome.failed.signalArguments[0][0] !== "", "a failure says why")
-        compare(service.result, null)
+        var offThreadAbove = [256 * 1024, 0]
+        for (var i = 0; i < offThreadAbove.length; ++i) {
+            var service = makeService(collectionComponent, { "offThreadAbove": offThreadAbove[i] })
+            var outcome = call(service)
+            compare(outcome.ok.count, 0)
+            verify(outcome.failed.signalArguments[0][0] !== "", "a failure says why")
+            compare(service.result, null)
+        }
     }
 
     // A source without a service status (a catalogue file) is read as it is.
