@@ -4,6 +4,7 @@ import QtQuick.Layouts 1.15
 import App.Controls 1.0 as Controls
 import EntitiesUi 1.0
 import App.Audit 1.0
+import Datamizer 1.0
 
 // Who changed what: the service's audit trail page by page, newest first, with the selected
 // record's details beside the list.
@@ -108,5 +109,10 @@ Pane {
             display: AbstractButton.IconOnly
             onClicked: view.manager.reload()
         }
+    }
+
+    // The application-wide lists this screen shows are given back when it closes.
+    ServiceUse {
+        services: [view.service]
     }
 }

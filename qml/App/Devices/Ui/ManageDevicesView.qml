@@ -14,6 +14,7 @@ import App.Tags.Ui 1.0
 import App.Tasks 1.0
 import App.Tasks.Ui 1.0
 import EntitiesUi 1.0
+import Datamizer 1.0
 
 // The fleet: the filter panel, the devices it finds (page by page) and the current device.
 QQC2.Pane {
@@ -504,5 +505,10 @@ QQC2.Pane {
                 color: exportProgress.failed ? "#a00000" : palette.windowText
             }
         }
+    }
+
+    // The application-wide lists this screen shows are given back when it closes.
+    ServiceUse {
+        services: [TagsDictionary.manager.listTags]
     }
 }
