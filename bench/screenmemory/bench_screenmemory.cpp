@@ -73,7 +73,7 @@ void spin(int ms)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
-template <typename Condition>
+template<typename Condition>
 bool waitFor(Condition condition)
 {
     QElapsedTimer timer;
@@ -189,8 +189,8 @@ void drive()
         if (!onlyObjective.isEmpty() && onlyObjective != QLatin1String(screen.objective))
             continue;
         if (!waitFor([&] {
-                QQuickItem *button = item(qPrintable(
-                    QStringLiteral("objective_") + QLatin1String(screen.objective)));
+                QQuickItem *button = item(
+                    qPrintable(QStringLiteral("objective_") + QLatin1String(screen.objective)));
                 return button && button->isEnabled();
             })) {
             std::printf("%-18s not offered, left out\n", screen.objective);
@@ -199,7 +199,8 @@ void drive()
         measureScreen(screen);
     }
     const double afterScreens = settledResidentKb();
-    if (press("logOffButton", "pressed") && waitFor([] { return item("loginView") && settled(); })) {
+    if (press("logOffButton", "pressed")
+        && waitFor([] { return item("loginView") && settled(); })) {
         spin(1000);
         const double loggedOff = settledResidentKb();
         std::printf("after every screen: %.1f MB; after log-off: %.1f MB (%+.1f MB against "
