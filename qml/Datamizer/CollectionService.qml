@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import Datamizer 1.0
 import "qrc:///Datamizer/DataUtils.js" as DataUtils
 
 // A service method whose answer holds a list of entities at the dotted collectionProperty.
@@ -58,11 +59,21 @@ DatamizerService {
             __built = null
     }
 
+    onReleased: {
+        __kept = null
+        __keptSession = undefined
+    }
+
     on__FreshChanged: {
         if (!__fresh || !keepsResult)
             return
         __kept = __fresh
         __keptSession = __session(bodyParams)
+    }
+
+    Connections {
+        target: ServiceEvents
+        function onSessionEnded() { service.release() }
     }
 
     payloadCheck: function () {

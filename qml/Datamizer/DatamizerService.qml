@@ -58,18 +58,54 @@ QmlObject {
     property bool __droppingText: false
     property string __answerDigest: ""
 
+    // How many shown screens read the results (see ServiceUse). The last one leaving gives the
+    // answer back, and the first one after that asks again.
+    readonly property int uses: __uses
+    property int __uses: 0
+    property bool __released: false
+
     signal invoking()
     signal invoked()
     signal invokedOk()
     signal invokedFail(string message)
+    // The answer and what was made of it are gone: nothing shows them.
+    signal released()
 
     function invoke() {
         __dropReading()
+        __released = false
         serviceLoader.reload()
+    }
+
+    // Drops the last answer and a call still on its way; why the last call failed stays.
+    function release() {
+        __dropReading()
+        serviceLoader.abort()
+        __droppingText = true
+        serviceLoader.result = ""
+        __droppingText = false
+        __parsedResult = __parse("")
+        __answerDigest = ""
+        __released = true
+        released()
+    }
+
+    function __addUse() {
+        ++__uses
+        // Without a screen of its own, a list that runs by itself would wait for a new body.
+        if (__released && !manual)
+            invoke()
+    }
+
+    function __dropUse() {
+        __uses = Math.max(0, __uses - 1)
+        if (__uses === 0)
+            release()
     }
 
     function reload() {
         __dropReading()
+        __released = false
         if (resetResultOnReload && (serviceLoader.result || __parsedResult.value !== null)) {
             serviceLoader.result = ""
             __parsedResult = __parse("")
@@ -138,6 +174,7 @@ QmlObject {
 
     // Takes the answer, then calls `then` once it is ready to be shown.
     function __takeAnswer(then) {
+        __released = false
         var text = serviceLoader.result
         if (text.length > offThreadAbove) {
             __dropText()

@@ -27,6 +27,10 @@ CollectionService {
     }
 
     onFullResultChanged: __syncTotal()
+    onReleased: {
+        __total = 0
+        source = []
+    }
     onTotalChanged: {
         var slots = []
         for (var i = 0; i < total; ++i)

@@ -5,4 +5,6 @@ import QtQuick 2.15
 QtObject {
     // A call was answered "session expired": the session token is no longer valid.
     signal sessionExpired(string method)
+    // The operator has logged off: lists read in that session are given back.
+    signal sessionEnded()
 }

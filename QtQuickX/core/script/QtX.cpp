@@ -3,6 +3,7 @@
 #include "Args.h"
 #include "CanvasPathEmitter.h"
 #include "Dye.h"
+#include "FreeMemory.h"
 #include "ItemStacking.h"
 #include "QmlX.h"
 #include "TextFormatting.h"
@@ -17,6 +18,7 @@
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QTextDocument>
+#include <QTimer>
 #include <QUuid>
 #include <QtMath>
 
@@ -189,6 +191,14 @@ void QtX::queuedInvoke(QObject *object, const QString &method, const QVariant &a
 void QtX::processApplicationEvents() const
 {
     QCoreApplication::processEvents();
+}
+
+void QtX::giveBackFreeMemory() const
+{
+    // Deletions posted by the caller (a page, objects the collector let go) run first.
+    constexpr int afterDeletionsMs = 100;
+    QTimer::singleShot(
+        afterDeletionsMs, QCoreApplication::instance(), [] { FreeMemory::giveBack(); });
 }
 
 int QtX::queryKeyboardModifiers() const

@@ -91,6 +91,9 @@ public:
         QObject *object, const QString &method, const QVariant &arg) const;
     Q_INVOKABLE void scheduleCall(const QVariant &) const { }
     Q_INVOKABLE void processApplicationEvents() const;
+    // Hands the heap's free memory back to the system once objects already let go of (deleted
+    // later) are gone, as after a screen has closed.
+    Q_INVOKABLE void giveBackFreeMemory() const;
     Q_INVOKABLE int queryKeyboardModifiers() const;
     Q_INVOKABLE Args *args(const QJSValue &values) const;
     Q_INVOKABLE void writeProperty(

@@ -7,6 +7,7 @@ import App.Constants 1.0
 import App.DataProviders 1.0
 import App.Handlers 1.0
 import App.MockupDatasets 1.0
+import Datamizer 1.0
 
 // Knows who is logged in and with which session token; every service body carries
 // currentLoginInfo.sessionToken.
@@ -179,6 +180,7 @@ QtObject {
         currentLoginInfo.logoff()
         __sessionServiceUri = Endpoints.serviceUri
         loggedOff()
+        ServiceEvents.sessionEnded()
     }
 
     function __onAuthorized(userId, method) {

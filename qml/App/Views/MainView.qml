@@ -6,6 +6,7 @@ import App.Auth.Ui 1.0
 import App.Managers 1.0
 import App.Navigation 1.0
 import App.Controls 1.0
+import QtQuickX 1.0
 
 // The page stack every screen is shown in, under the main tool bar that the current screen
 // fills with its buttons and title.
@@ -102,10 +103,29 @@ Pane {
 
             Layout.fillWidth: true
             Layout.fillHeight: true
+
+            // A page that left is deleted when its transition ends: wait for that.
+            onBusyChanged: {
+                if (!busy && memoryRelease.running)
+                    memoryRelease.restart()
+            }
         }
     }
 
-    UserContextSwitching {}
+    // After a screen has closed, what it alone held (script objects, heap blocks of the render
+    // and network threads) goes back to the system instead of staying for the rest of the run.
+    Timer {
+        id: memoryRelease
+        interval: 1000
+        onTriggered: {
+            gc()
+            QtX.giveBackFreeMemory()
+        }
+    }
+
+    UserContextSwitching {
+        users: userSwitcher.users
+    }
 
     // Back from a sub-page by keyboard; a page at the root has nothing to go back to.
     Shortcut {
@@ -128,12 +148,14 @@ Pane {
         // A null target replaces the whole stack, as after login and log-off; any other target
         // replaces the top page.
         function onReplaced(target, item, properties, operation) {
+            memoryRelease.restart()
             if (target === null)
                 stack.replace(null, item, properties || {}, operation)
             else
                 stack.replace(item, properties || {}, operation)
         }
         function onPopped(item, operation) {
+            memoryRelease.restart()
             if (item)
                 stack.pop(item, operation)
             else

@@ -6,6 +6,7 @@ import App.Export 1.0
 import EntitiesUi 1.0
 import App.Audit 1.0
 import "../AuditTexts.js" as AuditTexts
+import Datamizer 1.0
 
 // Who changed what: the service's audit trail page by page, newest first, with the selected
 // record's details beside the list.
@@ -131,5 +132,10 @@ Pane {
         id: exportDialogs
         exporter: view.csvExport
         onFileChosen: view.exportCsvTo(fileUrl)
+    }
+
+    // The application-wide lists this screen shows are given back when it closes.
+    ServiceUse {
+        services: [view.service]
     }
 }

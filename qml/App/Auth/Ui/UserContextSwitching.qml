@@ -12,12 +12,18 @@ import EntitiesUi 1.0
 Item {
     id: switching
 
+    // The users a switch is offered among (the quick user switcher's): the application-wide
+    // user list is given back when the users screen closes.
+    property var users: []
     readonly property alias confirmationDialog: confirmationDialog
     readonly property alias errorDialog: errorDialog
 
     // Called by the authentication manager for every switch into a user's context.
     function ask(credentials) {
-        var index = UsersDictionary.manager.listUsers.resultIndex || {}
+        var index = Object.assign({}, UsersDictionary.manager.listUsers.resultIndex || {})
+        var offered = users || []
+        for (var i = 0; i < offered.length; ++i)
+            index[offered[i].idd] = offered[i]
         confirmationDialog.creds = credentials
         confirmationDialog.current = index[AuthManager.currentLoginInfo.userId] || null
         confirmationDialog.target = credentials ? index[credentials.userId] || null : null

@@ -6,6 +6,7 @@ import App.Controls 1.0
 import App.Customers 1.0
 import App.Managers 1.0
 import EntitiesUi 1.0
+import Datamizer 1.0
 
 // The locations screen: the tree of locations, and creating, editing and archiving them.
 // Edits go to clones, so the list shows only what the service stored.
@@ -195,5 +196,10 @@ QQC2.Pane {
             errorDialog.reason = message || Strings.requestFailedError
             errorDialog.open()
         }
+    }
+
+    // The application-wide lists this screen shows are given back when it closes.
+    ServiceUse {
+        services: [view.manager.listCustomers]
     }
 }

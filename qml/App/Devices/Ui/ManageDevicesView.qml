@@ -14,6 +14,7 @@ import App.Tags.Ui 1.0
 import App.Tasks 1.0
 import App.Tasks.Ui 1.0
 import EntitiesUi 1.0
+import Datamizer 1.0
 
 // The fleet: the filter panel, the devices it finds (page by page) and the current device.
 QQC2.Pane {
@@ -433,5 +434,10 @@ QQC2.Pane {
         id: exportDialogs
         exporter: view.csvExport
         onFileChosen: view.exportCsvTo(fileUrl)
+    }
+
+    // The application-wide lists this screen shows are given back when it closes.
+    ServiceUse {
+        services: [TagsDictionary.manager.listTags]
     }
 }

@@ -4,6 +4,7 @@ import App.Constants 1.0
 import App.Controls 1.0
 import App.Tags 1.0
 import EntitiesUi 1.0
+import Datamizer 1.0
 
 // The tag tree ("Structure"): add root and child tags, rename and delete them. Every call is
 // followed by a new list; a failed call is also reported, so an edit that the reload took back
@@ -132,5 +133,10 @@ QQC2.Pane {
     ErrorEntityDialog {
         id: errorDialog
         objectName: "errorDialog"
+    }
+
+    // The application-wide lists this screen shows are given back when it closes.
+    ServiceUse {
+        services: [view.manager.listTags]
     }
 }

@@ -5,9 +5,11 @@ import Ostrel 1.0
 import EntitiesUi 1.0
 import App.Constants 1.0
 import App.Controls 1.0 as Controls
+import App.Tags 1.0
 import App.Tasks 1.0
 import App.Tickets 1.0
 import App.Tickets.Ui 1.0
+import Datamizer 1.0
 
 // The tasks with their tickets: filter, task list, the current task's details above its
 // tickets. Creates, cancels and retries tasks.
@@ -383,5 +385,10 @@ Pane {
             ticketsManager.listTickets.invoke()
             view.__reportFailure(ticketsManager.restartTickets, message)
         }
+    }
+
+    // The application-wide lists this screen shows are given back when it closes.
+    ServiceUse {
+        services: [view.manager.listTasks, TagsDictionary.manager.listTags]
     }
 }

@@ -9,6 +9,7 @@ import App.Logins.Ui 1.0
 import App.Managers 1.0
 import App.Users 1.0
 import EntitiesUi 1.0
+import Datamizer 1.0
 
 // The users screen: users listed, sorted and filtered; created in two steps, edited, given a
 // password and archived (never deleted); each row can switch into that user's context.
@@ -309,5 +310,10 @@ QQC2.Pane {
                 return index[userId]
             return d.created && d.created.idd === userId ? d.created : null
         }
+    }
+
+    // The application-wide lists this screen shows are given back when it closes.
+    ServiceUse {
+        services: [view.manager.listUsers, view.customersManager.listCustomers]
     }
 }

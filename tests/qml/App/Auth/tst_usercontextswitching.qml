@@ -24,7 +24,10 @@ TestCase {
 
     ScriptedServer { id: server }
 
-    UserContextSwitching { id: switching }
+    UserContextSwitching {
+        id: switching
+        users: switcher.users
+    }
 
     QuickUserSwitcher {
         id: switcher
@@ -114,6 +117,16 @@ TestCase {
     function test_unknownUsersLeaveTheNamesEmpty() {
         askSwitchTo(99)
         compare(switching.confirmationDialog.text, "Are you sure to switch from Ann Operator to ''?")
+        switching.confirmationDialog.reject()
+    }
+
+    // The users screen gives the application-wide list back when it closes: the switcher's own
+    // list still names both users.
+    function test_namesWithoutTheApplicationWideList() {
+        UsersDictionary.manager.listUsers.release()
+        compare(UsersDictionary.manager.listUsers.resultIndex, null)
+        askSwitchTo(17)
+        compare(switching.confirmationDialog.text, "Are you sure to switch from Ann Operator to 'Bob'?")
         switching.confirmationDialog.reject()
     }
 
