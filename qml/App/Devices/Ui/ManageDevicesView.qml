@@ -3,6 +3,7 @@ import QtQuick.Controls 2.15 as QQC2
 import QtQuick.Dialogs 1.3 as Dialogs
 import QtQuick.Layouts 1.15
 import QtQuick.Window 2.15
+import QtQuickX 1.0
 import Ostrel 1.0
 import App.Constants 1.0
 import App.Controls 1.0
@@ -77,19 +78,22 @@ QQC2.Pane {
     }
 
     function tagFoundDevices() {
-        tagDialog.entityEditorUi.entity = TagsDictionary.manager.createNewLocalEntity({ "name": qsTr("Current selection") }, view)
-        tagDialog.open()
+        var dialog = tagDialog.make()
+        dialog.entityEditorUi.entity = TagsDictionary.manager.createNewLocalEntity({ "name": qsTr("Current selection") }, view)
+        dialog.open()
     }
 
     function unbindCurrentDevice() {
-        confirmUnbindDialog.entity = currentDevice
-        confirmUnbindDialog.open()
+        var dialog = confirmUnbindDialog.make()
+        dialog.entity = currentDevice
+        dialog.open()
     }
 
     // Every device the current filter finds, from all pages, into a CSV file.
     function exportCsvTo(fileUrl) {
-        exportProgress.message = ""
-        exportProgress.open()
+        var progress = exportProgress.make()
+        progress.message = ""
+        progress.open()
         csvExport.start(fileUrl, manager.filterJson)
     }
 
@@ -134,16 +138,20 @@ QQC2.Pane {
     }
 
     function reportFailure(entityTypeName, message) {
-        errorDialog.entityTypeName = entityTypeName
-        errorDialog.reason = message || Strings.requestFailedError
-        errorDialog.open()
+        var dialog = errorDialog.make()
+        dialog.entityTypeName = entityTypeName
+        dialog.reason = message || Strings.requestFailedError
+        dialog.open()
     }
 
     function __exportFinished(ok, message) {
-        exportProgress.message = message
-        if (!ok && exportProgress.visible && !exportProgress.cancelling)
-            exportProgress.failed = true
-        exportProgress.cancelling = false
+        var progress = exportProgress.item
+        if (!progress)
+            return
+        progress.message = message
+        if (!ok && progress.visible && !progress.cancelling)
+            progress.failed = true
+        progress.cancelling = false
     }
 
     Component.onCompleted: filter.reset()
@@ -278,7 +286,6 @@ QQC2.Pane {
         id: sidePanels
 
         property bool wanted: false
-        property bool rowsLoaded: false
 
         readonly property Timer fallback: Timer {
             interval: 250
@@ -288,12 +295,13 @@ QQC2.Pane {
         readonly property Connections afterRows: Connections {
             target: view.manager
             enabled: !sidePanels.wanted
-            function onPageLoaded() { sidePanels.rowsLoaded = true }
+            function onPageLoaded() { sidePanels.rowsShown.arm() }
         }
-        // The first frame after the rows arrived shows them.
-        readonly property Connections afterFrame: Connections {
-            target: sidePanels.rowsLoaded && !sidePanels.wanted ? view.Window.window : null
-            function onFrameSwapped() { sidePanels.wanted = true }
+        // The first frame drawn after the rows arrived shows them; a swap of an earlier frame
+        // handled late does not count.
+        readonly property FrameWatcher rowsShown: FrameWatcher {
+            window: sidePanels.wanted ? null : view.Window.window
+            onFrameShown: sidePanels.wanted = true
         }
     }
 
@@ -367,21 +375,24 @@ QQC2.Pane {
         }
     }
 
-    EditEntityDialog {
+    // The screen's dialogs are made when first used: most visits open none of them.
+    LazyPopup {
         id: tagDialog
-        objectName: "tagFoundDialog"
+        sourceComponent: EditEntityDialog {
+            objectName: "tagFoundDialog"
 
-        entityTypeName: Strings.tagEntityName
-        width: view.width / 2
-        height: implicitHeight
+            entityTypeName: Strings.tagEntityName
+            width: view.width / 2
+            height: implicitHeight
 
-        entityEditorUi: TagEditor {
-            onAccept: {
-                if (!entity)
-                    return
-                d.taggingPending = true
-                TagsDictionary.manager.createTag.tag = entity
-                TagsDictionary.manager.createTag.invoke()
+            entityEditorUi: TagEditor {
+                onAccept: {
+                    if (!entity)
+                        return
+                    d.taggingPending = true
+                    TagsDictionary.manager.createTag.tag = entity
+                    TagsDictionary.manager.createTag.invoke()
+                }
             }
         }
     }
@@ -393,25 +404,29 @@ QQC2.Pane {
         }
     }
 
-    ConfirmDeleteEntityDialog {
+    LazyPopup {
         id: confirmUnbindDialog
-        objectName: "confirmUnbindDialog"
+        sourceComponent: ConfirmDeleteEntityDialog {
+            objectName: "confirmUnbindDialog"
 
-        entityTypeName: qsTr("device")
-        onAccepted: {
-            view.manager.unbindDevice.device = entity
-            view.manager.unbindDevice.invoke()
+            entityTypeName: qsTr("device")
+            onAccepted: {
+                view.manager.unbindDevice.device = entity
+                view.manager.unbindDevice.invoke()
+            }
         }
     }
 
-    ErrorEntityDialog {
+    LazyPopup {
         id: errorDialog
-        objectName: "errorDialog"
+        sourceComponent: ErrorEntityDialog {
+            objectName: "errorDialog"
 
-        onClosed: {
-            if (d.reopenTaskDialog && TasksDictionary.tasksHandler.inputKept)
-                taskDialog.open()
-            d.reopenTaskDialog = false
+            onClosed: {
+                if (d.reopenTaskDialog && TasksDictionary.tasksHandler.inputKept)
+                    taskDialog.open()
+                d.reopenTaskDialog = false
+            }
         }
     }
 
@@ -459,49 +474,52 @@ QQC2.Pane {
         }
     }
 
-    QQC2.Dialog {
+    LazyPopup {
         id: exportProgress
-        objectName: "exportProgressDialog"
+        sourceComponent: QQC2.Dialog {
+            id: exportProgressDialog
+            objectName: "exportProgressDialog"
 
-        property string message: ""
-        property bool failed: false
-        property bool cancelling: false
+            property string message: ""
+            property bool failed: false
+            property bool cancelling: false
 
-        anchors.centerIn: parent
-        modal: true
-        closePolicy: QQC2.Popup.NoAutoClose
-        title: qsTr("Export CSV")
-        standardButtons: view.csvExport.running ? QQC2.Dialog.Cancel : QQC2.Dialog.Ok
+            anchors.centerIn: parent
+            modal: true
+            closePolicy: QQC2.Popup.NoAutoClose
+            title: qsTr("Export CSV")
+            standardButtons: view.csvExport.running ? QQC2.Dialog.Cancel : QQC2.Dialog.Ok
 
-        // Not onOpened: an export may fail before the dialog has finished animating in.
-        onAboutToShow: failed = false
-        onRejected: {
-            if (view.csvExport.running) {
-                cancelling = true
-                view.csvExport.cancel()
+            // Not onOpened: an export may fail before the dialog has finished animating in.
+            onAboutToShow: failed = false
+            onRejected: {
+                if (view.csvExport.running) {
+                    cancelling = true
+                    view.csvExport.cancel()
+                }
             }
-        }
 
-        ColumnLayout {
-            implicitWidth: 360
+            ColumnLayout {
+                implicitWidth: 360
 
-            QQC2.ProgressBar {
-                objectName: "exportProgressBar"
-                Layout.fillWidth: true
-                visible: view.csvExport.running
-                indeterminate: view.csvExport.total === 0
-                value: view.csvExport.total ? view.csvExport.exported / view.csvExport.total : 0
-            }
-            Label {
-                textFormat: Text.PlainText
-                objectName: "exportMessage"
-                Layout.fillWidth: true
-                wrapMode: Text.Wrap
-                text: view.csvExport.running
-                      ? qsTr("%1 of %2 devices read…").arg(view.csvExport.exported)
-                                                   .arg(Number(view.csvExport.total).toLocaleString(Qt.locale(), "f", 0))
-                      : exportProgress.message
-                color: exportProgress.failed ? "#a00000" : palette.windowText
+                QQC2.ProgressBar {
+                    objectName: "exportProgressBar"
+                    Layout.fillWidth: true
+                    visible: view.csvExport.running
+                    indeterminate: view.csvExport.total === 0
+                    value: view.csvExport.total ? view.csvExport.exported / view.csvExport.total : 0
+                }
+                Label {
+                    textFormat: Text.PlainText
+                    objectName: "exportMessage"
+                    Layout.fillWidth: true
+                    wrapMode: Text.Wrap
+                    text: view.csvExport.running
+                          ? qsTr("%1 of %2 devices read…").arg(view.csvExport.exported)
+                                                       .arg(Number(view.csvExport.total).toLocaleString(Qt.locale(), "f", 0))
+                          : exportProgressDialog.message
+                    color: exportProgressDialog.failed ? "#a00000" : palette.windowText
+                }
             }
         }
     }
