@@ -7,8 +7,8 @@ import App.Constants 1.0
 import App.Controls 1.0
 
 // A device row: status, name, and in small type its model, firmware, first MAC and location.
-// A plain item rather than a list row control: a list of thousands makes one per visible row
-// and each control's font, palette and style lookups showed in paging.
+// A plain item rather than a list row control: rows are made with every page, and a control's
+// style parts and font and palette resolution made each row markedly dearer.
 Item {
     id: row
 
@@ -35,6 +35,8 @@ Item {
     MouseArea {
         id: mouse
         anchors.fill: parent
+        // Taken on press as a list row control takes it, so the arrow keys reach the list.
+        onPressed: row.forceActiveFocus(Qt.MouseFocusReason)
         onClicked: {
             if (row.listView)
                 QmlX.writeProperty(row.listView, "currentIndex", index, QmlX.DontRemoveBinding)
