@@ -19,6 +19,7 @@
 #include "EllipsePath.h"
 #include "EmptyPath.h"
 #include "EngineSingleton.h"
+#include "FrameWatcher.h"
 #include "GraphicElement.h"
 #include "GraphicItem.h"
 #include "GroupPath.h"
@@ -145,6 +146,7 @@ void QtQuickXPlugin::registerTypes(const char *uri)
     qmlRegisterSingletonType<Dye>(uri, 1, 0, "Dye", createEngineSingleton<Dye>);
     // 30 ElapsedTimer
     qmlRegisterType<ElapsedTimer>(uri, 1, 0, "ElapsedTimer");
+    qmlRegisterType<FrameWatcher>(uri, 1, 0, "FrameWatcher");
     // 31 QmlObject
     qmlRegisterType<QQmlObject>(uri, 1, 0, "QmlObject");
     // 32 Debounce

@@ -10,6 +10,12 @@ Loader {
         item.open()
     }
 
+    // The pop-up, made if need be, for settings that must precede open().
+    function make() {
+        active = true
+        return item
+    }
+
     function close() {
         if (item)
             item.close()

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import QtQml 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import Ostrel 1.0
@@ -81,12 +82,14 @@ Pane {
                         Layout.fillWidth: true
                     }
 
-                    QuickUserSwitcher {
+                    Loader {
                         id: userSwitcher
                         // A third of the line, taken from the view: a size that follows the line's
                         // own layout would make that layout run again while it runs.
                         Layout.preferredWidth: mainView.width / 3
                         Layout.alignment: Qt.AlignRight
+                        active: signedIn.once
+                        source: "qrc:///App/Auth/Ui/QuickUserSwitcher.qml"
                     }
                 }
             }
@@ -94,7 +97,10 @@ Pane {
 
         UserContextBanner {
             Layout.fillWidth: true
-            onReturnRequested: userSwitcher.restore()
+            onReturnRequested: {
+                if (userSwitcher.item)
+                    userSwitcher.item.restore()
+            }
         }
 
         StackView {
@@ -123,8 +129,32 @@ Pane {
         }
     }
 
-    UserContextSwitching {
-        users: userSwitcher.users
+    // The user switcher and the context switching (their dialogs and user lists) serve a session
+    // only: made with the first one, before the name lookup it asks for, and kept. Named by URL,
+    // so that neither they nor the modules they import are loaded before.
+    QtObject {
+        id: signedIn
+        property bool once: false
+    }
+    Binding {
+        target: signedIn
+        property: "once"
+        value: true
+        when: AuthManager.loginInfo.sessionToken !== ""
+        restoreMode: Binding.RestoreNone
+    }
+    Loader {
+        id: contextSwitching
+        active: signedIn.once
+        source: "qrc:///App/Auth/Ui/UserContextSwitching.qml"
+
+        // The switch question names users from the switcher's own list too.
+        Binding {
+            target: contextSwitching.item
+            property: "users"
+            value: userSwitcher.item ? userSwitcher.item.users : []
+            when: contextSwitching.item !== null
+        }
     }
 
     // Back from a sub-page by keyboard; a page at the root has nothing to go back to.

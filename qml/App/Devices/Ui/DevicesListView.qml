@@ -121,6 +121,8 @@ QQC2.Pane {
             delegate: DeviceListViewItem {
                 objectName: "deviceRow_" + (device ? device.idd : "")
                 locationNameOf: view.locationNameOf
+                textColor: view.palette.windowText
+                currentTextColor: view.palette.highlightedText
             }
 
             footer: QQC2.ItemDelegate {

@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15 as QQC2
 import QtQuick.Layouts 1.15
 import QtQuick.Window 2.15
+import QtQuickX 1.0
 import Ostrel 1.0
 import App.Constants 1.0
 import App.Controls 1.0
@@ -77,13 +78,15 @@ QQC2.Pane {
     }
 
     function tagFoundDevices() {
-        tagDialog.entityEditorUi.entity = TagsDictionary.manager.createNewLocalEntity({ "name": qsTr("Current selection") }, view)
-        tagDialog.open()
+        var dialog = tagDialog.make()
+        dialog.entityEditorUi.entity = TagsDictionary.manager.createNewLocalEntity({ "name": qsTr("Current selection") }, view)
+        dialog.open()
     }
 
     function unbindCurrentDevice() {
-        confirmUnbindDialog.entity = currentDevice
-        confirmUnbindDialog.open()
+        var dialog = confirmUnbindDialog.make()
+        dialog.entity = currentDevice
+        dialog.open()
     }
 
     // Every device the current filter finds, from all pages, into a CSV file.
@@ -132,9 +135,10 @@ QQC2.Pane {
     }
 
     function reportFailure(entityTypeName, message) {
-        errorDialog.entityTypeName = entityTypeName
-        errorDialog.reason = message || Strings.requestFailedError
-        errorDialog.open()
+        var dialog = errorDialog.make()
+        dialog.entityTypeName = entityTypeName
+        dialog.reason = message || Strings.requestFailedError
+        dialog.open()
     }
 
     Component.onCompleted: filter.reset()
@@ -269,7 +273,6 @@ QQC2.Pane {
         id: sidePanels
 
         property bool wanted: false
-        property bool rowsLoaded: false
 
         readonly property Timer fallback: Timer {
             interval: 250
@@ -279,12 +282,13 @@ QQC2.Pane {
         readonly property Connections afterRows: Connections {
             target: view.manager
             enabled: !sidePanels.wanted
-            function onPageLoaded() { sidePanels.rowsLoaded = true }
+            function onPageLoaded() { sidePanels.rowsShown.arm() }
         }
-        // The first frame after the rows arrived shows them.
-        readonly property Connections afterFrame: Connections {
-            target: sidePanels.rowsLoaded && !sidePanels.wanted ? view.Window.window : null
-            function onFrameSwapped() { sidePanels.wanted = true }
+        // The first frame drawn after the rows arrived shows them; a swap of an earlier frame
+        // handled late does not count.
+        readonly property FrameWatcher rowsShown: FrameWatcher {
+            window: sidePanels.wanted ? null : view.Window.window
+            onFrameShown: sidePanels.wanted = true
         }
     }
 
@@ -358,21 +362,24 @@ QQC2.Pane {
         }
     }
 
-    EditEntityDialog {
+    // The screen's dialogs are made when first used: most visits open none of them.
+    LazyPopup {
         id: tagDialog
-        objectName: "tagFoundDialog"
+        sourceComponent: EditEntityDialog {
+            objectName: "tagFoundDialog"
 
-        entityTypeName: Strings.tagEntityName
-        width: view.width / 2
-        height: implicitHeight
+            entityTypeName: Strings.tagEntityName
+            width: view.width / 2
+            height: implicitHeight
 
-        entityEditorUi: TagEditor {
-            onAccept: {
-                if (!entity)
-                    return
-                d.taggingPending = true
-                TagsDictionary.manager.createTag.tag = entity
-                TagsDictionary.manager.createTag.invoke()
+            entityEditorUi: TagEditor {
+                onAccept: {
+                    if (!entity)
+                        return
+                    d.taggingPending = true
+                    TagsDictionary.manager.createTag.tag = entity
+                    TagsDictionary.manager.createTag.invoke()
+                }
             }
         }
     }
@@ -384,25 +391,29 @@ QQC2.Pane {
         }
     }
 
-    ConfirmDeleteEntityDialog {
+    LazyPopup {
         id: confirmUnbindDialog
-        objectName: "confirmUnbindDialog"
+        sourceComponent: ConfirmDeleteEntityDialog {
+            objectName: "confirmUnbindDialog"
 
-        entityTypeName: qsTr("device")
-        onAccepted: {
-            view.manager.unbindDevice.device = entity
-            view.manager.unbindDevice.invoke()
+            entityTypeName: qsTr("device")
+            onAccepted: {
+                view.manager.unbindDevice.device = entity
+                view.manager.unbindDevice.invoke()
+            }
         }
     }
 
-    ErrorEntityDialog {
+    LazyPopup {
         id: errorDialog
-        objectName: "errorDialog"
+        sourceComponent: ErrorEntityDialog {
+            objectName: "errorDialog"
 
-        onClosed: {
-            if (d.reopenTaskDialog && TasksDictionary.tasksHandler.inputKept)
-                taskDialog.open()
-            d.reopenTaskDialog = false
+            onClosed: {
+                if (d.reopenTaskDialog && TasksDictionary.tasksHandler.inputKept)
+                    taskDialog.open()
+                d.reopenTaskDialog = false
+            }
         }
     }
 

@@ -263,7 +263,6 @@ Item {
 
         function test_failuresAreReportedAndUnbindShowsAtOnce() {
             var view = openView(page(1, 5, 0, 5))
-            var errorDialog = findChild(view, "errorDialog")
             // A refused list says why above the old rows instead of leaving them unexplained.
             answerDevices('{"status":3,"result":null}')
             view.manager.reload()
@@ -271,7 +270,8 @@ Item {
             tryVerify(function () { return banner.failed }, 3000)
             compare(banner.failureText, "The service refused the list: Access denied! You don't have rights for this action.")
             compare(view.devicesList.count, 5)
-            verify(!errorDialog.opened)
+            // The error dialog is made when first needed.
+            verify(!findChild(view, "errorDialog"))
 
             answerDevices(page(1, 5, 0, 5))
             var lists = requests("listDevices").length
@@ -287,7 +287,11 @@ Item {
             server.setPathResponse("/QuillonService.svc/updateDevice", 200, '{"status":5,"result":null}')
             view.deviceEditor.draftTitle = "Renamed"
             view.deviceEditor.apply()
-            tryVerify(function () { return errorDialog.opened }, 3000)
+            var errorDialog = null
+            tryVerify(function () {
+                errorDialog = findChild(view, "errorDialog")
+                return !!errorDialog && errorDialog.opened
+            }, 3000)
             compare(errorDialog.reason, "Not found!")
             compare(findChild(view, "deviceNameField").text, "Renamed")
             compare(view.currentDevice.title, "Device 1")

@@ -231,8 +231,12 @@ TestCase {
         server.setPathAnswer("/QuillonService.svc/listUsers", data.answer)
         server.setPathAnswer("/QuillonService.svc/login", { "body": grantedAnswer })
         signInWithPassword()
-        var dialog = findChild(mainView, "userInfoErrorDialog")
-        tryVerify(function () { return dialog.opened }, 5000)
+        // Made with the session.
+        var dialog = null
+        tryVerify(function () {
+            dialog = findChild(mainView, "userInfoErrorDialog")
+            return !!dialog && dialog.opened
+        }, 5000)
         verify(dialog.reason.indexOf(data.text) >= 0, dialog.reason)
         dialog.close()
         // Closing, it would still take the next test's clicks.
