@@ -5,6 +5,7 @@ import Ostrel 1.0
 import EntitiesUi 1.0
 import App.Constants 1.0
 import App.Controls 1.0 as Controls
+import App.Managers 1.0
 import App.Tasks 1.0
 import App.Tickets 1.0
 import App.Tickets.Ui 1.0
@@ -195,6 +196,7 @@ Pane {
 
         // A disabled button takes no hover: its holder shows why it is disabled.
         Item {
+            visible: Rights.may(RoleRights.CancelTask)
             implicitWidth: cancelTaskButton.implicitWidth
             implicitHeight: cancelTaskButton.implicitHeight
 
@@ -221,6 +223,7 @@ Pane {
             objectName: "addTaskButton"
             icon.source: "/Icons/task-add.svg"
             text: Strings.taskAdd
+            visible: Rights.may(RoleRights.AddTask)
             onClicked: view.addTask()
         }
 
@@ -255,6 +258,7 @@ Pane {
             icon.source: "/Icons/sync.svg"
             text: qsTr("Retry failed")
             enabled: view.failedTicketIds.length > 0
+            visible: Rights.may(RoleRights.RestartTask)
             onClicked: retryDialog.open()
         }
     }
