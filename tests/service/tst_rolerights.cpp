@@ -36,8 +36,8 @@ private slots:
         for (int r = 0; r < roles.keyCount(); ++r) {
             for (int a = 0; a < rights.keyCount(); ++a) {
                 bool known = false;
-                const auto serviceRight = service::AccessPolicy::Right(
-                    serviceRights.keyToValue(rights.key(a), &known));
+                const auto serviceRight
+                    = service::AccessPolicy::Right(serviceRights.keyToValue(rights.key(a), &known));
                 QVERIFY2(known, rights.key(a));
                 const bool consoleSays = RoleRights::allows(roles.value(r), rights.value(a));
                 if (consoleSays != service::AccessPolicy::roleHas(roles.value(r), serviceRight))
