@@ -9,6 +9,7 @@
 #include "NetworkManager.h"
 #include "ResponseStatus.h"
 #include "Role.h"
+#include "RoleRights.h"
 #include "SessionVault.h"
 #include "Task.h"
 
@@ -33,6 +34,8 @@ void registerTypes()
     qmlRegisterType<Task>(uri, 1, 0, "Tasks");
     qmlRegisterType<ResponseStatus>(uri, 1, 0, "ResponseStatus");
     qmlRegisterType<Role>(uri, 1, 0, "Role");
+    qmlRegisterSingletonType<RoleRights>(uri, 1, 0, "RoleRights",
+        [](QQmlEngine *, QJSEngine *) -> QObject * { return new RoleRights; });
 }
 
 } // namespace OstrelModule

@@ -4,6 +4,8 @@
 #include "Protocol.h"
 #include "ServiceError.h"
 
+#include <QMetaEnum>
+
 namespace service {
 
 AccessPolicy::AccessPolicy(LocationTree &tree)
@@ -41,10 +43,46 @@ void AccessPolicy::requireManager(const Caller &caller) const
         throw ServiceError::noRights(QStringLiteral("administrators only"));
 }
 
-void AccessPolicy::requireLocationCreator(const Caller &caller) const
+bool AccessPolicy::roleHas(int role, Right right)
 {
-    if (caller.role != int(UserRole::God) && caller.role != int(UserRole::Administrator))
-        throw ServiceError::noRights(QStringLiteral("may not create locations"));
+    switch (right) {
+    case Right::AddRootLocation:
+        return role == int(UserRole::God);
+    case Right::AddLocation:
+    case Right::CreateRoleSession:
+        return role == int(UserRole::God) || role == int(UserRole::Administrator);
+    case Right::AddTask:
+    case Right::AddRollout:
+        return isConsoleRole(role);
+    case Right::EditLocation:
+    case Right::ArchiveLocation:
+    case Right::AddUser:
+    case Right::EditUser:
+    case Right::ArchiveUser:
+    case Right::DisableUser:
+    case Right::ManageLogins:
+    case Right::SwitchUserContext:
+    case Right::CreateTag:
+    case Right::EditTag:
+    case Right::DeleteTag:
+    case Right::EditDevice:
+    case Right::TagDevices:
+    case Right::UnbindDevice:
+    case Right::EditDeviceSettings:
+    case Right::CancelTask:
+    case Right::RestartTask:
+    case Right::SteerRollout:
+    case Right::ReadActivity:
+        return isManagerRole(role);
+    }
+    return false;
+}
+
+void AccessPolicy::require(const Caller &caller, Right right)
+{
+    if (!roleHas(caller.role, right))
+        throw ServiceError::noRights(QStringLiteral("role may not: ")
+            + QLatin1String(QMetaEnum::fromType<Right>().valueToKey(int(right))));
 }
 
 void AccessPolicy::requireGod(const Caller &caller) const

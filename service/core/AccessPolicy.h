@@ -3,6 +3,7 @@
 #include "LocationReach.h"
 #include "Session.h"
 
+#include <QObject>
 #include <QVector>
 #include <optional>
 
@@ -15,15 +16,48 @@ class LocationTree;
 // tasks and tickets and create tasks; device and service roles use none of the console's calls.
 class AccessPolicy
 {
+    Q_GADGET
 public:
+    // What a role may do at all, whatever the object; the console keeps the same table to
+    // offer only these actions (a test holds the two together).
+    enum class Right {
+        AddLocation,
+        AddRootLocation,
+        EditLocation,
+        ArchiveLocation,
+        AddUser,
+        EditUser,
+        ArchiveUser,
+        DisableUser,
+        ManageLogins,
+        SwitchUserContext,
+        CreateTag,
+        EditTag,
+        DeleteTag,
+        EditDevice,
+        TagDevices,
+        UnbindDevice,
+        EditDeviceSettings,
+        AddTask,
+        CancelTask,
+        RestartTask,
+        AddRollout,
+        SteerRollout,
+        CreateRoleSession,
+        ReadActivity,
+    };
+    Q_ENUM(Right)
+
     explicit AccessPolicy(LocationTree &tree);
+
+    static bool roleHas(int role, Right right);
+    static void require(const Caller &caller, Right right);
 
     static bool isConsoleRole(int role);
     static bool isManagerRole(int role);
 
     void requireConsoleRole(const Caller &caller) const;
     void requireManager(const Caller &caller) const;
-    void requireLocationCreator(const Caller &caller) const;
     void requireGod(const Caller &caller) const;
     // Logins, passwords, role sessions and user contexts need the user's own session: a
     // time-limited role session acts only with its role's rights.

@@ -26,9 +26,7 @@ QJsonValue AuditHandler::listAuditRecords(const Call &call)
     const Caller &caller = call.caller;
     // Administrators read what happened in their reach; a local administrator, in his
     // locations; nobody else reads the trail.
-    if (caller.role != int(UserRole::God) && caller.role != int(UserRole::Administrator)
-        && caller.role != int(UserRole::LocalAdministrator))
-        throw ServiceError::noRights(QStringLiteral("administrators only"));
+    AccessPolicy::require(caller, AccessPolicy::Right::ReadActivity);
     const QJsonObject filter
         = JsonArgs::optionalObject(call.body, "filter").value_or(QJsonObject());
     AuditLog::Query query;

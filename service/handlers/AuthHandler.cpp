@@ -126,7 +126,7 @@ QJsonValue AuthHandler::loginIntoUserContext(const QJsonObject &data)
     self.finish();
     // A role session would otherwise turn into an ordinary session that outlives its window.
     AccessPolicy::requireOwnSession(caller);
-    m_context.policy.requireManager(caller);
+    AccessPolicy::require(caller, AccessPolicy::Right::SwitchUserContext);
 
     const qint64 targetId = JsonArgs::requiredId(data, "userId");
     QSqlQuery target = m_context.database.prepare(
@@ -170,8 +170,7 @@ QJsonValue AuthHandler::createRoleSession(const Call &call)
     const Caller &caller = call.caller;
     // A role session minting another could stretch its own window without end.
     AccessPolicy::requireOwnSession(caller);
-    if (caller.role != int(UserRole::God) && caller.role != int(UserRole::Administrator))
-        throw ServiceError::noRights(QStringLiteral("administrators only"));
+    AccessPolicy::require(caller, AccessPolicy::Right::CreateRoleSession);
     const auto role = JsonArgs::optionalInt(call.body, "role");
     if (role && !AccessPolicy::outranksOrEquals(caller.role, *role))
         throw ServiceError::noRights(QStringLiteral("role above the caller's"));

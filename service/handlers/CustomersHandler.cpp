@@ -119,7 +119,7 @@ QJsonValue CustomersHandler::listCustomers(const Call &call)
 
 QJsonValue CustomersHandler::addCustomer(const Call &call)
 {
-    m_context.policy.requireLocationCreator(call.caller);
+    AccessPolicy::require(call.caller, AccessPolicy::Right::AddLocation);
     const QJsonObject customer = JsonArgs::requiredObject(call.body, "customer");
     const QString name = validName(customer);
     const QString domain = JsonArgs::optionalString(customer, "d").value_or(QString()).trimmed();
@@ -142,7 +142,7 @@ QJsonValue CustomersHandler::addCustomer(const Call &call)
 
 QJsonValue CustomersHandler::updateCustomer(const Call &call)
 {
-    m_context.policy.requireManager(call.caller);
+    AccessPolicy::require(call.caller, AccessPolicy::Right::EditLocation);
     const QJsonObject changes = JsonArgs::requiredObject(call.body, "customer");
     const qint64 id = JsonArgs::requiredId(changes, "id");
     // Read, check and write in one transaction, so that concurrent partial updates all land.
@@ -156,7 +156,10 @@ QJsonValue CustomersHandler::updateCustomer(const Call &call)
             location->name = validName(changes);
         location->domain
             = JsonArgs::optionalString(changes, "d").value_or(location->domain).trimmed();
-        location->archived = JsonArgs::optionalBool(changes, "a").value_or(location->archived);
+        const bool archive = JsonArgs::optionalBool(changes, "a").value_or(location->archived);
+        if (archive && !location->archived)
+            AccessPolicy::require(call.caller, AccessPolicy::Right::ArchiveLocation);
+        location->archived = archive;
         if (const auto owner = ownerOf(changes); owner && *owner != location->ownerId) {
             // An administrator's own location is the top of his reach: he cannot move it away.
             if (id == call.caller.customerId)

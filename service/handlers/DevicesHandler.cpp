@@ -83,7 +83,7 @@ QJsonValue DevicesHandler::listCatalogue(const QString &table)
 
 QJsonValue DevicesHandler::updateDevice(const Call &call)
 {
-    m_context.policy.requireManager(call.caller);
+    AccessPolicy::require(call.caller, AccessPolicy::Right::EditDevice);
     const QJsonObject device = JsonArgs::requiredObject(call.body, "device");
     const qint64 id = JsonArgs::requiredId(device, "id");
     requireDeviceInReach(m_context, call.caller, id);
@@ -117,7 +117,7 @@ QJsonValue DevicesHandler::updateDevice(const Call &call)
 
 QJsonValue DevicesHandler::tagDevices(const Call &call)
 {
-    m_context.policy.requireManager(call.caller);
+    AccessPolicy::require(call.caller, AccessPolicy::Right::TagDevices);
     const auto tagId = JsonArgs::optionalId(call.body, "tagId");
     if (!tagId)
         throw ServiceError::invalid(QStringLiteral("\"tagId\" is required"));
@@ -143,7 +143,7 @@ QJsonValue DevicesHandler::tagDevices(const Call &call)
 
 QJsonValue DevicesHandler::unbindDevice(const Call &call)
 {
-    m_context.policy.requireManager(call.caller);
+    AccessPolicy::require(call.caller, AccessPolicy::Right::UnbindDevice);
     const qint64 id = JsonArgs::requiredId(call.body, "id");
     requireDeviceInReach(m_context, call.caller, id);
     // When the hardware identity names a MAC address, it must be this device's.

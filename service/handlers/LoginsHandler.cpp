@@ -38,6 +38,7 @@ void LoginsHandler::requireAccessTo(const Caller &caller, qint64 userId)
     AccessPolicy::requireOwnSession(caller);
     if (userId == caller.userId)
         return;
+    AccessPolicy::require(caller, AccessPolicy::Right::ManageLogins);
     // A peer could otherwise set a password and sign in as the other.
     const UserRecord user = m_users.requireManageable(caller, userId);
     if (!AccessPolicy::outranks(caller.role, user.role))

@@ -50,6 +50,7 @@ void RolloutsHandler::registerMethods(ServiceDispatcher &dispatcher)
 
 QJsonValue RolloutsHandler::addRollout(const Call &call)
 {
+    AccessPolicy::require(call.caller, AccessPolicy::Right::AddRollout);
     const QJsonObject rollout = JsonArgs::requiredObject(call.body, "rollout");
     RolloutRepository::NewRollout plan;
     plan.type = JsonArgs::optionalInt(rollout, "t").value_or(int(TaskType::FirmwareUpdate));
@@ -110,7 +111,7 @@ QJsonValue RolloutsHandler::listRollouts(const Call &call)
 
 QJsonValue RolloutsHandler::change(const Call &call, void (RolloutRepository::*action)(qint64))
 {
-    m_context.policy.requireManager(call.caller);
+    AccessPolicy::require(call.caller, AccessPolicy::Right::SteerRollout);
     const qint64 id = JsonArgs::requiredId(call.body, "rolloutId");
     m_context.policy.requireInReach(
         call.caller, m_rollouts.customerOf(id), QStringLiteral("rollout"));

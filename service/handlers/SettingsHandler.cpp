@@ -149,7 +149,7 @@ QJsonObject SettingsHandler::load(qint64 deviceId, const QString &name)
 
 QJsonValue SettingsHandler::syncSetting(const Call &call)
 {
-    m_context.policy.requireManager(call.caller);
+    AccessPolicy::require(call.caller, AccessPolicy::Right::EditDeviceSettings);
     const QJsonObject setting = JsonArgs::requiredObject(call.body, "setting");
     const qint64 deviceId = JsonArgs::requiredId(setting, "dId");
     const Incoming incoming = readSetting(setting);
@@ -161,7 +161,7 @@ QJsonValue SettingsHandler::syncSetting(const Call &call)
 
 QJsonValue SettingsHandler::writeSettings(const Call &call)
 {
-    m_context.policy.requireManager(call.caller);
+    AccessPolicy::require(call.caller, AccessPolicy::Right::EditDeviceSettings);
     const QJsonValue list = call.body.value(QLatin1String("setting"));
     if (!list.isArray())
         throw ServiceError::invalid(QStringLiteral("\"setting\" must be an array of settings"));

@@ -77,7 +77,6 @@ QJsonObject TagsHandler::load(qint64 id)
 
 void TagsHandler::requireManageable(const Caller &caller, qint64 id)
 {
-    m_context.policy.requireManager(caller);
     QSqlQuery query
         = m_context.database.prepare(QStringLiteral("SELECT customer_id FROM tags WHERE id = ?"));
     query.addBindValue(id);
@@ -146,7 +145,7 @@ QJsonValue TagsHandler::listTags(const Call &call)
 
 QJsonValue TagsHandler::addTag(const Call &call)
 {
-    m_context.policy.requireManager(call.caller);
+    AccessPolicy::require(call.caller, AccessPolicy::Right::CreateTag);
     const QJsonObject tag = JsonArgs::requiredObject(call.body, "tag");
     const QString name = validName(tag);
     const qint64 parentId = JsonArgs::optionalId(tag, "pId").value_or(0);
@@ -170,6 +169,7 @@ QJsonValue TagsHandler::updateTag(const Call &call)
 {
     const QJsonObject tag = JsonArgs::requiredObject(call.body, "tag");
     const qint64 id = JsonArgs::requiredId(tag, "id");
+    AccessPolicy::require(call.caller, AccessPolicy::Right::EditTag);
     // Read, check and write in one transaction, so that concurrent partial updates all land.
     m_context.database.write([&] {
         requireManageable(call.caller, id);
@@ -199,6 +199,7 @@ QJsonValue TagsHandler::updateTag(const Call &call)
 
 QJsonValue TagsHandler::deleteTag(const Call &call)
 {
+    AccessPolicy::require(call.caller, AccessPolicy::Right::DeleteTag);
     const qint64 id = JsonArgs::requiredId(call.body, "id");
     // Child tags go with their parent, and so does every device's use of them: each of them
     // must be the caller's to delete.

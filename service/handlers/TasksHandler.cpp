@@ -211,9 +211,10 @@ qint64 TasksHandler::requireTaskInReach(const Caller &caller, qint64 id)
     return id;
 }
 
-QJsonValue TasksHandler::moveTickets(const Call &call, const QString &fromStatuses, int status)
+QJsonValue TasksHandler::moveTickets(
+    const Call &call, AccessPolicy::Right right, const QString &fromStatuses, int status)
 {
-    m_context.policy.requireManager(call.caller);
+    AccessPolicy::require(call.caller, right);
     const qint64 id = requireTaskInReach(call.caller, JsonArgs::requiredId(call.body, "taskId"));
     m_context.database.write([&] {
         m_context.progress.moveTickets(
@@ -224,13 +225,15 @@ QJsonValue TasksHandler::moveTickets(const Call &call, const QString &fromStatus
 
 QJsonValue TasksHandler::cancelTask(const Call &call)
 {
-    return moveTickets(call, QStringLiteral("(0, 1)"), int(TaskStatus::Canceled));
+    return moveTickets(
+        call, AccessPolicy::Right::CancelTask, QStringLiteral("(0, 1)"), int(TaskStatus::Canceled));
 }
 
 QJsonValue TasksHandler::restartTask(const Call &call)
 {
     // Every ticket that did not complete runs again.
-    return moveTickets(call, QStringLiteral("(1, 3, 4)"), int(TaskStatus::Pending));
+    return moveTickets(call, AccessPolicy::Right::RestartTask, QStringLiteral("(1, 3, 4)"),
+        int(TaskStatus::Pending));
 }
 
 } // namespace service

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AccessPolicy.h"
 #include "ServiceContext.h"
 #include "ServiceDispatcher.h"
 
@@ -20,7 +21,8 @@ private:
     QJsonValue restartTask(const Call &call);
 
     // Moves the task's tickets in fromStatuses to the given status.
-    QJsonValue moveTickets(const Call &call, const QString &fromStatuses, int status);
+    QJsonValue moveTickets(
+        const Call &call, AccessPolicy::Right right, const QString &fromStatuses, int status);
     QJsonObject load(qint64 id);
     qint64 requireTaskInReach(const Caller &caller, qint64 id);
     static QString orderClause(const QJsonObject &body);

@@ -108,9 +108,10 @@ QJsonValue TicketsHandler::listTickets(const Call &call)
     return result;
 }
 
-QJsonValue TicketsHandler::moveTickets(const Call &call, const QString &fromStatuses, int status)
+QJsonValue TicketsHandler::moveTickets(
+    const Call &call, AccessPolicy::Right right, const QString &fromStatuses, int status)
 {
-    m_context.policy.requireManager(call.caller);
+    AccessPolicy::require(call.caller, right);
     const auto ids = JsonArgs::optionalIdList(call.body, "ticketIds", 10000);
     if (!ids || ids->isEmpty() || ids->size() > 10000)
         throw ServiceError::invalid(QStringLiteral("\"ticketIds\" must list 1 to 10000 tickets"));
@@ -143,12 +144,14 @@ QJsonValue TicketsHandler::moveTickets(const Call &call, const QString &fromStat
 
 QJsonValue TicketsHandler::cancelTickets(const Call &call)
 {
-    return moveTickets(call, QStringLiteral("(0, 1)"), int(TaskStatus::Canceled));
+    return moveTickets(
+        call, AccessPolicy::Right::CancelTask, QStringLiteral("(0, 1)"), int(TaskStatus::Canceled));
 }
 
 QJsonValue TicketsHandler::restartTickets(const Call &call)
 {
-    return moveTickets(call, QStringLiteral("(1, 3, 4)"), int(TaskStatus::Pending));
+    return moveTickets(call, AccessPolicy::Right::RestartTask, QStringLiteral("(1, 3, 4)"),
+        int(TaskStatus::Pending));
 }
 
 } // namespace service

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AccessPolicy.h"
 #include "ServiceContext.h"
 #include "ServiceDispatcher.h"
 
@@ -19,7 +20,8 @@ private:
     QJsonValue cancelTickets(const Call &call);
     QJsonValue restartTickets(const Call &call);
 
-    QJsonValue moveTickets(const Call &call, const QString &fromStatuses, int status);
+    QJsonValue moveTickets(
+        const Call &call, AccessPolicy::Right right, const QString &fromStatuses, int status);
     QJsonArray select(const SqlWhere &where, const QString &tail);
 
     ServiceContext m_context;

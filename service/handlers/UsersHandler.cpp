@@ -114,7 +114,7 @@ QJsonObject UsersHandler::loginsOf(const QVector<qint64> &userIds)
 
 QJsonValue UsersHandler::addUser(const Call &call)
 {
-    m_context.policy.requireManager(call.caller);
+    AccessPolicy::require(call.caller, AccessPolicy::Right::AddUser);
     const QJsonObject user = JsonArgs::requiredObject(call.body, "user");
     const QString name = validName(user);
     const qint64 customerId = JsonArgs::requiredId(user, "cId");
@@ -146,6 +146,7 @@ QJsonValue UsersHandler::updateUser(const Call &call)
 {
     const QJsonObject changes = JsonArgs::requiredObject(call.body, "user");
     const qint64 id = JsonArgs::requiredId(changes, "id");
+    AccessPolicy::require(call.caller, AccessPolicy::Right::EditUser);
     // Read, check and write in one transaction, so that concurrent partial updates all land.
     m_context.database.write([&] {
         UserRecord user = m_users.requireManageable(call.caller, id);
@@ -179,6 +180,10 @@ QJsonValue UsersHandler::updateUser(const Call &call)
         // As with logins: a peer could otherwise lock out (or let back in) one of his rank.
         const bool accessChanged
             = user.disabled != before.disabled || user.archived != before.archived;
+        if (user.archived != before.archived)
+            AccessPolicy::require(call.caller, AccessPolicy::Right::ArchiveUser);
+        if (user.disabled != before.disabled)
+            AccessPolicy::require(call.caller, AccessPolicy::Right::DisableUser);
         if (accessChanged && user.id != call.caller.userId
             && !AccessPolicy::outranks(call.caller.role, before.role))
             throw ServiceError::noRights(

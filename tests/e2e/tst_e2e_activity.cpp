@@ -1,6 +1,8 @@
 // The audit trail end to end: an administrator edits a device in a local administrator's
 // context, and the Activity screen shows that edit under both names, as the service stored it,
-// and exports his records to CSV; a technician is not offered the screen.
+// and exports his records to CSV; a technician is not offered the screen, nor any action that
+// the service would refuse him.
+#include "AccessPolicy.h"
 #include "ConsoleRun.h"
 #include "DemoServiceRun.h"
 #include "OperatorWindow.h"
@@ -21,9 +23,45 @@ const QString adminPassword = QStringLiteral("demo-admin-2026");
 const QString adminName = QStringLiteral("Adam District");
 const QString localAdminName = QStringLiteral("Lena Blue");
 const QString editedName = QStringLiteral("E2E audited panel");
+const QString technicianName = QStringLiteral("Theo Fixer");
+constexpr int technicianRole = 2;
 // Generous: the sanitizer build runs the console several times slower.
 constexpr int networkTimeout = 30000;
 constexpr int startTimeout = 60000;
+
+using Right = service::AccessPolicy::Right;
+
+// The screens' actions by object name (ending in "_": one per row), with the right each needs.
+// The own logins are always the user's: the password button is left out.
+const QVector<QPair<QString, Right>> actions = {
+    { QStringLiteral("archiveLocationButton"), Right::ArchiveLocation },
+    { QStringLiteral("editLocationButton"), Right::EditLocation },
+    { QStringLiteral("addLocationButton"), Right::AddLocation },
+    { QStringLiteral("addRootLocationButton"), Right::AddRootLocation },
+    { QStringLiteral("archiveUserButton"), Right::ArchiveUser },
+    { QStringLiteral("editUserButton"), Right::EditUser },
+    { QStringLiteral("addUserButton"), Right::AddUser },
+    { QStringLiteral("switchToUserButton_"), Right::SwitchUserContext },
+    { QStringLiteral("quickUserSwitcherComboBox"), Right::SwitchUserContext },
+    { QStringLiteral("deleteTagButton"), Right::DeleteTag },
+    { QStringLiteral("editTagButton"), Right::EditTag },
+    { QStringLiteral("addChildTagButton"), Right::CreateTag },
+    { QStringLiteral("addRootTagButton"), Right::CreateTag },
+    { QStringLiteral("settingsForAllButton"), Right::EditDeviceSettings },
+    { QStringLiteral("unbindDeviceButton"), Right::UnbindDevice },
+    { QStringLiteral("tagFoundButton"), Right::TagDevices },
+    { QStringLiteral("applyDeviceButton"), Right::EditDevice },
+    { QStringLiteral("taskForCurrentButton"), Right::AddTask },
+    { QStringLiteral("taskForFoundButton"), Right::AddTask },
+    { QStringLiteral("addTaskButton"), Right::AddTask },
+    { QStringLiteral("cancelTaskButton"), Right::CancelTask },
+    { QStringLiteral("retryFailedButton"), Right::RestartTask },
+    { QStringLiteral("rolloutPauseButton_"), Right::SteerRollout },
+    { QStringLiteral("rolloutResumeButton_"), Right::SteerRollout },
+    { QStringLiteral("rolloutAbortButton_"), Right::SteerRollout },
+    { QStringLiteral("rolloutNextGroupButton_"), Right::SteerRollout },
+    { QStringLiteral("objective_createAdminFlash"), Right::CreateRoleSession },
+};
 
 QObject *objectOf(const QVariant &value)
 {
@@ -194,9 +232,67 @@ private slots:
         QVERIFY(!m_console.isShown(QStringLiteral("objective_activity")));
     }
 
+    // Every screen he can open, as it stands once its lists have come.
+    void technicianIsOfferedNothingTheServiceRefuses()
+    {
+        QVERIFY(toWelcomeView());
+        QCOMPARE(refusedButOffered(), QStringList());
+        // What he may not do says why.
+        QVERIFY(m_console.isShown(QStringLiteral("objective_createAdminFlash")));
+        QVERIFY(m_console.read(QStringLiteral("objectiveHolder_createAdminFlash"), "reason")
+                    .toString()
+                    .contains(QStringLiteral("Technician")));
+
+        const QVector<QPair<QString, QString>> screens = {
+            { QStringLiteral("locations"), QStringLiteral("refreshLocationsButton") },
+            { QStringLiteral("users"), QStringLiteral("userRow_") + technicianName },
+            { QStringLiteral("ifps"), QStringLiteral("deviceNameField") },
+            { QStringLiteral("tasks"), QStringLiteral("addTaskButton") },
+            { QStringLiteral("structure"), QStringLiteral("refreshTagsButton") },
+        };
+        const QStringList screenNames = { QStringLiteral("manageCustomersView"),
+            QStringLiteral("manageUsersView"), QStringLiteral("manageDevicesView"),
+            QStringLiteral("manageTasksView"), QStringLiteral("manageTagsView") };
+        for (int i = 0; i < screens.size(); ++i) {
+            QVERIFY2(openScreen(screens[i].first, screenNames[i]), qPrintable(screens[i].first));
+            // Something he may do is there once the screen has its lists.
+            QVERIFY2(shownWithin(screens[i].second), qPrintable(screens[i].second));
+            QTest::qWait(500);
+            QCOMPARE(refusedButOffered(), QStringList());
+        }
+        // The device editor is shown for reading; its Apply says why it is disabled.
+        QVERIFY(openScreen(QStringLiteral("ifps"), QStringLiteral("manageDevicesView")));
+        QVERIFY(shownWithin(QStringLiteral("applyDeviceButton")));
+        QVERIFY(!m_console.item(QStringLiteral("applyDeviceButton"))->isEnabled());
+        QVERIFY(
+            !m_console.read(QStringLiteral("applyDeviceHolder"), "reason").toString().isEmpty());
+    }
+
     void cleanupTestCase() { }
 
 private:
+    // The visible, enabled actions of the window that the service refuses a technician.
+    QStringList refusedButOffered()
+    {
+        QStringList offered;
+        QList<QQuickItem *> pending { m_console.window()->contentItem() };
+        while (!pending.isEmpty()) {
+            QQuickItem *item = pending.takeLast();
+            pending.append(item->childItems());
+            if (!item->isVisible() || !item->isEnabled() || item->objectName().isEmpty())
+                continue;
+            const QString name = item->objectName();
+            for (const auto &action : actions) {
+                const bool named = action.first.endsWith(QLatin1Char('_'))
+                    ? name.startsWith(action.first)
+                    : name == action.first;
+                if (named && !service::AccessPolicy::roleHas(technicianRole, action.second))
+                    offered << name;
+            }
+        }
+        return offered;
+    }
+
     bool shownWithin(const QString &objectName)
     {
         return QTest::qWaitFor([&] { return m_console.isShown(objectName); }, networkTimeout);

@@ -484,9 +484,9 @@ private:
 
     bool backInOwnContext()
     {
+        // The own account is no choice of the switcher: its name is shown as the edit text.
         return goneWithin(QStringLiteral("userContextBanner"))
-            && textWithin(
-                QStringLiteral("quickUserSwitcherComboBox"), "currentText", admin.userName);
+            && textWithin(QStringLiteral("quickUserSwitcherComboBox"), "editText", admin.userName);
     }
 
     QJsonObject location(const QString &name)

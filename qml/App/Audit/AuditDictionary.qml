@@ -12,8 +12,8 @@ QmlObject {
     id: dictionary
 
     readonly property AuditManager manager: AuditManager {}
-    readonly property bool roleMayRead: [Role.God, Role.Administrator, Role.LocalAdministrator]
-                                        .indexOf(AuthManager.currentLoginInfo.role) >= 0
+    // Probed only once the role is known.
+    readonly property bool roleMayRead: AuthManager.currentLoginInfo.role >= 0 && Rights.may(RoleRights.ReadActivity)
     readonly property bool available: roleMayRead && __offered
                                       && __probedToken === AuthManager.currentLoginInfo.sessionToken
 

@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Controls.Material 2.15
 import QtQuick.Layouts 1.15
+import Ostrel 1.0
 import App.Constants 1.0
 import App.Managers 1.0
 import App.Controls 1.0
@@ -22,7 +23,8 @@ Pane {
             "objectives": [
                 __objective("locations", Strings.locationsTitle, "location", true, "/App/Customers/Ui/ManageCustomersView.qml"),
                 __objective("users", Strings.users, "users", true, "/App/Users/Ui/ManageUsersView.qml"),
-                __objective("licenses", Strings.licenses, "licenses", false, "/App/Licenses/Ui/ManageLicensesView.qml"),
+                __objective("licenses", Strings.licenses, "licenses", false, "/App/Licenses/Ui/ManageLicensesView.qml",
+                            false, qsTr("Licenses are not managed from the console yet.")),
                 // Only where the service keeps an audit trail that this role may read.
                 __objective("activity", qsTr("Activity"), "history", true, "/App/Audit/Ui/ActivityView.qml",
                             !AuditDictionary.available)
@@ -35,22 +37,29 @@ Pane {
                 __objective("ifps", Strings.ifps, "device-ifp", true, "/App/Devices/Ui/ManageDevicesView.qml"),
                 __objective("tasks", Strings.tasks, "tasks", true, "/App/Tasks/Ui/ManageTasksView.qml"),
                 __objective("structure", Strings.structure, "tag-multiple", true, "/App/Tags/Ui/ManageTagsView.qml"),
-                __objective("createAdminFlash", Strings.createAdminFlash, "usb-flash-drive", true, "/App/UsbTokenCreator/Ui/UsbTokenCreatorView.qml")
+                __objective("createAdminFlash", Strings.createAdminFlash, "usb-flash-drive",
+                            Rights.may(RoleRights.CreateRoleSession), "/App/UsbTokenCreator/Ui/UsbTokenCreatorView.qml",
+                            false, Rights.whyNot(RoleRights.CreateRoleSession))
             ]
         },
         {
             "name": "statistics",
             "heading": Strings.statistics,
             "objectives": [
-                __objective("deviceUsage", Strings.deviceUsage, "device-statistics", false, "/App/DevicesStatistics/Ui/DevicesStatisticsView.qml"),
-                __objective("softwareUsage", Strings.softwareUsage, "software-statistics", false, "/App/SoftwareStatistics/Ui/SoftwareStatisticsView.qml")
+                __objective("deviceUsage", Strings.deviceUsage, "device-statistics", false, "/App/DevicesStatistics/Ui/DevicesStatisticsView.qml",
+                            false, welcomeView.__noUsageFigures),
+                __objective("softwareUsage", Strings.softwareUsage, "software-statistics", false, "/App/SoftwareStatistics/Ui/SoftwareStatisticsView.qml",
+                            false, welcomeView.__noUsageFigures)
             ]
         }
     ]
 
-    function __objective(name, text, icon, enabled, screen, hidden) {
+    readonly property string __noUsageFigures: qsTr("Not available yet: the service does not report usage figures.")
+
+    // reason: why a disabled objective is disabled, shown on hover.
+    function __objective(name, text, icon, enabled, screen, hidden, reason) {
         return { "name": name, "text": text, "icon": "/Icons/" + icon + ".svg", "enabled": enabled, "screen": screen,
-                 "hidden": !!hidden }
+                 "hidden": !!hidden, "reason": enabled ? "" : reason || "" }
     }
 
     // Opens the objective's screen; one that cannot be made is an error, in the log and on screen.
@@ -112,16 +121,22 @@ Pane {
                     Repeater {
                         model: column.objectives
 
-                        delegate: ChooseObjectiveButton {
-                            objectName: "objective_" + modelData.name
+                        delegate: ReasonHolder {
+                            objectName: "objectiveHolder_" + modelData.name
                             Layout.fillWidth: true
-                            text: modelData.text
-                            icon.source: modelData.icon
-                            enabled: modelData.enabled
                             visible: !modelData.hidden
-                            focus: column.name === "organization" && index === 0
+                            reason: modelData.reason
 
-                            onClicked: welcomeView.openObjective(modelData)
+                            ChooseObjectiveButton {
+                                objectName: "objective_" + modelData.name
+                                anchors.fill: parent
+                                text: modelData.text
+                                icon.source: modelData.icon
+                                enabled: modelData.enabled
+                                focus: column.name === "organization" && index === 0
+
+                                onClicked: welcomeView.openObjective(modelData)
+                            }
                         }
                     }
                 }

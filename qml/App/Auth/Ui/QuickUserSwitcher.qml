@@ -29,10 +29,17 @@ QQC2.Control {
         sessionToken: AuthManager.loginInfo.sessionToken
     }
     readonly property bool authorized: AuthManager.currentLoginInfo.status === LoginInfo.Authorized
-    readonly property var users: authorized && manager.listUsers.result ? manager.listUsers.result : []
+    readonly property var __listed: authorized && manager.listUsers.result ? manager.listUsers.result : []
+    // The choices: by name, without the operator's own account (that is the own context, which
+    // the button beside restores).
+    readonly property var users: {
+        var ownId = AuthManager.loginInfo.userId
+        return __listed.filter(function (user) { return user.idd !== ownId })
+                       .sort(function (a, b) { return a.name.localeCompare(b.name) || a.idd - b.idd })
+    }
     readonly property string userName: {
         var currentId = AuthManager.currentLoginInfo.userId
-        var user = users.find(function (candidate) { return candidate.idd === currentId })
+        var user = __listed.find(function (candidate) { return candidate.idd === currentId })
         return user ? user.name : ""
     }
     readonly property alias comboBox: combo
@@ -59,8 +66,12 @@ QQC2.Control {
         Qt.callLater(__applyCurrentUser)
     }
 
+    // The own account is no choice, yet its name is shown while working in the own context.
     function __applyCurrentUser() {
-        combo.currentIndex = combo.find(userName)
+        var index = users.findIndex(function (user) { return user.idd === AuthManager.currentLoginInfo.userId })
+        combo.currentIndex = index
+        if (index < 0)
+            combo.editText = userName
     }
 
     onUsersChanged: __showCurrentUser()
@@ -95,23 +106,29 @@ QQC2.Control {
             text: Strings.loggedAs
         }
 
-        EntityComboBox {
-            id: combo
-            objectName: "quickUserSwitcherComboBox"
-
+        ReasonHolder {
             Layout.fillWidth: true
-            editable: true
-            model: switcher.users
-            textRole: "name"
+            reason: Rights.whyNot(RoleRights.SwitchUserContext)
 
-            onCountChanged: switcher.__showCurrentUser()
-            onActivated: switcher.switchContext(switcher.users[index])
-            onAccepted: {
-                var found = find(editText)
-                if (found >= 0)
-                    switcher.switchContext(switcher.users[found])
-                else
-                    switcher.__showCurrentUser()
+            EntityComboBox {
+                id: combo
+                objectName: "quickUserSwitcherComboBox"
+
+                anchors.fill: parent
+                editable: true
+                model: switcher.users
+                textRole: "name"
+                enabled: Rights.may(RoleRights.SwitchUserContext)
+
+                onCountChanged: switcher.__showCurrentUser()
+                onActivated: switcher.switchContext(switcher.users[index])
+                onAccepted: {
+                    var found = find(editText)
+                    if (found >= 0)
+                        switcher.switchContext(switcher.users[found])
+                    else
+                        switcher.__showCurrentUser()
+                }
             }
         }
 

@@ -20,7 +20,6 @@ QQC2.Pane {
     readonly property CustomersFilter filter: CustomersDictionary.filter
     readonly property var currentCustomer: listView.currentEntity
     readonly property bool currentIsActive: !!currentCustomer && !currentCustomer.archived
-    readonly property int loggedRole: AuthManager.currentLoginInfo.role
     readonly property alias listView: listView
     readonly property alias editDialog: editDialog
     readonly property alias archiveDialog: archiveDialog
@@ -33,21 +32,22 @@ QQC2.Pane {
     }
 
     function editCurrent() {
-        if (currentCustomer)
+        if (currentCustomer && Rights.may(RoleRights.EditLocation))
             openEditor(CustomerDeserializer.clone(currentCustomer))
     }
 
     function addChild() {
-        if (currentIsActive)
+        if (currentIsActive && Rights.may(RoleRights.AddLocation))
             openEditor(manager.createNewLocalEntity({ "idd": 0, "ownerId": currentCustomer.idd }))
     }
 
     function addRoot() {
-        openEditor(manager.createNewLocalEntity({ "idd": 0, "ownerId": 0 }))
+        if (Rights.may(RoleRights.AddRootLocation))
+            openEditor(manager.createNewLocalEntity({ "idd": 0, "ownerId": 0 }))
     }
 
     function archiveCurrent() {
-        if (!currentIsActive)
+        if (!currentIsActive || !Rights.may(RoleRights.ArchiveLocation))
             return
         d.archived = CustomerDeserializer.clone(currentCustomer)
         archiveDialog.entity = d.archived
@@ -82,6 +82,7 @@ QQC2.Pane {
             QQC2.ToolTip.text: Strings.locationArchive
             QQC2.ToolTip.visible: hovered
             enabled: view.currentIsActive
+            visible: Rights.may(RoleRights.ArchiveLocation)
             onClicked: view.archiveCurrent()
         }
         ToolButton {
@@ -89,20 +90,22 @@ QQC2.Pane {
             icon.source: "/Icons/location.svg"
             text: Strings.locationEdit
             enabled: view.currentIsActive
+            visible: Rights.may(RoleRights.EditLocation)
             onClicked: view.editCurrent()
         }
         ToolButton {
             objectName: "addLocationButton"
             icon.source: "/Icons/add.svg"
             text: Strings.locationAdd
-            enabled: view.loggedRole !== Role.LocalAdministrator && view.currentIsActive
+            enabled: view.currentIsActive
+            visible: Rights.may(RoleRights.AddLocation)
             onClicked: view.addChild()
         }
         ToolButton {
             objectName: "addRootLocationButton"
             icon.source: "/Icons/location-root.svg"
             text: Strings.locationAddRoot
-            visible: view.loggedRole === Role.God
+            visible: Rights.may(RoleRights.AddRootLocation)
             onClicked: view.addRoot()
         }
         ToolButton {

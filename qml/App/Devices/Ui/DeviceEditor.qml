@@ -2,7 +2,9 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15 as QQC2
 import QtQuick.Layouts 1.15
 import App.Constants 1.0
+import Ostrel 1.0
 import App.Controls 1.0
+import App.Managers 1.0
 import App.Devices 1.0
 import App.Tags 1.0
 import App.Tags.Ui 1.0
@@ -163,12 +165,18 @@ QQC2.Pane {
 
             Item { Layout.fillWidth: true }
 
-            Button {
-                objectName: "applyDeviceButton"
-                text: qsTr("Apply")
-                icon.source: "/Icons/apply.svg"
-                enabled: !!editor.entity
-                onClicked: editor.apply()
+            ReasonHolder {
+                objectName: "applyDeviceHolder"
+                reason: Rights.whyNot(RoleRights.EditDevice)
+
+                Button {
+                    objectName: "applyDeviceButton"
+                    anchors.fill: parent
+                    text: qsTr("Apply")
+                    icon.source: "/Icons/apply.svg"
+                    enabled: !!editor.entity && Rights.may(RoleRights.EditDevice)
+                    onClicked: editor.apply()
+                }
             }
         }
     }

@@ -40,7 +40,8 @@ QQC2.Pane {
     // The device the editor works on: the current one, unless edits of another are not stored
     // and the operator has yet to say what becomes of them.
     property var editedDevice: null
-    readonly property bool hasUnsavedEdits: !!deviceEditor && deviceEditor.dirty
+    // A role that may not store edits is not asked to save them.
+    readonly property bool hasUnsavedEdits: !!deviceEditor && deviceEditor.dirty && Rights.may(RoleRights.EditDevice)
     readonly property alias devicesList: devicesList
     // Made once the first rows are on screen, or shortly after opening when the list is slow:
     // the operator looks at the list first. Null until then.
@@ -152,6 +153,7 @@ QQC2.Pane {
             text: Strings.settingsForAll
             icon.source: "/Icons/ifpsettings.svg"
             enabled: devicesList.count > 0
+            visible: Rights.may(RoleRights.EditDeviceSettings)
             onClicked: view.openSettingsForFound()
         }
         ToolButton {
@@ -159,6 +161,7 @@ QQC2.Pane {
             text: Strings.deviceUnbind
             icon.source: "/Icons/device-ifp-unbind.svg"
             enabled: !!view.currentDevice && view.currentDevice.idd !== 0
+            visible: Rights.may(RoleRights.UnbindDevice)
             onClicked: view.unbindCurrentDevice()
         }
         ToolButton {
@@ -166,6 +169,7 @@ QQC2.Pane {
             text: Strings.deviceTaskSingle
             icon.source: "/Icons/task-single.svg"
             enabled: !!view.currentDevice && view.currentDevice.idd !== 0
+            visible: Rights.may(RoleRights.AddTask)
             onClicked: view.openTaskForCurrentDevice()
         }
         ToolButton {
@@ -173,6 +177,7 @@ QQC2.Pane {
             text: Strings.deviceTaskForFound
             icon.source: "/Icons/task-add.svg"
             enabled: devicesList.count > 0
+            visible: Rights.may(RoleRights.AddTask)
             onClicked: view.openTaskForFound()
         }
         ToolButton {
@@ -181,6 +186,7 @@ QQC2.Pane {
             display: QQC2.AbstractButton.IconOnly
             QQC2.ToolTip.text: qsTr("Tag all found devices")
             QQC2.ToolTip.visible: hovered
+            visible: Rights.may(RoleRights.TagDevices)
             onClicked: view.tagFoundDevices()
         }
         ToolButton {

@@ -1,7 +1,9 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15 as QQC2
 import App.Constants 1.0
+import Ostrel 1.0
 import App.Controls 1.0
+import App.Managers 1.0
 import App.Tags 1.0
 import EntitiesUi 1.0
 import Datamizer 1.0
@@ -21,6 +23,8 @@ QQC2.Pane {
     readonly property alias tagDeletion: tagDeletion
 
     function editTag(tag) {
+        if (!Rights.may(tag.idd ? RoleRights.EditTag : RoleRights.CreateTag))
+            return
         editDialog.entityEditorUi.entity = tag
         editDialog.open()
     }
@@ -43,6 +47,7 @@ QQC2.Pane {
             text: qsTr("Delete tag(s)")
             icon.source: "/Icons/delete-forever.svg"
             enabled: !!tagsListView.selectedEntity
+            visible: Rights.may(RoleRights.DeleteTag)
             onClicked: tagDeletion.ask(tagsListView.selectedEntity)
         }
         ToolButton {
@@ -50,6 +55,7 @@ QQC2.Pane {
             text: qsTr("Edit tag")
             icon.source: "/Icons/tag-edit.svg"
             enabled: !!tagsListView.selectedEntity
+            visible: Rights.may(RoleRights.EditTag)
             onClicked: view.editTag(tagsListView.selectedEntity)
         }
         ToolButton {
@@ -57,12 +63,14 @@ QQC2.Pane {
             text: qsTr("Add child tag")
             icon.source: "/Icons/tag-node-plus.svg"
             enabled: !!tagsListView.selectedEntity
+            visible: Rights.may(RoleRights.CreateTag)
             onClicked: view.addTag(qsTr("New child tag"), tagsListView.selectedEntity.idd)
         }
         ToolButton {
             objectName: "addRootTagButton"
             text: qsTr("Add root tag")
             icon.source: "/Icons/tag-plus.svg"
+            visible: Rights.may(RoleRights.CreateTag)
             onClicked: view.addTag(qsTr("New root tag"), 0)
         }
         ToolButton {

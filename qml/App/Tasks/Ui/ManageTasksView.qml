@@ -6,6 +6,7 @@ import EntitiesUi 1.0
 import App.Constants 1.0
 import App.Controls 1.0 as Controls
 import App.Tags 1.0
+import App.Managers 1.0
 import App.Tasks 1.0
 import App.Tickets 1.0
 import App.Tickets.Ui 1.0
@@ -197,6 +198,7 @@ Pane {
 
         // A disabled button takes no hover: its holder shows why it is disabled.
         Item {
+            visible: Rights.may(RoleRights.CancelTask)
             implicitWidth: cancelTaskButton.implicitWidth
             implicitHeight: cancelTaskButton.implicitHeight
 
@@ -223,6 +225,7 @@ Pane {
             objectName: "addTaskButton"
             icon.source: "/Icons/task-add.svg"
             text: Strings.taskAdd
+            visible: Rights.may(RoleRights.AddTask)
             onClicked: view.addTask()
         }
 
@@ -257,6 +260,7 @@ Pane {
             icon.source: "/Icons/sync.svg"
             text: qsTr("Retry failed")
             enabled: view.failedTicketIds.length > 0
+            visible: Rights.may(RoleRights.RestartTask)
             onClicked: retryDialog.open()
         }
     }

@@ -1,7 +1,9 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
+import Ostrel 1.0
 import App.Controls 1.0 as Controls
+import App.Managers 1.0
 import "qrc:///App/Tasks/RolloutTexts.js" as RolloutTexts
 
 // One rollout: its versions and state, a bar per group, and what the operator may do next.
@@ -52,7 +54,7 @@ Frame {
         }
 
         RowLayout {
-            visible: RolloutTexts.isOpen(item.__state)
+            visible: RolloutTexts.isOpen(item.__state) && Rights.may(RoleRights.SteerRollout)
 
             Controls.Button {
                 objectName: "rolloutNextGroupButton_" + item.rollout.id

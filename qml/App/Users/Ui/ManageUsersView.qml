@@ -44,6 +44,8 @@ QQC2.Pane {
     }
 
     function addUser() {
+        if (!Rights.may(RoleRights.AddUser))
+            return
         d.created = newUser()
         d.createdLogin = manager.createNewLocalLoginEntity()
         createEditor.entity = d.created
@@ -53,7 +55,7 @@ QQC2.Pane {
 
     // Edits and archiving go to copies, so the list shows only what the service stored.
     function editCurrent() {
-        if (!currentUser)
+        if (!currentUser || !Rights.may(RoleRights.EditUser))
             return
         d.edited = UserDeserializer.clone(currentUser)
         userEditor.entity = d.edited
@@ -61,7 +63,7 @@ QQC2.Pane {
     }
 
     function manageCredentials(user, loginName) {
-        if (!user)
+        if (!mayManageLogins(user))
             return
         d.credentialsLogin = manager.createNewLocalLoginEntity()
         credentialsEditor.user = user
@@ -71,8 +73,13 @@ QQC2.Pane {
             credentialsEditor.keepTypedLogin(loginName)
     }
 
+    // The own logins are always the user's to manage.
+    function mayManageLogins(user) {
+        return !!user && (user.idd === AuthManager.currentLoginInfo.userId || Rights.may(RoleRights.ManageLogins))
+    }
+
     function archiveCurrent() {
-        if (!currentIsActive)
+        if (!currentIsActive || !Rights.may(RoleRights.ArchiveUser))
             return
         d.edited = UserDeserializer.clone(currentUser)
         archiveDialog.entity = d.edited
@@ -116,6 +123,7 @@ QQC2.Pane {
             icon.source: "/Icons/user-delete.svg"
             text: Strings.deleteUser
             enabled: view.currentIsActive
+            visible: Rights.may(RoleRights.ArchiveUser)
             onClicked: view.archiveCurrent()
         }
         ToolButton {
@@ -123,19 +131,21 @@ QQC2.Pane {
             icon.source: "/Icons/account-details.svg"
             text: Strings.editUser
             enabled: view.currentIsActive
+            visible: Rights.may(RoleRights.EditUser)
             onClicked: view.editCurrent()
         }
         ToolButton {
             objectName: "userPasswordButton"
             icon.source: "/Icons/login-manage.svg"
             text: Strings.manageUserPassword
-            enabled: view.currentIsActive
+            enabled: view.currentIsActive && view.mayManageLogins(view.currentUser)
             onClicked: view.manageCredentials(view.currentUser)
         }
         ToolButton {
             objectName: "addUserButton"
             icon.source: "/Icons/user-add.svg"
             text: Strings.addUser
+            visible: Rights.may(RoleRights.AddUser)
             onClicked: view.addUser()
         }
         ToolButton {

@@ -6,6 +6,7 @@ import App.Constants 1.0
 import App.Controls 1.0
 import App.Customers 1.0
 import App.Managers 1.0
+import Ostrel 1.0
 
 // One user row: state icon, name and last login name, location and role, and the switch into
 // the user's context.
@@ -96,6 +97,9 @@ ListViewItem {
             display: QQC2.AbstractButton.IconOnly
             QQC2.ToolTip.text: text
             QQC2.ToolTip.visible: hovered
+            // Not into the own account: that is the own context.
+            visible: !!row.user && row.user.idd !== AuthManager.loginInfo.userId
+                     && Rights.may(RoleRights.SwitchUserContext)
             onClicked: row.switchToUser()
         }
     }

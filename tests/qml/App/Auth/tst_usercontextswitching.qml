@@ -60,7 +60,8 @@ TestCase {
         verify(server.start())
         server.setDefaultResponse(200, '{"status":0,"result":{"items":[]}}')
         server.setPathResponse(path + "listUsers", 200, '{"status":0,"result":{"items":['
-            + '{"id":42,"n":"Ann Operator","cId":4,"r":1},{"id":17,"n":"Bob","cId":4,"r":5}]}}')
+            + '{"id":42,"n":"Ann Operator","cId":4,"r":1},{"id":30,"n":"Zoe","cId":4,"r":2},'
+            + '{"id":17,"n":"Bob","cId":4,"r":5}]}}')
         Endpoints.serviceUri = server.url + "/QuillonService.svc"
     }
 
@@ -141,6 +142,11 @@ TestCase {
         compare(AuthManager.loginInfo.userId, 42)
         tryCompare(switcher, "userName", "Bob", 3000)
         tryCompare(switcher.comboBox, "currentText", "Bob", 3000)
+        // The user already current is no switch.
+        switcher.switchContext(switcher.users[0])
+        // The dialog would open on the call itself; the wait only covers its enter transition.
+        wait(50)
+        verify(!switching.confirmationDialog.visible)
         // The switcher lists again in the new context.
         tryVerify(function () { return switcherRequests().pop().sessionToken === "tok-ctx" }, 3000)
 
@@ -173,12 +179,10 @@ TestCase {
     }
 
     function test_switcherChoices() {
-        // The user already current is no switch.
-        switcher.switchContext(switcher.users[0].idd === 42 ? switcher.users[0] : switcher.users[1])
-        // The dialog would open on the call itself; the wait only covers its enter transition.
-        wait(50)
-        verify(!switching.confirmationDialog.visible)
-        var bob = switcher.users.find(function (user) { return user.idd === 17 })
+        // Sorted by name, without the own account, whose name is shown while it is the context.
+        compare(switcher.users.map(function (user) { return user.name }), ["Bob", "Zoe"])
+        tryCompare(switcher.comboBox, "editText", "Ann Operator", 3000)
+        var bob = switcher.users[0]
         switcher.switchContext(bob)
         tryVerify(function () { return switching.confirmationDialog.opened })
         compare(switching.confirmationDialog.creds.userId, "17")

@@ -86,22 +86,29 @@ TestCase {
 
     function test_buttonsByRoleAndState_data() {
         return [
-            { tag: "god", role: Role.God, addRoot: true, addChild: true },
-            { tag: "administrator", role: Role.Administrator, addRoot: false, addChild: true },
-            { tag: "local administrator", role: Role.LocalAdministrator, addRoot: false, addChild: false }
+            { tag: "god", role: Role.God, addRoot: true, addChild: true, manage: true },
+            { tag: "administrator", role: Role.Administrator, addRoot: false, addChild: true, manage: true },
+            { tag: "local administrator", role: Role.LocalAdministrator, addRoot: false, addChild: false, manage: true },
+            { tag: "technician", role: Role.Technician, addRoot: false, addChild: false, manage: false }
         ]
     }
 
     function test_buttonsByRoleAndState(data) {
         var view = openView(data.role)
         select(view, 9)
+        // What the role may never do is not offered.
         compare(button("addRootLocationButton").visible, data.addRoot)
-        compare(button("addLocationButton").enabled, data.addChild)
+        compare(button("addLocationButton").visible, data.addChild)
+        compare(button("editLocationButton").visible, data.manage)
+        compare(button("archiveLocationButton").visible, data.manage)
+        if (!data.manage)
+            return
         verify(button("editLocationButton").enabled)
         verify(button("archiveLocationButton").enabled)
         // Nothing is added below, edited in or archived again from an archived location.
         select(view, 20)
-        verify(!button("addLocationButton").enabled)
+        if (data.addChild)
+            verify(!button("addLocationButton").enabled)
         verify(!button("editLocationButton").enabled)
         verify(!button("archiveLocationButton").enabled)
     }

@@ -49,14 +49,24 @@ TestCase {
     }
 
     function test_disabledObjectivesCannotBeTriggered_data() {
-        return [{ tag: "licenses" }, { tag: "deviceUsage" }, { tag: "softwareUsage" }]
+        return [{ tag: "licenses", role: -1, reason: "Licenses are not managed from the console yet." },
+                { tag: "deviceUsage", role: -1, reason: "Not available yet: the service does not report usage figures." },
+                { tag: "softwareUsage", role: -1, reason: "Not available yet: the service does not report usage figures." },
+                { tag: "createAdminFlash", role: Role.Technician, reason: "Not available to the role Technician." }]
     }
 
+    // Each says why on hover, though a disabled button takes no hover itself.
     function test_disabledObjectivesCannotBeTriggered(data) {
+        AuthManager.currentLoginInfo.role = data.role
         var button = objective(data.tag)
         verify(button)
         verify(button.visible)
         verify(!button.enabled)
+        var holder = findChild(view, "objectiveHolder_" + data.tag)
+        compare(holder.reason, data.reason)
+        mouseMove(holder, holder.width / 2, holder.height / 2)
+        tryVerify(function () { return holder.toolTip.visible }, 3000)
+        compare(holder.toolTip.text, data.reason)
         mouseClick(button)
         button.forceActiveFocus()
         keyClick(Qt.Key_Space)
