@@ -3,6 +3,7 @@ import QtQuick.Controls 2.15 as QQC2
 import QtQuick.Dialogs 1.3 as Dialogs
 import QtQuick.Layouts 1.15
 import QtQuick.Window 2.15
+import QtQuickX 1.0
 import Ostrel 1.0
 import App.Constants 1.0
 import App.Controls 1.0
@@ -89,6 +90,7 @@ QQC2.Pane {
     // Every device the current filter finds, from all pages, into a CSV file.
     function exportCsvTo(fileUrl) {
         exportProgress.message = ""
+        exportProgress.fileUrl = fileUrl
         exportProgress.open()
         csvExport.start(fileUrl, manager.filterJson)
     }
@@ -140,6 +142,12 @@ QQC2.Pane {
     }
 
     function __exportFinished(ok, message) {
+        // A finished export needs no answer: the notice says where the file went.
+        if (ok) {
+            Feedback.confirm(qsTr("%1 devices exported to %2.").arg(Number(csvExport.exported).toLocaleString(Qt.locale(), "f", 0))
+                                                               .arg(LocalIO.toNativeSeparators(exportProgress.fileUrl)))
+            exportProgress.close()
+        }
         exportProgress.message = message
         if (!ok && exportProgress.visible && !exportProgress.cancelling)
             exportProgress.failed = true
@@ -301,6 +309,8 @@ QQC2.Pane {
         id: d
         // Set between OK in the tag editor and the answer to the new tag.
         property bool taggingPending: false
+        // The new tag's name, for the confirmation of the tagging.
+        property string taggedWith: ""
         // A refused task comes back to the operator as he left it, once he has read why.
         property bool reopenTaskDialog: false
     }
@@ -325,6 +335,8 @@ QQC2.Pane {
         target: view.manager.updateDevice
         function onInvokedOk() {
             var stored = view.manager.updateDevice.device
+            if (stored)
+                Feedback.confirm(qsTr("Device %1 saved.").arg(stored.title))
             if (view.deviceEditor && stored && view.editedDevice && stored.idd === view.editedDevice.idd)
                 view.deviceEditor.markStored()
             view.manager.reload()
@@ -341,12 +353,21 @@ QQC2.Pane {
     Connections {
         target: view.manager.unbindDevice
         // The list shows the device without its location at once.
-        function onInvokedOk() { view.manager.reload() }
+        function onInvokedOk() {
+            var device = view.manager.unbindDevice.device
+            Feedback.confirm(qsTr("Device %1 unbound from its location.").arg(device ? device.title : ""))
+            view.manager.reload()
+        }
         function onInvokedFail(message) { view.reportFailure(Strings.deviceEntityName, message) }
     }
     Connections {
         target: view.manager.tagDevices
-        function onInvokedOk() { view.manager.reload() }
+        function onInvokedOk() {
+            Feedback.confirm(d.taggedWith ? qsTr("Found devices tagged with \"%1\".").arg(d.taggedWith)
+                                          : qsTr("Found devices tagged."))
+            d.taggedWith = ""
+            view.manager.reload()
+        }
         function onInvokedFail(message) { view.reportFailure(Strings.deviceEntityName, message) }
     }
     Connections {
@@ -356,6 +377,7 @@ QQC2.Pane {
             if (!d.taggingPending || !created)
                 return
             d.taggingPending = false
+            d.taggedWith = created.name
             view.manager.tagDevices.tagId = created.idd
             view.manager.tagDevices.invoke()
         }
@@ -398,6 +420,8 @@ QQC2.Pane {
         objectName: "confirmUnbindDialog"
 
         entityTypeName: qsTr("device")
+        title: qsTr("Unbind device")
+        text: qsTr("Unbind device %1 from its location?").arg(entity ? entity.title : "")
         onAccepted: {
             view.manager.unbindDevice.device = entity
             view.manager.unbindDevice.invoke()
@@ -435,7 +459,10 @@ QQC2.Pane {
         sourceComponent: DeviceSettingsForAllDialog {
             objectName: "settingsForAllDialog"
             deviceFilter: view.filter
-            onSettingsWritten: view.reloadDevices()
+            onSettingsWritten: {
+                Feedback.confirm(qsTr("Settings written to %1 device(s).").arg(devicesCount))
+                view.reloadDevices()
+            }
         }
     }
 
@@ -459,16 +486,15 @@ QQC2.Pane {
         }
     }
 
-    QQC2.Dialog {
+    EntityDialog {
         id: exportProgress
         objectName: "exportProgressDialog"
 
         property string message: ""
+        property url fileUrl
         property bool failed: false
         property bool cancelling: false
 
-        anchors.centerIn: parent
-        modal: true
         closePolicy: QQC2.Popup.NoAutoClose
         title: qsTr("Export CSV")
         standardButtons: view.csvExport.running ? QQC2.Dialog.Cancel : QQC2.Dialog.Ok
