@@ -285,8 +285,10 @@ QQC2.Pane {
             var login = d.storedLogin
             if (login) {
                 var user = d.userById(login.userId)
-                Feedback.confirm(qsTr("Login %1 saved for user '%2'.").arg(login.data ? login.data.login : "")
-                                 .arg(user ? user.name : ""))
+                var name = user ? user.name : ""
+                Feedback.confirm(user && user.logins && user.logins.length > 0
+                                 ? qsTr("Password of '%1' changed.").arg(name)
+                                 : qsTr("Login %1 saved for user '%2'.").arg(login.data ? login.data.login : "").arg(name))
                 view.manager.listUsers.invoke()
             }
             d.storedLogin = null
