@@ -5,8 +5,9 @@ import QtQuick.Window 2.15
 import QtQuickX 1.0
 import App.Controls 1.0 as Controls
 
-// What the entity dialogs share: modal and centred, buttons that keep their case and carry
-// object names, and Enter for the default button.
+// What every dialog of the console shares: modal and centred, one footer whose buttons keep
+// their case, stand in the platform's order and carry object names, and Enter for the default
+// button.
 QQC2.Dialog {
     id: dialog
 
@@ -81,10 +82,11 @@ QQC2.Dialog {
             return false
         }
 
+        // A name the owner gave a button stays.
         function nameButtons() {
             buttonNames.forEach(function (entry) {
                 var button = dialog.standardButton(entry[0])
-                if (button)
+                if (button && !button.objectName)
                     button.objectName = entry[1]
             })
         }

@@ -186,6 +186,13 @@ private slots:
             m_console.read(QStringLiteral("tokenFileLabel"), "text").toString(),
             QStringLiteral("Token written to %1").arg(QDir::toNativeSeparators(file.fileName())),
             uiTimeout);
+        // The window confirms the write too, with the end of the token's validity.
+        QObject *toast = m_console.window()->findChild<QObject *>(QStringLiteral("feedbackToast"));
+        QVERIFY(toast);
+        QTRY_VERIFY_WITH_TIMEOUT(toast->property("text").toString().startsWith(
+                                     QStringLiteral("Token written to %1, valid till ")
+                                         .arg(QDir::toNativeSeparators(file.fileName()))),
+            uiTimeout);
         // Compact text, keys in the order the reader expects.
         QVERIFY(!text.contains('\n'));
         const QList<QByteArray> keys {

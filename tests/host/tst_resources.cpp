@@ -13,7 +13,8 @@ private slots:
     void icons()
     {
         const QStringList names = QStringLiteral(
-            "about account-details add apply arrow-back cancel clear-filter construct-report "
+            "about account-details add apply arrow-back cancel chip-remove clear-filter "
+            "construct-report "
             "construction copy delete-forever device-ifp device-ifp-offline-status "
             "device-ifp-online-status device-ifp-unbind device-statistics filter-list ifpsettings "
             "licenses location location-archived location-disabled location-root "
@@ -26,7 +27,7 @@ private slots:
             "task-status-running tasks usb-flash-drive user-add user-add-root user-archived "
             "user-delete user-disabled user-enabled user-login users")
                                       .split(QLatin1Char(' '));
-        QCOMPARE(names.size(), 66);
+        QCOMPARE(names.size(), 67);
         for (const QString &name : names) {
             QFile icon(QStringLiteral(":/Icons/%1.svg").arg(name));
             QVERIFY2(icon.open(QIODevice::ReadOnly), qPrintable(name));

@@ -9,6 +9,7 @@ PagedCsvExport {
     valuesOf: AuditCsv.recordValues
     readingText: qsTr("%1 of %2 records read…")
     doneText: qsTr("%1 records exported.")
+    savedText: qsTr("%1 records exported to %2.")
     partText: qsTr("%1 of %2 records exported: %3.")
     limitText: qsTr("the export stops at %1 records")
 }

@@ -89,7 +89,15 @@ QQC2.Control {
                 bottomInset: 0
                 topPadding: 0
                 bottomPadding: 0
-                text: qsTr("%1  ❌").arg(d.nameAt(modelData))
+                text: d.nameAt(modelData)
+                // The remove mark after the name; a drawing, as the bundled fonts lack such a glyph.
+                icon.source: "/Icons/chip-remove.svg"
+                icon.width: 14
+                icon.height: 14
+                LayoutMirroring.enabled: !control.mirrored
+                QQC2.ToolTip.text: qsTr("Remove %1").arg(text)
+                QQC2.ToolTip.visible: hovered
+                QQC2.ToolTip.delay: 500
                 onClicked: control.unselect(modelData)
             }
         }
@@ -141,6 +149,9 @@ QQC2.Control {
 
                     width: list.width
                     height: 28
+                    // The style's vertical padding alone is 28: it would leave the name no height.
+                    topPadding: 0
+                    bottomPadding: 0
                     text: d.nameAt(index)
                     checked: d.isSelected(index)
                     onToggled: entryBox.checked ? control.select(index) : control.unselect(index)

@@ -13,6 +13,7 @@ PagedCsvExport {
     valuesOf: function (item) { return DevicesCsv.deviceValues(item, locationNameOf) }
     readingText: qsTr("%1 of %2 devices read…")
     doneText: qsTr("%1 devices exported.")
+    savedText: qsTr("%1 devices exported to %2.")
     partText: qsTr("%1 of %2 devices exported: %3.")
     limitText: qsTr("the export stops at %1 devices")
 }

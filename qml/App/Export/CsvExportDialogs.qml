@@ -2,8 +2,10 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15 as QQC2
 import QtQuick.Dialogs 1.3 as Dialogs
 import QtQuick.Layouts 1.15
+import QtQuickX 1.0
 import Ostrel 1.0
 import App.Controls 1.0
+import EntitiesUi 1.0
 
 // What an export shows the operator: the file dialog, then the progress of the export and how
 // it ended. Fills the screen that holds it, so that the progress is centred on that screen.
@@ -23,6 +25,7 @@ Item {
     // Starts the export with the dialog open, so that the operator sees it run and end.
     function exportTo(fileUrl, filterJson) {
         progress.message = ""
+        progress.fileUrl = fileUrl
         progress.open()
         exporter.start(fileUrl, filterJson)
     }
@@ -32,6 +35,12 @@ Item {
     Connections {
         target: dialogs.exporter
         function onFinished(ok, message) {
+            // A finished export needs no answer: the notice says where the file went.
+            if (ok) {
+                Feedback.confirm(dialogs.exporter.savedText.arg(dialogs.exporter.exportedText)
+                                 .arg(LocalIO.toNativeSeparators(progress.fileUrl)))
+                progress.close()
+            }
             progress.message = message
             if (!ok && progress.visible && !progress.cancelling)
                 progress.failed = true
@@ -59,16 +68,15 @@ Item {
         }
     }
 
-    QQC2.Dialog {
+    EntityDialog {
         id: progress
         objectName: "exportProgressDialog"
 
         property string message: ""
+        property url fileUrl
         property bool failed: false
         property bool cancelling: false
 
-        anchors.centerIn: parent
-        modal: true
         closePolicy: QQC2.Popup.NoAutoClose
         title: dialogs.title
         standardButtons: dialogs.exporter && dialogs.exporter.running ? QQC2.Dialog.Cancel : QQC2.Dialog.Ok

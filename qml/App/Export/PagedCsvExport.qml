@@ -28,12 +28,14 @@ QmlObject {
     // What the operator reads; %1, %2 and %3 are filled in as named.
     property string readingText: qsTr("%1 of %2 read…") // exported, total
     property string doneText: qsTr("%1 exported.") // exported
+    property string savedText: qsTr("%1 exported to %2.") // exported, file
     property string partText: qsTr("%1 of %2 exported: %3.") // exported, total, why
     property string limitText: qsTr("the export stops at %1") // maxItems
     readonly property bool running: __running
     readonly property int exported: __exported
     // A double: a total may pass what 32 bits hold.
     readonly property real total: __total
+    readonly property string exportedText: __count(__exported)
     readonly property string progressText: readingText.arg(__exported).arg(__count(__total))
 
     signal finished(bool ok, string message)

@@ -24,7 +24,8 @@ QmlObject {
 
     // Another step of a rollout: pause, resume, abort or start its next group.
     signal changeFailed(string reason)
-    signal changeSucceeded()
+    // method: the call that went through ("pauseRollout", "abortRollout", ...).
+    signal changeSucceeded(string method)
 
     function reload() {
         if (AuthManager.currentLoginInfo.sessionToken)
@@ -105,7 +106,7 @@ QmlObject {
             "rolloutId": rolloutId
         })
         onInvokedOk: {
-            manager.changeSucceeded()
+            manager.changeSucceeded(method)
             manager.reload()
         }
         onInvokedFail: {

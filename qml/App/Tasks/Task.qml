@@ -12,6 +12,8 @@ QtObject {
     property int status: 0
     // The type's data as a JSON text.
     property var taskData: ""
+    // The data as the service sent it, for the clipboard: taskData may have been cut.
+    property var uncutTaskData: ""
     // The span within which the devices run the task, "hh:mm:ss".
     property var dispersion: ""
     property int succeededCount: 0

@@ -1,6 +1,7 @@
 pragma Singleton
 import QtQuick 2.15
 import "qrc:///Entities/WireDates.js" as WireDates
+import "qrc:///Datamizer/DataUtils.js" as DataUtils
 
 // Service JSON to Task.
 Component {
@@ -14,6 +15,7 @@ Component {
         type: modelData && modelData["t"] || 0
         status: modelData && modelData["s"] || 0
         taskData: modelData && modelData["d"] || ""
+        uncutTaskData: DataUtils.uncutText(modelData, "d") || ""
         dispersion: modelData && modelData["dsp"] || ""
         succeededCount: modelData && modelData["sc"] || 0
         failedCount: modelData && modelData["fc"] || 0

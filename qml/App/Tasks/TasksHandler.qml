@@ -14,6 +14,8 @@ QmlObject {
 
     signal commit()
     signal reject()
+    // A commit went out and the service stored every task of it.
+    signal tasksSent(int count, int type)
 
     property int currentDataEditorIndex: 0
     // The task types offered; a screen may offer others whose editors exist.
@@ -73,6 +75,7 @@ QmlObject {
     property bool __inputKept: false
     property int __awaitedAnswers: 0
     property bool __refused: false
+    property int __storedTasks: 0
     property bool __finishPending: false
     property bool __committedUseAlternative: false
     // The task, queued tasks and their filters are made without parent; object properties do
@@ -107,6 +110,8 @@ QmlObject {
         --__awaitedAnswers
         if (refused)
             __refused = true
+        else
+            ++__storedTasks
         __finishWhenAnswered()
     }
 
@@ -115,7 +120,11 @@ QmlObject {
         if (__finishPending || __awaitedAnswers > 0 || tasksToExecute.length > 0 || __sending)
             return
         if (!__refused) {
+            var stored = __storedTasks
+            var type = currentTaskType
             reset()
+            if (stored > 0)
+                tasksSent(stored, type)
             return
         }
         __refused = false
@@ -127,6 +136,7 @@ QmlObject {
     function reset() {
         __inputKept = false
         __refused = false
+        __storedTasks = 0
         __awaitedAnswers = 0
         __finishPending = false
         tasksToExecute = []

@@ -51,3 +51,86 @@ function shortDate(date) {
 function orNotAvailable(text) {
     return text === undefined || text === null || text === "" ? qsTr("N/A") : String(text)
 }
+
+// How deep a text's brackets may nest before it is shown as it is: the parser and the walk
+// below would recurse once per level, and a hostile answer could nest thousands.
+var __maxDepth = 16
+
+function __depth(text) {
+    var depth = 0
+    var deepest = 0
+    var inString = false
+    for (var i = 0; i < text.length; ++i) {
+        var c = text.charAt(i)
+        if (inString) {
+            if (c === "\\")
+                ++i
+            else if (c === "\"")
+                inString = false
+        } else if (c === "\"") {
+            inString = true
+        } else if (c === "{" || c === "[") {
+            deepest = Math.max(deepest, ++depth)
+            if (deepest > __maxDepth)
+                break
+        } else if (c === "}" || c === "]") {
+            --depth
+        }
+    }
+    return deepest
+}
+
+function __isScalar(value) {
+    return value === null || typeof value !== "object"
+}
+
+function __fieldLines(value, name, lines) {
+    if (__isScalar(value)) {
+        lines.push(name + ": " + (value === null ? "" : String(value)))
+    } else if (Array.isArray(value) && value.every(__isScalar)) {
+        lines.push(name + ": " + value.map(function (item) { return item === null ? "" : String(item) }).join(", "))
+    } else {
+        var keys = Object.keys(value)
+        if (keys.length === 0)
+            lines.push(name + ": ")
+        for (var k = 0; k < keys.length; ++k) {
+            var key = Array.isArray(value) ? "[" + keys[k] + "]" : keys[k]
+            var path = name === "" ? key : Array.isArray(value) ? name + key : name + "." + key
+            __fieldLines(value[keys[k]], path, lines)
+        }
+    }
+}
+
+// Task data and device answers are JSON texts: an object is shown as its own field names and
+// values, one per line (nested fields joined by dots, lists by commas). Any other text, and a
+// text cut short, is shown as it is; "N/A" for none.
+function readableData(text) {
+    if (text === undefined || text === null || text === "")
+        return qsTr("N/A")
+    var raw = String(text)
+    var trimmed = raw.trim()
+    if (trimmed.charAt(0) !== "{" || __depth(trimmed) > __maxDepth)
+        return raw
+    var value
+    try {
+        value = JSON.parse(trimmed)
+    } catch (e) {
+        return raw
+    }
+    if (__isScalar(value) || Array.isArray(value) || Object.keys(value).length === 0)
+        return raw
+    var lines = []
+    __fieldLines(value, "", lines)
+    return lines.join("\n")
+}
+
+// Every task type's name, for a column that must fit the longest.
+function typeNames() {
+    var names = []
+    for (var value = 0; value < 64; ++value) {
+        var name = QtQuickX.Enums.valueToKey("Task", "TasksType", value)
+        if (name)
+            names.push(name)
+    }
+    return names
+}

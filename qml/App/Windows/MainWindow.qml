@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Controls.Material 2.15
 import QtQuick.Window 2.15
+import App.Controls 1.0 as Controls
 
 ApplicationWindow {
     id: appWindow
@@ -64,6 +65,9 @@ ApplicationWindow {
             appWindow.allGuiInitialized()
         }
     }
+
+    // Every screen's confirmation of a write, over whatever screen is current.
+    Controls.FeedbackToast {}
 
     Loader {
         id: splashScreenLoader

@@ -150,6 +150,8 @@ QQC2.Pane {
 
         parent: QQC2.Overlay.overlay
         entityTypeName: qsTr("location")
+        title: qsTr("Archive location")
+        text: qsTr("Archive location '%1'?").arg(entityName)
         onAccepted: {
             entity.archived = true
             view.store(entity)
@@ -174,14 +176,23 @@ QQC2.Pane {
     Connections {
         target: view.manager.addCustomer
         function onInvokedOk() {
-            if (view.manager.addCustomer.result)
-                listView.lastSelectedEntityId = view.manager.addCustomer.result.idd
+            var stored = view.manager.addCustomer.result
+            if (!stored)
+                return
+            Feedback.confirm(qsTr("Location '%1' created.").arg(stored.name))
+            listView.lastSelectedEntityId = stored.idd
         }
         function onInvokedFail(message) { d.reportFailure(message) }
     }
 
     Connections {
         target: view.manager.updateCustomer
+        function onInvokedOk() {
+            var location = d.stored
+            if (location)
+                Feedback.confirm(location.archived ? qsTr("Location '%1' archived.").arg(location.name)
+                                                   : qsTr("Location '%1' saved.").arg(location.name))
+        }
         function onInvokedFail(message) { d.reportFailure(message) }
     }
 

@@ -20,11 +20,20 @@ ListViewItem {
         }
 
         Label {
+            id: typeLabel
             textFormat: Text.PlainText
-            Layout.preferredWidth: 140
+            // Wide enough for the longest type name in the font shown.
+            Layout.preferredWidth: Math.ceil(Math.max.apply(null, TaskTexts.typeNames().map(function (name) {
+                return typeMetrics.advanceWidth(name)
+            })))
             text: item.ticket && item.ticket.status !== -1 ? TaskTexts.typeName(Number(item.ticket.type))
                                                            : qsTr("N/A")
             elide: Text.ElideRight
+
+            FontMetrics {
+                id: typeMetrics
+                font: typeLabel.font
+            }
         }
 
         Label {

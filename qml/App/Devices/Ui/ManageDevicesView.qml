@@ -302,6 +302,8 @@ QQC2.Pane {
         id: d
         // Set between OK in the tag editor and the answer to the new tag.
         property bool taggingPending: false
+        // The new tag's name, for the confirmation of the tagging.
+        property string taggedWith: ""
         // A refused task comes back to the operator as he left it, once he has read why.
         property bool reopenTaskDialog: false
     }
@@ -326,6 +328,8 @@ QQC2.Pane {
         target: view.manager.updateDevice
         function onInvokedOk() {
             var stored = view.manager.updateDevice.device
+            if (stored)
+                Feedback.confirm(qsTr("Device %1 saved.").arg(stored.title))
             if (view.deviceEditor && stored && view.editedDevice && stored.idd === view.editedDevice.idd)
                 view.deviceEditor.markStored()
             view.manager.reload()
@@ -342,12 +346,21 @@ QQC2.Pane {
     Connections {
         target: view.manager.unbindDevice
         // The list shows the device without its location at once.
-        function onInvokedOk() { view.manager.reload() }
+        function onInvokedOk() {
+            var device = view.manager.unbindDevice.device
+            Feedback.confirm(qsTr("Device %1 unbound from its location.").arg(device ? device.title : ""))
+            view.manager.reload()
+        }
         function onInvokedFail(message) { view.reportFailure(Strings.deviceEntityName, message) }
     }
     Connections {
         target: view.manager.tagDevices
-        function onInvokedOk() { view.manager.reload() }
+        function onInvokedOk() {
+            Feedback.confirm(d.taggedWith ? qsTr("Found devices tagged with \"%1\".").arg(d.taggedWith)
+                                          : qsTr("Found devices tagged."))
+            d.taggedWith = ""
+            view.manager.reload()
+        }
         function onInvokedFail(message) { view.reportFailure(Strings.deviceEntityName, message) }
     }
     Connections {
@@ -357,6 +370,7 @@ QQC2.Pane {
             if (!d.taggingPending || !created)
                 return
             d.taggingPending = false
+            d.taggedWith = created.name
             view.manager.tagDevices.tagId = created.idd
             view.manager.tagDevices.invoke()
         }
@@ -403,6 +417,8 @@ QQC2.Pane {
             objectName: "confirmUnbindDialog"
 
             entityTypeName: qsTr("device")
+            title: qsTr("Unbind device")
+            text: qsTr("Unbind device %1 from its location?").arg(entity ? entity.title : "")
             onAccepted: {
                 view.manager.unbindDevice.device = entity
                 view.manager.unbindDevice.invoke()
@@ -443,7 +459,10 @@ QQC2.Pane {
         sourceComponent: DeviceSettingsForAllDialog {
             objectName: "settingsForAllDialog"
             deviceFilter: view.filter
-            onSettingsWritten: view.reloadDevices()
+            onSettingsWritten: {
+                Feedback.confirm(qsTr("Settings written to %1 device(s).").arg(devicesCount))
+                view.reloadDevices()
+            }
         }
     }
 

@@ -16,6 +16,11 @@ EditEntityUi {
     property var user: null
     property Login entity: null
     readonly property bool isNewEntity: !!entity && entity.idd === ""
+    // The user signs in already: what is stored here replaces his password.
+    readonly property bool userHasLogin: !!user && ((!!user.logins && user.logins.length > 0)
+                                                    || (!!manager && d.listedLogins > 0))
+    readonly property bool passwordsDiffer: confirmField.text !== ""
+                                            && confirmField.text.localeCompare(passwordField.text) !== 0
 
     readonly property int minimumPasswordLength: 8
     // A local part of dot-separated runs (or a quoted string), "@", dot-terminated runs, and a
@@ -54,6 +59,7 @@ EditEntityUi {
     }
 
     onResetRequested: {
+        d.listedLogins = 0
         user = null
         loginField.text = ""
         passwordField.text = ""
@@ -64,14 +70,22 @@ EditEntityUi {
         target: editor.manager ? editor.manager.listLogins : null
 
         function onInvokedOk() {
+            var logins = editor.manager.listLogins.result
+            d.listedLogins = logins && editor.user && editor.manager.listLogins.userId === editor.user.idd
+                             ? logins.length : 0
             // A late answer does not replace what the operator has typed meanwhile.
             if (editor.__loginTyped)
                 return
-            var logins = editor.manager.listLogins.result
             var last = logins && logins.length ? logins[logins.length - 1] : null
             if (last && last.data && last.data.login)
                 loginField.text = last.data.login
         }
+    }
+
+    QtObject {
+        id: d
+        // How many logins the service listed for the user.
+        property int listedLogins: 0
     }
 
     GridLayout {
@@ -157,6 +171,21 @@ EditEntityUi {
                 if (editor.isAcceptable)
                     editor.acceptCloseRequested()
             }
+        }
+
+        // Under the confirmation, in the fields' column.
+        Item {
+            implicitWidth: 1
+            visible: mismatchText.visible
+        }
+        Label {
+            id: mismatchText
+            objectName: "passwordMismatchText"
+            Layout.fillWidth: true
+            visible: editor.passwordsDiffer
+            text: qsTr("The passwords do not match.")
+            color: "#a00000"
+            wrapMode: Text.Wrap
         }
     }
 }

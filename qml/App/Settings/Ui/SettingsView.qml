@@ -59,7 +59,10 @@ Pane {
             defaultUris: [String(Endpoints.productionServiceUri), String(Endpoints.shadowServiceUri),
                 String(Endpoints.darkServiceUri), String(Endpoints.serverV2)]
             endpoint: Endpoints.serviceUri
-            onEndpointChosen: Endpoints.serviceUri = uri
+            onEndpointChosen: {
+                Endpoints.serviceUri = uri
+                Feedback.confirm(qsTr("Service address set to %1.").arg(uri))
+            }
         }
 
         Label {
@@ -72,7 +75,10 @@ Pane {
             objectName: "otaField"
             defaultUris: [String(Endpoints.brannockOtaUri), String(Endpoints.brannockOtaTest)]
             endpoint: Endpoints.otaUri
-            onEndpointChosen: Endpoints.otaUri = uri
+            onEndpointChosen: {
+                Endpoints.otaUri = uri
+                Feedback.confirm(qsTr("Firmware server set to %1.").arg(uri))
+            }
         }
 
         Label {
@@ -85,7 +91,10 @@ Pane {
             objectName: "storeField"
             defaultUris: [String(Endpoints.storeBrannockUri)]
             endpoint: Endpoints.storeUri
-            onEndpointChosen: Endpoints.storeUri = uri
+            onEndpointChosen: {
+                Endpoints.storeUri = uri
+                Feedback.confirm(qsTr("Software store set to %1.").arg(uri))
+            }
         }
     }
 }

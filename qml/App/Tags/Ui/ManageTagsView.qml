@@ -94,17 +94,27 @@ QQC2.Pane {
 
         function onInvokedOk() {
             var created = view.manager.createTag.result
-            if (created)
-                tagsListView.lastSelectedEntityId = created.idd
+            if (!created)
+                return
+            Feedback.confirm(qsTr("Tag '%1' created.").arg(created.name))
+            tagsListView.lastSelectedEntityId = created.idd
         }
         function onInvokedFail(message) { view.reportFailure(message) }
     }
     Connections {
         target: view.manager.updateTag
+        function onInvokedOk() {
+            var tag = view.manager.updateTag.tag
+            Feedback.confirm(qsTr("Tag '%1' saved.").arg(tag ? tag.name : ""))
+        }
         function onInvokedFail(message) { view.reportFailure(message) }
     }
     Connections {
         target: view.manager.deleteTag
+        function onInvokedOk() {
+            var tag = view.manager.deleteTag.tag
+            Feedback.confirm(qsTr("Tag '%1' deleted.").arg(tag ? tag.name : ""))
+        }
         function onInvokedFail(message) { view.reportFailure(message) }
     }
 

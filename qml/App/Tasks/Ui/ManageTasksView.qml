@@ -291,16 +291,14 @@ Pane {
         onAccepted: view.__cancelTask(taskId)
     }
 
-    Dialog {
+    EntityDialog {
         id: retryDialog
         objectName: "retryFailedDialog"
 
         readonly property int count: view.failedTicketIds.length
 
         parent: view
-        anchors.centerIn: parent
         width: Math.min(view.width * 0.8, 480)
-        modal: true
         title: qsTr("Retry failed")
         standardButtons: Dialog.Ok | Dialog.Cancel
 
@@ -316,13 +314,11 @@ Pane {
         onAccepted: view.retryFailedTickets()
     }
 
-    Dialog {
+    EntityDialog {
         id: ticketDialog
         objectName: "ticketDetailsDialog"
 
         parent: view
-        anchors.centerIn: parent
-        modal: true
         width: view.width * 0.75
         height: view.height * 0.75
         standardButtons: Dialog.Ok
@@ -372,19 +368,28 @@ Pane {
     // The cancelled tickets show as such.
     Connections {
         target: view.manager.cancelTask
-        function onInvokedOk() { ticketsManager.listTickets.invoke() }
+        function onInvokedOk() {
+            Controls.Feedback.confirm(qsTr("The open tickets of the task were cancelled."))
+            ticketsManager.listTickets.invoke()
+        }
         function onInvokedFail(message) { view.__reportFailure(view.manager.cancelTask, message) }
     }
 
     Connections {
         target: view.manager.restartTask
+        function onInvokedOk() { Controls.Feedback.confirm(qsTr("The task was started again.")) }
         function onInvokedFail(message) { view.__reportFailure(view.manager.restartTask, message) }
     }
 
     Connections {
         target: ticketsManager.restartTickets
         // Listed again whether or not an answer came: the rows show what the service holds.
-        function onInvokedOk() { ticketsManager.listTickets.invoke() }
+        function onInvokedOk() {
+            var count = ticketsManager.restartTickets.ticketIds.length
+            Controls.Feedback.confirm(count === 1 ? qsTr("The failed ticket runs again.")
+                                                  : qsTr("The %1 failed tickets run again.").arg(count))
+            ticketsManager.listTickets.invoke()
+        }
         function onInvokedFail(message) {
             ticketsManager.listTickets.invoke()
             view.__reportFailure(ticketsManager.restartTickets, message)

@@ -1,16 +1,15 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import App.Tasks 1.0
+import EntitiesUi 1.0
 
 // The staged rollouts over the tasks screen.
-Dialog {
+EntityDialog {
     id: dialog
     objectName: "rolloutsDialog"
 
-    anchors.centerIn: parent
     width: parent ? parent.width * 0.8 : 640
     height: parent ? parent.height * 0.85 : 480
-    modal: true
     title: qsTr("Rollouts")
     standardButtons: Dialog.Close
     Component.onCompleted: standardButton(Dialog.Close).objectName = "rolloutsCloseButton"

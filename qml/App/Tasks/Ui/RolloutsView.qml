@@ -3,6 +3,7 @@ import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import App.Controls 1.0 as Controls
 import App.Tasks 1.0
+import EntitiesUi 1.0
 
 // The staged rollouts, kept live while shown: each with its state and groups, paused, resumed,
 // aborted (after naming the devices that would not be updated) or moved to its next group.
@@ -90,19 +91,26 @@ Pane {
     Connections {
         target: view.manager
         function onChangeFailed(reason) { view.changeError = reason }
-        function onChangeSucceeded() { view.changeError = "" }
+        function onChangeSucceeded(method) {
+            view.changeError = ""
+            var texts = {
+                "pauseRollout": qsTr("Rollout paused."),
+                "resumeRollout": qsTr("Rollout resumed."),
+                "abortRollout": qsTr("Rollout aborted."),
+                "startNextGroup": qsTr("Next group of the rollout started.")
+            }
+            Controls.Feedback.confirm(texts[method] || qsTr("Rollout changed."))
+        }
     }
 
-    Dialog {
+    EntityDialog {
         id: abortDialog
         objectName: "rolloutAbortDialog"
 
         property var rollout: null
 
         parent: view
-        anchors.centerIn: parent
         width: Math.min(view.width * 0.8, 480)
-        modal: true
         title: qsTr("Abort rollout")
         standardButtons: Dialog.Ok | Dialog.Cancel
 

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
+import QtQuickX 1.0
 import App.Constants 1.0
 import App.Controls 1.0 as Controls
 import "qrc:///App/Tickets/TaskTexts.js" as TaskTexts
@@ -38,14 +39,34 @@ Pane {
                     Layout.fillWidth: index % 2 === 1
                     text: String(details.__rows[Math.floor(index / 2)][index % 2])
                     font.bold: index % 2 === 0
+                    // A long type name wraps rather than losing its end.
+                    wrapMode: Text.Wrap
+                    maximumLineCount: 2
                     elide: Text.ElideRight
                 }
             }
         }
 
-        Controls.Label {
-            text: qsTr("Task data:")
-            font.bold: true
+        RowLayout {
+            Layout.fillWidth: true
+
+            Controls.Label {
+                Layout.fillWidth: true
+                text: qsTr("Task data:")
+                font.bold: true
+            }
+
+            // The data as the service sent it, for a support request or a script.
+            Controls.ToolButton {
+                objectName: "copyTaskDetailsDataButton"
+                icon.source: "/Icons/copy.svg"
+                text: qsTr("Copy")
+                display: AbstractButton.IconOnly
+                enabled: !!details.entity && details.entity.uncutTaskData !== ""
+                ToolTip.text: qsTr("Copy the task data as sent")
+                ToolTip.visible: hovered
+                onClicked: Clipboard.setText(details.entity.uncutTaskData)
+            }
         }
 
         ScrollView {
@@ -60,7 +81,7 @@ Pane {
                 selectByMouse: true
                 wrapMode: TextEdit.Wrap
                 textFormat: TextEdit.PlainText
-                text: TaskTexts.orNotAvailable(details.entity ? details.entity.taskData : "")
+                text: TaskTexts.readableData(details.entity ? details.entity.taskData : "")
             }
         }
     }

@@ -1,8 +1,10 @@
 import QtQuick 2.15
 import EntitiesUi 1.0
 import App.Constants 1.0
+import App.Controls 1.0 as Controls
 import App.Tasks 1.0
 import App.Tasks.TaskEditor.Ui 1.0
+import "qrc:///App/Tickets/TaskTexts.js" as TaskTexts
 
 // Creates a task through the tasks handler: OK commits it, Cancel drops it.
 EditEntityDialog {
@@ -30,4 +32,16 @@ EditEntityDialog {
     onClosed: TasksDictionary.tasksHandler.editing = false
     onAccepted: TasksDictionary.tasksHandler.commit()
     onRejected: TasksDictionary.tasksHandler.reject()
+
+    Connections {
+        target: TasksDictionary.tasksHandler
+        function onTasksSent(count, type) {
+            Controls.Feedback.confirm(count === 1 ? qsTr("Task %1 created.").arg(TaskTexts.typeName(type))
+                                                  : qsTr("%1 tasks %2 created.").arg(count).arg(TaskTexts.typeName(type)))
+        }
+    }
+    Connections {
+        target: TasksDictionary.rolloutsManager.addRollout
+        function onInvokedOk() { Controls.Feedback.confirm(qsTr("Firmware rollout started.")) }
+    }
 }

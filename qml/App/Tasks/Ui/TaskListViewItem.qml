@@ -27,7 +27,8 @@ ListViewItem {
                 Layout.fillWidth: true
                 text: TaskTexts.typeName(item.mData ? item.mData.type : -1)
                 font.bold: true
-                elide: Text.ElideRight
+                // A narrow list wraps a long type name rather than cutting it.
+                wrapMode: Text.Wrap
             }
 
             Repeater {

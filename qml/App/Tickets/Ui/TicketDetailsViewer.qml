@@ -86,7 +86,7 @@ Control {
         Controls.Label {
             objectName: "ticketResultText"
             Layout.fillWidth: true
-            text: TaskTexts.orNotAvailable(viewer.entity ? viewer.entity.result : "")
+            text: TaskTexts.readableData(viewer.entity ? viewer.entity.result : "")
             textFormat: Text.PlainText
             wrapMode: Text.Wrap
             maximumLineCount: 6
@@ -122,7 +122,7 @@ Control {
                 selectByMouse: true
                 wrapMode: TextEdit.Wrap
                 textFormat: TextEdit.PlainText
-                text: TaskTexts.orNotAvailable(viewer.entity ? viewer.entity.taskData : "")
+                text: TaskTexts.readableData(viewer.entity ? viewer.entity.taskData : "")
             }
         }
     }

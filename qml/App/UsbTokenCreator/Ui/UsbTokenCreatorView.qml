@@ -66,8 +66,13 @@ QQC2.Pane {
                 return
             view.__awaitingFile = false
             view.writtenFile = ok ? LocalIO.toNativeSeparators(fileUrl) : ""
-            if (!ok)
+            if (!ok) {
                 view.showError(Strings.fileWriteError)
+                return
+            }
+            var till = view.manager.createRoleSession.till
+            Feedback.confirm(qsTr("Token written to %1, valid till %2.").arg(view.writtenFile)
+                             .arg(till ? till.toLocaleString(Qt.locale(), Locale.ShortFormat) : ""))
         }
     }
 

@@ -213,6 +213,7 @@ QQC2.Pane {
 
         parent: QQC2.Overlay.overlay
         entityTypeName: qsTr("User Credentials")
+        title: credentialsEditor.userHasLogin ? qsTr("Change password") : qsTr("Create %1").arg(entityTypeName)
 
         entityEditorUi: LoginEditor {
             id: credentialsEditor
@@ -227,6 +228,8 @@ QQC2.Pane {
 
         parent: QQC2.Overlay.overlay
         entityTypeName: qsTr("user")
+        title: qsTr("Archive user")
+        text: qsTr("Archive user '%1'?").arg(entityName)
         onAccepted: {
             entity.archived = true
             view.storeUser(entity)
@@ -260,6 +263,7 @@ QQC2.Pane {
             var stored = view.manager.addUser.result
             if (!stored)
                 return
+            Feedback.confirm(qsTr("User '%1' created.").arg(stored.name))
             listView.lastSelectedEntityId = stored.idd
             // Visible, not opened: an Apply pressed while the dialog animates in counts too.
             if (createDialog.visible && createEditor.userInCreation) {
@@ -272,6 +276,12 @@ QQC2.Pane {
 
     Connections {
         target: view.manager.updateUser
+        function onInvokedOk() {
+            var user = d.storedUser
+            if (user)
+                Feedback.confirm(user.archived ? qsTr("User '%1' archived.").arg(user.name)
+                                               : qsTr("User '%1' saved.").arg(user.name))
+        }
         function onInvokedFail(message) {
             // An edit comes back for mending; a refused archiving has nothing to mend.
             if (d.storedUser && !d.storedUser.archived)
@@ -283,8 +293,15 @@ QQC2.Pane {
     Connections {
         target: view.loginManager.addLogin
         function onInvokedOk() {
-            if (d.storedLogin)
+            var login = d.storedLogin
+            if (login) {
+                var user = d.userById(login.userId)
+                var name = user ? user.name : ""
+                Feedback.confirm(user && user.logins && user.logins.length > 0
+                                 ? qsTr("Password of '%1' changed.").arg(name)
+                                 : qsTr("Login %1 saved for user '%2'.").arg(login.data ? login.data.login : "").arg(name))
                 view.manager.listUsers.invoke()
+            }
             d.storedLogin = null
         }
         function onInvokedFail(message) {

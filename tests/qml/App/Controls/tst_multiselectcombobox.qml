@@ -100,12 +100,12 @@ Item {
         function test_chipsFollowTheSelectionOrder() {
             combo.select(0)
             combo.select(3)
-            compare(chipTexts(), ["Charlie  ❌", "Alpha  ❌", "Delta  ❌"])
+            compare(chipTexts(), ["Charlie", "Alpha", "Delta"])
             var chip = findChild(combo.contentItem, "chip1")
             waitForItemPolished(combo.contentItem)
             mouseClick(chip)
             compare(combo.selectedIndexes, [2, 3])
-            compare(chipTexts(), ["Charlie  ❌", "Delta  ❌"])
+            compare(chipTexts(), ["Charlie", "Delta"])
         }
 
         function test_buttonTextAndPadding() {
@@ -123,7 +123,7 @@ Item {
             combo.model = listModel
             combo.nameRole = "title"
             combo.select(1)
-            compare(chipTexts(), ["%1  ❌".arg(""), "Second  ❌"])
+            compare(chipTexts(), ["", "Second"])
         }
 
         function test_popupListHeight_data() {
@@ -154,6 +154,10 @@ Item {
             tryCompare(list, "activeFocus", true)
             compare(list.count, 4)
             compare(list.itemAtIndex(2).checked, true)
+            // Each row has room for its name, not only for its box.
+            var name = list.itemAtIndex(1).contentItem
+            compare(name.text, "Bravo")
+            verify(name.height >= name.implicitHeight, name.height + " < " + name.implicitHeight)
 
             mouseClick(list.itemAtIndex(1))
             compare(combo.selectedIndexes, [2, 1])

@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtTest 1.15
 import QtQuickX 1.0
+import App.Controls 1.0 as AppControls
 import App.Customers 1.0
 import App.DataProviders 1.0
 import App.Devices 1.0
@@ -344,6 +345,7 @@ Item {
             tryVerify(function () { return requests("updateDevice").length > updates }, 3000)
             compare(lastBody("updateDevice").device.id, 2)
             compare(lastBody("updateDevice").device.n, "Hall 2")
+            tryCompare(AppControls.Feedback, "text", "Device Hall 2 saved.", 3000)
             tryCompare(view.deviceEditor, "entity", view.currentDevice, 3000)
             compare(view.currentDevice.idd, 3)
 

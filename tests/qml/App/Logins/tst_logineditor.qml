@@ -104,9 +104,12 @@ TestCase {
         compare(editor.passwordField.isAcceptable, data.password_ok)
         compare(editor.confirmField.isAcceptable, data.confirmation_ok)
         compare(editor.isAcceptable, data.password_ok && data.confirmation_ok)
-        // A field that is not acceptable is underlined in red.
+        // A field that is not acceptable is underlined in red; a mismatch is said in words.
         var underline = findChild(editor.confirmField, "underline")
         compare(underline.height, data.confirmation_ok ? 1 : 2)
+        var mismatch = findChild(editor, "passwordMismatchText")
+        compare(mismatch.visible, data.password !== data.confirmation)
+        compare(mismatch.text, "The passwords do not match.")
     }
 
     function test_tabOrderFromTheLoginField() {

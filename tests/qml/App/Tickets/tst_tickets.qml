@@ -4,6 +4,7 @@ import App.DataProviders 1.0
 import App.Managers 1.0
 import App.Tickets 1.0
 import KestrumTest 1.0
+import "qrc:///App/Tickets/TaskTexts.js" as TaskTexts
 
 TestCase {
     id: testCase
@@ -59,6 +60,25 @@ TestCase {
         compare(empty.taskData, "")
         compare(empty.validFrom, null)
         compare(empty.executedAt, null)
+    }
+
+    // Task data and answers read as their own fields, one per line; what is no JSON object, or
+    // was cut, or nests too deep to walk safely, stays as it came.
+    function test_readableData() {
+        compare(TaskTexts.readableData('{"message":"Fire drill at 10","image":{"src":""}}'),
+                "message: Fire drill at 10\nimage.src: ")
+        compare(TaskTexts.readableData('{"t":"08:00:00.000","p":["Monday","Friday"],"e":false,"n":null}'),
+                "t: 08:00:00.000\np: Monday, Friday\ne: false\nn: ")
+        compare(TaskTexts.readableData('{"steps":[{"cmd":"reboot"},{"cmd":"ls"}]}'),
+                "steps[0].cmd: reboot\nsteps[1].cmd: ls")
+        compare(TaskTexts.readableData("Rebooted."), "Rebooted.")
+        compare(TaskTexts.readableData('{"message":"x… (cut, 99999 bytes)'), '{"message":"x… (cut, 99999 bytes)')
+        compare(TaskTexts.readableData("{}"), "{}")
+        compare(TaskTexts.readableData(""), "N/A")
+        var deep = new Array(5001).join('{"a":') + "1" + new Array(5001).join("}")
+        compare(TaskTexts.readableData(deep), deep)
+        // Brackets inside texts do not count as nesting.
+        compare(TaskTexts.readableData('{"cmd":"echo [[[[[[[[[[[[[[[[[[[[["}'), "cmd: echo [[[[[[[[[[[[[[[[[[[[[")
     }
 
     function test_filterJson() {

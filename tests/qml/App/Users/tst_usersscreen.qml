@@ -260,6 +260,8 @@ TestCase {
         var dialog = view.credentialsDialog
         var editor = dialog.entityEditorUi
         tryVerify(function () { return dialog.opened })
+        // The user signs in already: his password is changed, no credentials created.
+        compare(dialog.title, "Change password")
         editor.loginField.text = "renamed@example.com"
         editor.passwordField.text = "another-pass"
         editor.confirmField.text = "another-pass"

@@ -20,6 +20,7 @@ Pane {
             text: header.title
             font.bold: true
             font.pixelSize: 16
+            elide: Text.ElideRight
         }
 
         ComboBox {
@@ -28,8 +29,20 @@ Pane {
             flat: true
             model: header.handler ? header.handler.dataEditorsModel : []
             textRole: "text"
+            // Wide enough for the longest type name offered, not only the one shown, in the box
+            // and in its list (whose rows are padded by 16 on each side).
+            Layout.preferredWidth: Math.ceil(Math.max.apply(null, (header.handler ? header.handler.dataEditorsModel : [])
+                                                            .map(function (row) { return typeMetrics.advanceWidth(row.text) })
+                                                            .concat([0])))
+                                   + 2 * 16 + rightPadding
             currentIndex: header.handler ? header.handler.currentDataEditorIndex : 0
             onActivated: if (header.handler) header.handler.currentDataEditorIndex = index
+
+            FontMetrics {
+                id: typeMetrics
+                font: types.font
+            }
+
             delegate: ItemDelegate {
                 objectName: "taskType_" + index
                 width: types.width

@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtTest 1.15
 import Ostrel 1.0
 import App.Constants 1.0
+import App.Controls 1.0 as AppControls
 import App.DataProviders 1.0
 import App.Managers 1.0
 import App.Tasks 1.0
@@ -92,7 +93,14 @@ Item {
             var retry = findChild(root, "retryFailedDialog")
             retry.open()
             tryVerify(function () { return retry.opened })
+            // The console's one dialog footer: buttons as written, in the platform's order.
+            var ok = findChild(retry.footer, "okButton")
+            var cancel = findChild(retry.footer, "cancelButton")
+            compare([ok.text, cancel.text, ok.font.capitalization, cancel.font.capitalization],
+                    ["OK", "Cancel", Font.MixedCase, Font.MixedCase])
             retry.accept()
+            tryCompare(AppControls.Feedback, "text", failed.length === 1 ? "The failed ticket runs again."
+                                                                          : "The %1 failed tickets run again.".arg(failed.length), 5000)
             tryVerify(function () {
                 var rows = tickets().model
                 return failed.every(function (id) {
