@@ -182,9 +182,10 @@ QQC2.Pane {
         }
         ToolButton {
             objectName: "tagFoundButton"
+            text: qsTr("Tag all found devices")
             icon.source: "/Icons/tag-plus.svg"
             display: QQC2.AbstractButton.IconOnly
-            QQC2.ToolTip.text: qsTr("Tag all found devices")
+            QQC2.ToolTip.text: text
             QQC2.ToolTip.visible: hovered
             onClicked: view.tagFoundDevices()
         }
@@ -196,6 +197,7 @@ QQC2.Pane {
         }
         ToolButton {
             objectName: "filterToggleButton"
+            text: qsTr("Filter")
             icon.source: "/Icons/filter-list.svg"
             display: QQC2.AbstractButton.IconOnly
             checkable: true
@@ -204,6 +206,7 @@ QQC2.Pane {
         }
         ToolButton {
             objectName: "refreshDevicesButton"
+            text: qsTr("Refresh")
             icon.source: "/Icons/refresh.svg"
             display: QQC2.AbstractButton.IconOnly
             onClicked: view.reloadDevices()
@@ -216,6 +219,7 @@ QQC2.Pane {
 
         ToolButton {
             objectName: "sortOrderButton"
+            text: devicesList.descending ? qsTr("Descending") : qsTr("Ascending")
             icon.source: devicesList.descending ? "/Icons/sort-descending.svg" : "/Icons/sort-ascending.svg"
             display: QQC2.AbstractButton.IconOnly
             onClicked: devicesList.sort(!devicesList.descending, devicesList.sortField)
@@ -449,8 +453,9 @@ QQC2.Pane {
             selectExisting: false
             defaultSuffix: "csv"
             nameFilters: [qsTr("CSV files (*.csv)"), qsTr("All files (*)")]
-            folder: IO.defaultDocumentsDirectory
+            folder: DialogFolders.startFolder("csvExport")
             onAccepted: {
+                DialogFolders.remember("csvExport", fileUrl)
                 view.exportCsvTo(fileUrl)
                 Qt.callLater(function () { exportFileDialog.active = false })
             }

@@ -66,6 +66,7 @@ QQC2.Pane {
         }
         ToolButton {
             objectName: "refreshTagsButton"
+            text: qsTr("Refresh")
             icon.source: "/Icons/refresh.svg"
             display: QQC2.AbstractButton.IconOnly
             onClicked: view.manager.listTags.invoke()
