@@ -129,6 +129,22 @@ private slots:
         QVERIFY(title->width() >= qMin(title->implicitWidth(), 100.0));
     }
 
+    // The banner of another user's context keeps its way back in sight.
+    void wayBackFromAnotherContextIsReachable()
+    {
+        QVERIFY(m_console.openScreen(
+            QStringLiteral("users"), QStringLiteral("manageUsersView"), networkTimeout));
+        const QString switchButton = QStringLiteral("switchToUserButton_Lena Blue");
+        QVERIFY(m_console.shownWithin(switchButton, networkTimeout));
+        QVERIFY(m_console.click(switchButton));
+        QVERIFY(m_console.shownWithin(QStringLiteral("userSwitchMessageLabel"), networkTimeout));
+        QVERIFY(m_console.click(QStringLiteral("okButton")));
+        QVERIFY(m_console.shownWithin(QStringLiteral("returnToOwnContextButton"), networkTimeout));
+        QTest::qWait(500);
+        saveScreenshot(QStringLiteral("context"));
+        QVERIFY(isInSight(m_console.item(QStringLiteral("returnToOwnContextButton"))));
+    }
+
 private:
     void saveScreenshot(const QString &name)
     {
