@@ -29,6 +29,7 @@ void DialogFolders::remember(const QString &purpose, const QUrl &chosen)
     if (!chosen.isLocalFile())
         return;
     const QFileInfo info(chosen.toLocalFile());
-    const QString folder = QDir::cleanPath(info.isDir() ? info.absoluteFilePath() : info.absolutePath());
+    const QString folder
+        = QDir::cleanPath(info.isDir() ? info.absoluteFilePath() : info.absolutePath());
     QSettings().setValue(settingsKey(purpose), folder);
 }

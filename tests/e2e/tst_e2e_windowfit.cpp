@@ -43,7 +43,8 @@ bool isInSight(QQuickItem *item)
     if (rect.isEmpty() || !QRectF(QPointF(0, 0), item->window()->size()).contains(rect))
         return false;
     for (QQuickItem *up = item->parentItem(); up; up = up->parentItem()) {
-        if (up->clip() && !up->mapRectToScene(QRectF(0, 0, up->width(), up->height())).contains(rect))
+        if (up->clip()
+            && !up->mapRectToScene(QRectF(0, 0, up->width(), up->height())).contains(rect))
             return false;
     }
     return true;
@@ -87,12 +88,18 @@ private slots:
     {
         QTest::addColumn<QString>("objective");
         QTest::addColumn<QString>("screen");
-        QTest::newRow("locations") << "locations" << "manageCustomersView";
-        QTest::newRow("users") << "users" << "manageUsersView";
-        QTest::newRow("activity") << "activity" << "activityView";
-        QTest::newRow("devices") << "ifps" << "manageDevicesView";
-        QTest::newRow("tasks") << "tasks" << "manageTasksView";
-        QTest::newRow("tags") << "structure" << "manageTagsView";
+        QTest::newRow("locations") << "locations"
+                                   << "manageCustomersView";
+        QTest::newRow("users") << "users"
+                               << "manageUsersView";
+        QTest::newRow("activity") << "activity"
+                                  << "activityView";
+        QTest::newRow("devices") << "ifps"
+                                 << "manageDevicesView";
+        QTest::newRow("tasks") << "tasks"
+                               << "manageTasksView";
+        QTest::newRow("tags") << "structure"
+                              << "manageTagsView";
     }
 
     void everyActionIsReachable()
@@ -105,7 +112,8 @@ private slots:
         saveScreenshot(objective);
 
         int actionCount = 0;
-        for (const QString &line : { QStringLiteral("toolBar"), QStringLiteral("secondaryToolBar") }) {
+        for (const QString &line :
+            { QStringLiteral("toolBar"), QStringLiteral("secondaryToolBar") }) {
             QQuickItem *row = m_console.item(line);
             QVERIFY(row);
             const QList<QObject *> overflowed
@@ -150,7 +158,8 @@ private:
     {
         const QString folder = qEnvironmentVariable("KESTRUM_E2E_SCREENSHOTS");
         if (!folder.isEmpty())
-            m_console.window()->grabWindow().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+            m_console.window()->grabWindow().save(
+                QDir(folder).filePath(name + QStringLiteral(".png")));
     }
 
     OperatorWindow m_console;
@@ -158,11 +167,10 @@ private:
 
 int main()
 {
-    return DemoServiceRun::run(
-        "e2e-windowfit", [](const QString &, const QStringList &arguments) {
-            WindowFitRun run;
-            return ConsoleRun::run(&run, arguments);
-        });
+    return DemoServiceRun::run("e2e-windowfit", [](const QString &, const QStringList &arguments) {
+        WindowFitRun run;
+        return ConsoleRun::run(&run, arguments);
+    });
 }
 
 #include "tst_e2e_windowfit.moc"
