@@ -83,7 +83,7 @@ Item {
         onClicked: menu.open()
 
         QQC2.ToolTip.text: qsTr("More actions")
-        QQC2.ToolTip.visible: hovered
+        QQC2.ToolTip.visible: hovered && !menu.visible
         QQC2.ToolTip.delay: 500
 
         QQC2.Menu {
