@@ -3,6 +3,7 @@
 #include "AnswerReader.h"
 #include "Application.h"
 #include "CatalogueReader.h"
+#include "DialogFolders.h"
 #include "IO.h"
 #include "LoginCredentials.h"
 #include "LoginInfo.h"
@@ -23,6 +24,8 @@ void registerTypes()
     qmlRegisterUncreatableType<Application>(uri, 1, 0, "Application", QStringLiteral("use core"));
     qmlRegisterSingletonType<IO>(
         uri, 1, 0, "IO", [](QQmlEngine *, QJSEngine *) -> QObject * { return new IO; });
+    qmlRegisterSingletonType<DialogFolders>(uri, 1, 0, "DialogFolders",
+        [](QQmlEngine *, QJSEngine *) -> QObject * { return new DialogFolders; });
     qmlRegisterSingletonType<NetworkManager>(uri, 1, 0, "NetworkManager",
         [](QQmlEngine *, QJSEngine *) -> QObject * { return new NetworkManager; });
     qmlRegisterSingletonType<SessionVault>(uri, 1, 0, "SessionVault",

@@ -113,6 +113,29 @@ void OperatorWindow::pressKey(Qt::Key key)
     QTest::keyClick(window(), key);
 }
 
+bool OperatorWindow::shownWithin(const QString &objectName, int timeout)
+{
+    return QTest::qWaitFor([&] { return isShown(objectName); }, timeout);
+}
+
+bool OperatorWindow::toWelcomeView(int timeout)
+{
+    for (int tries = 0; tries < 5 && isShown(QStringLiteral("backButton")); ++tries) {
+        if (!click(QStringLiteral("backButton"))
+            || !QTest::qWaitFor(
+                [&] { return !read(QStringLiteral("pageStack"), "busy").toBool(); }, timeout))
+            return false;
+    }
+    return shownWithin(QStringLiteral("welcomeView"), timeout);
+}
+
+bool OperatorWindow::openScreen(const QString &objective, const QString &screen, int timeout)
+{
+    const QString button = QStringLiteral("objective_") + objective;
+    return toWelcomeView(timeout) && shownWithin(button, timeout) && click(button)
+        && shownWithin(screen, timeout);
+}
+
 void OperatorWindow::close()
 {
     if (window())

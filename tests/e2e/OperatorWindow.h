@@ -32,6 +32,11 @@ public:
     // Replaces the text of a field by typing, as a keyboard would.
     bool typeInto(const QString &objectName, const QString &text);
     void pressKey(Qt::Key key);
+    // Waits until the item is shown; false when it is not within timeout milliseconds.
+    bool shownWithin(const QString &objectName, int timeout);
+    // Back to the welcome view page by page, then the objective's screen from there.
+    bool toWelcomeView(int timeout);
+    bool openScreen(const QString &objective, const QString &screen, int timeout);
     void close();
 
     // A console just started: its login view, then signed in; true once the welcome view shows.

@@ -98,9 +98,9 @@ private slots:
         QVERIFY(m_console.click(locationRow(districtName)));
         QVERIFY(openEditor(QStringLiteral("addLocationButton")));
         QVERIFY(m_console.typeInto(QStringLiteral("locationNameField"), campus.name));
-        // While the location has no domain, the name proposes one.
+        // While the location has no domain, the name proposes one as a host name.
         QCOMPARE(m_console.read(QStringLiteral("locationDomainField"), "text").toString(),
-            campus.name + QStringLiteral(".org"));
+            QStringLiteral("e2e-north-campus.org"));
         QVERIFY(m_console.typeInto(QStringLiteral("locationDomainField"), campus.domain));
         QVERIFY(closeEditorWithOk());
         QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(locationRow(campus.name)), networkTimeout);

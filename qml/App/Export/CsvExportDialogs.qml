@@ -58,8 +58,9 @@ Item {
             selectExisting: false
             defaultSuffix: "csv"
             nameFilters: [qsTr("CSV files (*.csv)"), qsTr("All files (*)")]
-            folder: IO.defaultDocumentsDirectory
+            folder: DialogFolders.startFolder("csvExport")
             onAccepted: {
+                DialogFolders.remember("csvExport", fileUrl)
                 dialogs.fileChosen(fileUrl)
                 Qt.callLater(function () { fileDialog.active = false })
             }

@@ -40,6 +40,8 @@ QtObject {
                 return
             }
         }
+        // Made once: each opening starts where the last choice was made.
+        dialog.folder = DialogFolders.startFolder("configuration")
         dialog.open()
     }
 

@@ -7,10 +7,10 @@ FileDialog {
     property QtObject manager: null
 
     nameFilters: [qsTr("Configuration files (*.json)"), qsTr("All files (*)")]
-    folder: IO.defaultDocumentsDirectory
     selectFolder: manager ? manager.isSaveDlg : false
     selectExisting: true
     onAccepted: {
+        DialogFolders.remember("configuration", fileUrl)
         if (manager.isSaveDlg)
             manager.write(fileUrl)
         else

@@ -15,6 +15,10 @@ Pane {
     id: mainView
     objectName: "mainView"
 
+    // Every screen's tool bar has the same lines, whatever its buttons and boxes ask for.
+    readonly property int toolBarLineHeight: 48
+    readonly property int titleRoom: 200
+
     padding: 0
 
     ColumnLayout {
@@ -27,16 +31,20 @@ Pane {
 
             Layout.fillWidth: true
             z: 1
-            visible: stack.depth > 1 || toolBarRow.children.length > 0
+            visible: stack.depth > 1 || toolBarLine.row.children.length > 0
 
             ColumnLayout {
                 anchors.fill: parent
                 spacing: 0
 
                 RowLayout {
+                    id: firstLine
+
                     Layout.fillWidth: true
+                    Layout.preferredHeight: mainView.toolBarLineHeight
 
                     ToolButton {
+                        id: backButton
                         objectName: "backButton"
                         icon.source: "/Icons/arrow-back.svg"
                         text: qsTr("Back")
@@ -45,13 +53,20 @@ Pane {
                         onClicked: Navigator.pop()
                     }
 
-                    Row {
-                        id: toolBarRow
-                        objectName: "toolBar"
+                    OverflowToolBarRow {
+                        id: toolBarLine
+                        name: "toolBar"
+
                         Layout.fillHeight: true
+                        Layout.minimumWidth: implicitWidth
+                        Layout.maximumWidth: implicitWidth
+                        // The title keeps room for a few words; the buttons take the rest.
+                        availableWidth: firstLine.width - (backButton.visible ? backButton.width : 0)
+                            - Math.min(titleLabel.implicitWidth, mainView.titleRoom) - 2 * firstLine.spacing
                     }
 
                     Label {
+                        id: titleLabel
                         objectName: "titleLabel"
                         Layout.fillWidth: true
                         text: Navigator.currentItemTitle
@@ -60,7 +75,7 @@ Pane {
                         font.pixelSize: 20
                         horizontalAlignment: Text.AlignRight
                         rightPadding: 16
-                        elide: Text.ElideLeft
+                        elide: Text.ElideRight
                     }
                 }
 
@@ -69,13 +84,17 @@ Pane {
                     objectName: "secondToolBarLine"
 
                     Layout.fillWidth: true
+                    Layout.preferredHeight: mainView.toolBarLineHeight
                     visible: AuthManager.loginInfo.sessionToken !== ""
 
-                    Row {
-                        id: secondaryToolBarRow
-                        objectName: "secondaryToolBar"
-                        Layout.fillWidth: true
+                    OverflowToolBarRow {
+                        id: secondaryToolBarLine
+                        name: "secondaryToolBar"
+
                         Layout.fillHeight: true
+                        Layout.minimumWidth: implicitWidth
+                        Layout.maximumWidth: implicitWidth
+                        availableWidth: secondLine.width - userSwitcher.Layout.preferredWidth - 2 * secondLine.spacing
                     }
 
                     Item {
@@ -87,7 +106,7 @@ Pane {
                         // A third of the line, taken from the view: a size that follows the line's
                         // own layout would make that layout run again while it runs.
                         Layout.preferredWidth: mainView.width / 3
-                        Layout.alignment: Qt.AlignRight
+                        Layout.alignment: Qt.AlignRight | Qt.AlignVCenter
                         active: signedIn.once
                         source: "qrc:///App/Auth/Ui/QuickUserSwitcher.qml"
                     }
@@ -197,7 +216,7 @@ Pane {
         Navigator.empty = Qt.binding(function () { return stack.empty })
         Navigator.depth = Qt.binding(function () { return stack.depth })
         Navigator.currentItem = Qt.binding(function () { return stack.currentItem })
-        Navigator.uiContext = { "toolBar": toolBarRow, "secondaryToolBar": secondaryToolBarRow }
+        Navigator.uiContext = { "toolBar": toolBarLine.row, "secondaryToolBar": secondaryToolBarLine.row }
         Navigator.replace(null, "qrc:///App/Views/LoginView.qml", {}, StackView.Immediate)
     }
 }

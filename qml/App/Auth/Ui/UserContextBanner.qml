@@ -36,6 +36,8 @@ QQC2.Pane {
         }
         Button {
             objectName: "returnToOwnContextButton"
+            // The texts give way to the way back, however narrow the window.
+            Layout.minimumWidth: implicitWidth
             flat: true
             text: qsTr("Return to my own context")
             onClicked: banner.returnRequested()

@@ -83,7 +83,7 @@ EditEntityUi {
             Keys.onShortcutOverride: event.accepted = editor.__isEnter(event)
             onTextEdited: {
                 if (editor.entity && !editor.entity.domain)
-                    domainField.text = text + ".org"
+                    domainField.text = DomainProposal.fromName(text)
             }
             onAccepted: {
                 domainField.forceActiveFocus()

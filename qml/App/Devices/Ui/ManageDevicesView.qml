@@ -182,9 +182,10 @@ QQC2.Pane {
         }
         ToolButton {
             objectName: "tagFoundButton"
+            text: qsTr("Tag all found devices")
             icon.source: "/Icons/tag-plus.svg"
             display: QQC2.AbstractButton.IconOnly
-            QQC2.ToolTip.text: qsTr("Tag all found devices")
+            QQC2.ToolTip.text: text
             QQC2.ToolTip.visible: hovered
             visible: Rights.may(RoleRights.TagDevices)
             onClicked: view.tagFoundDevices()
@@ -197,6 +198,7 @@ QQC2.Pane {
         }
         ToolButton {
             objectName: "filterToggleButton"
+            text: qsTr("Filter")
             icon.source: "/Icons/filter-list.svg"
             display: QQC2.AbstractButton.IconOnly
             checkable: true
@@ -205,6 +207,7 @@ QQC2.Pane {
         }
         ToolButton {
             objectName: "refreshDevicesButton"
+            text: qsTr("Refresh")
             icon.source: "/Icons/refresh.svg"
             display: QQC2.AbstractButton.IconOnly
             onClicked: view.reloadDevices()
@@ -217,6 +220,7 @@ QQC2.Pane {
 
         ToolButton {
             objectName: "sortOrderButton"
+            text: devicesList.descending ? qsTr("Descending") : qsTr("Ascending")
             icon.source: devicesList.descending ? "/Icons/sort-descending.svg" : "/Icons/sort-ascending.svg"
             display: QQC2.AbstractButton.IconOnly
             onClicked: devicesList.sort(!devicesList.descending, devicesList.sortField)

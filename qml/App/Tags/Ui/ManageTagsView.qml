@@ -75,6 +75,7 @@ QQC2.Pane {
         }
         ToolButton {
             objectName: "refreshTagsButton"
+            text: qsTr("Refresh")
             icon.source: "/Icons/refresh.svg"
             display: QQC2.AbstractButton.IconOnly
             onClicked: view.manager.listTags.invoke()

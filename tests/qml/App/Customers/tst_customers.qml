@@ -76,6 +76,15 @@ TestCase {
         compare(JSON.stringify(CustomersFilterDeserializer.jsonEntity(filter)), test_filterJson_data()[0].text)
     }
 
+    // A location's name proposes a host name: no spaces, accents, capitals or stray hyphens.
+    function test_domainProposal() {
+        compare(DomainProposal.fromName("Tour Annex"), "tour-annex.org")
+        compare(DomainProposal.fromName("  St. Mary's -- Café / Süd  "), "st-mary-s-cafe-sud.org")
+        compare(DomainProposal.fromName("?!"), "")
+        var label = DomainProposal.fromName(new Array(40).join("ab ")).split(".")[0]
+        verify(label.length <= 63 && label.charAt(label.length - 1) !== "-", label)
+    }
+
     // The owner is read from "oId" and written as "oid"; a stray "oid" in an answer is no owner.
     function test_ownerKeys() {
         var read = CustomerSerializer.createObject(testCase, { "modelData": { "id": 9, "n": "East", "d": "e.org", "oId": 4, "a": true } })

@@ -124,7 +124,7 @@ TestCase {
         verify(!editor.isAcceptable)
         editor.nameField.forceActiveFocus()
         "Alpha".split("").forEach(function (key) { keyClick(key) })
-        compare(editor.domainField.text, "Alpha.org")
+        compare(editor.domainField.text, "alpha.org")
         verify(editor.isAcceptable)
         verify(editor.parentBox.visible)
         compare(editor.parentBox.currentText, "East")
