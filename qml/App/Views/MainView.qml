@@ -171,7 +171,7 @@ Pane {
         Binding {
             target: contextSwitching.item
             property: "users"
-            value: userSwitcher.item ? userSwitcher.item.users : []
+            value: userSwitcher.item ? userSwitcher.item.knownUsers : []
             when: contextSwitching.item !== null
         }
     }

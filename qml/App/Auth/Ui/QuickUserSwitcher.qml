@@ -30,6 +30,8 @@ QQC2.Control {
     }
     readonly property bool authorized: AuthManager.currentLoginInfo.status === LoginInfo.Authorized
     readonly property var __listed: authorized && manager.listUsers.result ? manager.listUsers.result : []
+    // Every user listed, the own account too: for naming users, not for choosing.
+    readonly property var knownUsers: __listed
     // The choices: by name, without the operator's own account (that is the own context, which
     // the button beside restores).
     readonly property var users: {

@@ -12,8 +12,8 @@ import EntitiesUi 1.0
 Item {
     id: switching
 
-    // The users a switch is offered among (the quick user switcher's): the application-wide
-    // user list is given back when the users screen closes.
+    // The users the quick user switcher knows, the own account too: the application-wide user
+    // list is given back when the users screen closes.
     property var users: []
     readonly property alias confirmationDialog: confirmationDialog
     readonly property alias errorDialog: errorDialog

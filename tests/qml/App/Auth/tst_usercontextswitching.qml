@@ -26,7 +26,7 @@ TestCase {
 
     UserContextSwitching {
         id: switching
-        users: switcher.users
+        users: switcher.knownUsers
     }
 
     QuickUserSwitcher {
@@ -135,6 +135,8 @@ TestCase {
         askSwitchTo(17)
         switching.confirmationDialog.accept()
         tryCompare(AuthManager.currentLoginInfo, "sessionToken", "tok-ctx", 3000)
+        // Gone before the check below that no new question opens.
+        tryVerify(function () { return !switching.confirmationDialog.visible }, 3000)
         compare(JSON.parse(requestsTo("login").pop().body),
                 { "method": "user-context", "data": { "sessionToken": "tok-own", "userId": "17", "login": null, "password": null } })
         verify(AuthManager.inOtherUserContext)
