@@ -90,6 +90,8 @@ ApplicationWindow {
 
             color: Material.background
 
+            // No running indicator: its frames, drawn while the login view loads, would take the
+            // time that loading needs on a software renderer.
             Column {
                 anchors.centerIn: parent
                 spacing: 12
@@ -103,10 +105,6 @@ ApplicationWindow {
                     anchors.horizontalCenter: parent.horizontalCenter
                     text: "Brannock USA, Inc."
                     font.pointSize: 36
-                }
-                BusyIndicator {
-                    anchors.horizontalCenter: parent.horizontalCenter
-                    running: true
                 }
                 Label {
                     anchors.horizontalCenter: parent.horizontalCenter
