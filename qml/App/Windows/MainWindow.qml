@@ -90,8 +90,6 @@ ApplicationWindow {
 
             color: Material.background
 
-            // No running indicator: its frames, drawn while the login view loads, would take the
-            // time that loading needs on a software renderer.
             Column {
                 anchors.centerIn: parent
                 spacing: 12
@@ -105,6 +103,19 @@ ApplicationWindow {
                     anchors.horizontalCenter: parent.horizontalCenter
                     text: "Brannock USA, Inc."
                     font.pointSize: 36
+                }
+                BusyIndicator {
+                    id: loadingIndicator
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    // Turns only when loading is slow: on a software renderer its frames take
+                    // the time a quick start needs.
+                    running: false
+
+                    Timer {
+                        interval: 500
+                        running: true
+                        onTriggered: loadingIndicator.running = true
+                    }
                 }
                 Label {
                     anchors.horizontalCenter: parent.horizontalCenter
