@@ -4,7 +4,8 @@
 // every other call with an empty list; what is still held after the screen closes and after
 // log-off is reported too. Goals: no stall over 100 ms, no peak over 500 MB; the
 // ratio is the worst stall (the GUI thread's processor time within it) over the 100 ms goal.
-// Usage: bench_hostile [rounds per case, 3 by default]; stalls are medians over the rounds.
+// Usage: bench_hostile [rounds per case, 3 by default] [text in the names of the cases to run,
+// all by default]; stalls are medians over the rounds.
 #include "../common/ConsoleQml.h"
 
 #include <QApplication>
@@ -438,6 +439,7 @@ int main(int argc, char **argv)
     QApplication application(argc, argv);
     // Rounds per case: the stalls are their medians, the peak the highest.
     const int roundCount = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
+    const QString only = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     prepareConsoleQml();
     QQmlEngine engine;
     prepareConsoleEngine(engine);
@@ -467,6 +469,8 @@ int main(int argc, char **argv)
     double worstStallCpu = 0;
     double worstPeak = 0;
     for (const Case &entry : cases()) {
+        if (!QString::fromLatin1(entry.name).contains(only))
+            continue;
         std::vector<Figures> rounds, nexts;
         for (int round = 0; round < roundCount; ++round) {
             service.clear();
