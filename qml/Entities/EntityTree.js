@@ -56,7 +56,7 @@ function __values(index) {
     return Object.keys(index).map(function (id) { return index[id] })
 }
 
-// One row per entity, rowOf(entity, depth): each entity right after its parent, siblings by
+// One row per entity, rowOf(entity, depth, id): each entity right after its parent, siblings by
 // name then id; entities whose parents run in a circle still get one row each, at the top
 // level. Without entities, those of the index. The order is made in one pass outside the script
 // engine: a tree of ten thousand entities walked here held the window for a quarter second.
@@ -64,8 +64,10 @@ function orderedRows(entities, index, parentKey, rowOf) {
     entities = entities || __values(index || {})
     var order = X.TreeOrder.of(entities, "idd", parentKey, "name")
     var rows = []
-    for (var i = 0; i < order.length; i += 2)
-        rows.push(rowOf(entities[order[i]], order[i + 1]))
+    // The id comes with the order: reading it here would also tie the caller's binding to
+    // every entity.
+    for (var i = 0; i < order.length; i += 3)
+        rows.push(rowOf(entities[order[i]], order[i + 1], order[i + 2]))
     return rows
 }
 

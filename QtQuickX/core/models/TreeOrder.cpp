@@ -50,8 +50,11 @@ private:
         const QMetaObject *meta = object->metaObject();
         if (meta->d.data != m_layout) {
             m_layout = meta->d.data;
-            for (int k = 0; k < 3; ++k)
-                m_properties[k] = meta->property(meta->indexOfProperty(m_keys[k].constData()));
+            for (int k = 0; k < 3; ++k) {
+                m_indexes[k] = meta->indexOfProperty(m_keys[k].constData());
+                m_types[k] = m_indexes[k] < 0 ? QMetaType::UnknownType
+                                              : meta->property(m_indexes[k]).userType();
+            }
         }
         Node node;
         node.id = value(object, 0).toLongLong();
@@ -61,17 +64,32 @@ private:
         return node;
     }
 
+    // As QMetaProperty::read, with the type looked up once per class instead of by name on
+    // every read: that lookup was most of the time a read took.
     QVariant value(const QObject *object, int key) const
     {
         // A name that is no declared property may still be a dynamic one.
-        return m_properties[key].isValid() ? m_properties[key].read(object)
-                                           : object->property(m_keys[key].constData());
+        if (m_indexes[key] < 0 || m_types[key] == QMetaType::UnknownType)
+            return object->property(m_keys[key].constData());
+        QVariant value;
+        int status = -1;
+        void *argv[] = { nullptr, &value, &status };
+        if (m_types[key] == QMetaType::QVariant) {
+            argv[0] = &value;
+        } else {
+            value = QVariant(m_types[key], nullptr);
+            argv[0] = value.data();
+        }
+        QMetaObject::metacall(
+            const_cast<QObject *>(object), QMetaObject::ReadProperty, m_indexes[key], argv);
+        return value;
     }
 
     QString m_names[3];
     QByteArray m_keys[3];
     const uint *m_layout = nullptr;
-    QMetaProperty m_properties[3];
+    int m_indexes[3] = { -1, -1, -1 };
+    int m_types[3] = { QMetaType::UnknownType, QMetaType::UnknownType, QMetaType::UnknownType };
 };
 
 } // namespace
@@ -144,7 +162,7 @@ QVector<int> TreeOrder::of(const QVariantList &objects, const QString &idKey,
             if (visited.contains(node.id))
                 continue;
             visited.insert(node.id);
-            order << at << depth;
+            order << at << depth << int(node.id);
             for (int k = firstChild[size_t(at) + 1] - 1; k >= firstChild[size_t(at)]; --k)
                 pending.emplace_back(children[size_t(k)], depth + 1);
         }

@@ -13,7 +13,7 @@ class TreeOrder : public QObject
 public:
     using QObject::QObject;
 
-    // Pairs (position in objects, depth), one per id: each object right after its parent,
+    // Triples (position in objects, depth, id), one per id: each object right after its parent,
     // siblings by name (locale-aware) then id. A parent id of 0, of an object not listed or of
     // the object itself makes a top-level object; objects whose parents run in a circle are
     // walked from the first of them by name, so every id still gets one row.
