@@ -15,6 +15,7 @@ struct Node
     qint64 parentId = 0;
     QString name;
     bool listed = false;
+    bool named = false;
 };
 
 // Reads the three properties of objects that mostly share one class, looking each up once
@@ -36,10 +37,16 @@ public:
             const QVariantMap map = item.toMap();
             node.id = map.value(m_names[0]).toLongLong();
             node.parentId = map.value(m_names[1]).toLongLong();
-            node.name = map.value(m_names[2]).toString();
             node.listed = true;
         }
         return node;
+    }
+
+    QString name(const QVariant &item) const
+    {
+        if (const QObject *object = item.value<QObject *>())
+            return value(object, 2).toString();
+        return item.toMap().value(m_names[2]).toString();
     }
 
 private:
@@ -59,7 +66,6 @@ private:
         Node node;
         node.id = value(object, 0).toLongLong();
         node.parentId = value(object, 1).toLongLong();
-        node.name = value(object, 2).toString();
         node.listed = true;
         return node;
     }
@@ -107,11 +113,23 @@ QVector<int> TreeOrder::of(const QVariantList &objects, const QString &idKey,
         if (nodes[size_t(i)].listed)
             byId.insert(nodes[size_t(i)].id, i);
     }
-    const auto byName = [&nodes](int a, int b) {
-        const Node &x = nodes[size_t(a)];
-        const Node &y = nodes[size_t(b)];
-        const int order = QString::localeAwareCompare(x.name, y.name);
-        return order != 0 ? order < 0 : x.id < y.id;
+    // Names are read only where siblings are sorted: a chain needs none.
+    const auto sortByName = [&](std::vector<int>::iterator begin, std::vector<int>::iterator end) {
+        if (end - begin < 2)
+            return;
+        for (auto at = begin; at != end; ++at) {
+            Node &node = nodes[size_t(*at)];
+            if (!node.named) {
+                node.name = reader.name(objects.at(*at));
+                node.named = true;
+            }
+        }
+        std::sort(begin, end, [&nodes](int a, int b) {
+            const Node &x = nodes[size_t(a)];
+            const Node &y = nodes[size_t(b)];
+            const int order = QString::localeAwareCompare(x.name, y.name);
+            return order != 0 ? order < 0 : x.id < y.id;
+        });
     };
 
     // Children of each position as one sorted run per parent; top-level ones under -1.
@@ -141,15 +159,13 @@ QVector<int> TreeOrder::of(const QVariantList &objects, const QString &idKey,
             children[size_t(filled[size_t(parentOf[size_t(i)])]++)] = i;
     }
     for (int i = 0; i < count; ++i) {
-        if (childCount[size_t(i)] > 1) {
-            std::sort(children.begin() + firstChild[size_t(i)],
-                children.begin() + firstChild[size_t(i) + 1], byName);
-        }
+        sortByName(
+            children.begin() + firstChild[size_t(i)], children.begin() + firstChild[size_t(i) + 1]);
     }
-    std::sort(roots.begin(), roots.end(), byName);
+    sortByName(roots.begin(), roots.end());
 
     QVector<int> order;
-    order.reserve(2 * count);
+    order.reserve(3 * count);
     QSet<qint64> visited;
     visited.reserve(count);
     std::vector<std::pair<int, int>> pending;
@@ -175,7 +191,7 @@ QVector<int> TreeOrder::of(const QVariantList &objects, const QString &idKey,
         if (nodes[size_t(i)].listed && !visited.contains(nodes[size_t(i)].id))
             rest.push_back(i);
     }
-    std::sort(rest.begin(), rest.end(), byName);
+    sortByName(rest.begin(), rest.end());
     for (int top : rest)
         walkFrom(top);
     return order;
