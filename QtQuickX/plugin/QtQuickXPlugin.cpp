@@ -60,6 +60,7 @@
 #include "SubtractionPath.h"
 #include "SvgPath.h"
 #include "TextController.h"
+#include "TreeOrder.h"
 #include "UiSizes.h"
 #include "UnionPath.h"
 #include "UriUtils.h"
@@ -195,6 +196,8 @@ void QtQuickXPlugin::registerTypes(const char *uri)
     qmlRegisterType<ConditionArgument>(uri, 1, 0, "ConditionArgument");
     // 52 TextController
     qmlRegisterType<TextController>(uri, 1, 0, "TextController");
+    // Tree order of long lists of entities, read in one pass.
+    qmlRegisterSingletonType<TreeOrder>(uri, 1, 0, "TreeOrder", createEngineSingleton<TreeOrder>);
     // The bounded HTTP exchange under FileLoader.
     qmlRegisterType<HttpRequest>(uri, 1, 0, "HttpRequest");
 

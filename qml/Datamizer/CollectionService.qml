@@ -59,10 +59,6 @@ DatamizerService {
             __built = null
     }
 
-    onReleased: {
-        __kept = null
-        __keptSession = undefined
-    }
 
     on__FreshChanged: {
         if (!__fresh || !keepsResult)
@@ -133,12 +129,17 @@ DatamizerService {
             return
         }
         __building = { "collection": collection, "items": __usableItems(collection).items,
-                       "entities": [], "done": done }
+                       "entities": [], "built": false, "done": done }
         Qt.callLater(__buildSome)
     }
 
     function __cancelPreparing() {
         __building = null
+    }
+
+    function __forgetShown() {
+        __kept = null
+        __keptSession = undefined
     }
 
     // Builds entities for a while, then lets the window paint and take input.
@@ -149,7 +150,9 @@ DatamizerService {
         var until = Date.now() + 20
         while (job.entities.length < job.items.length && Date.now() < until)
             job.entities.push(delegate.createObject(null, { "modelData": job.items[job.entities.length] }))
-        if (job.entities.length < job.items.length) {
+        // What the list's views make of the entities comes on a turn of its own.
+        if (job.entities.length < job.items.length || !job.built) {
+            job.built = job.entities.length === job.items.length
             Qt.callLater(__buildSome)
             return
         }

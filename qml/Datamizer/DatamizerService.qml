@@ -79,6 +79,7 @@ QmlObject {
 
     // Drops the last answer and a call still on its way; why the last call failed stays.
     function release() {
+        __forgetShown()
         __dropReading()
         serviceLoader.abort()
         __droppingText = true
@@ -256,6 +257,11 @@ QmlObject {
     }
 
     function __cancelPreparing() {
+    }
+
+    // Lets go of what a derived service shows before the answer goes, so that views over a
+    // large list follow one change to nothing instead of one per step of the release.
+    function __forgetShown() {
     }
 
     function __onAnswer() {

@@ -83,8 +83,8 @@ QmlObject {
     // (each location after its parent, siblings by name); any other field sorts by that
     // property of the location in the given direction.
     function orderedRows(sortField, descending) {
-        var rows = EntityTree.orderedRows(null, listCustomers.resultIndex, "ownerId", function (customer, depth) {
-            return { "idd": customer.idd, "customer": customer, "intent": depth }
+        var rows = EntityTree.orderedRows(listCustomers.result, listCustomers.resultIndex, "ownerId", function (customer, depth, id) {
+            return { "idd": id, "customer": customer, "intent": depth }
         })
         if (!sortField || sortField === "default")
             return rows

@@ -10,8 +10,8 @@
 function orderedRows(tags, index) {
     if (!tags || !tags.length)
         return []
-    return EntityTree.orderedRows(tags, index || {}, "parentId", function (tag, depth) {
-        return { "idd": tag.idd, "tag": tag, "intent": depth }
+    return EntityTree.orderedRows(tags, index || {}, "parentId", function (tag, depth, id) {
+        return { "idd": id, "tag": tag, "intent": depth }
     })
 }
 

@@ -43,6 +43,11 @@ TestCase {
         ServiceUse {}
     }
 
+    SignalSpy {
+        id: resultSpy
+        signalName: "resultChanged"
+    }
+
     function initTestCase() {
         verify(server.start())
         server.setDefaultResponse(200, twoTags)
@@ -64,10 +69,14 @@ TestCase {
         other.destroy()
         wait(0)
         compare(list.result.length, 2)
+        resultSpy.target = list
+        resultSpy.clear()
         screen.destroy()
         wait(0)
         compare(list.uses, 0)
         compare(list.result, null)
+        // Views over a long list follow one change, straight to nothing.
+        compare(resultSpy.count, 1)
         compare(list.jsonResult, null)
 
         // A list that runs by itself asks again for the next screen.

@@ -72,16 +72,21 @@ QQC2.Pane {
             contentItem: RowLayout {
                 spacing: 6
 
-                CheckBox {
-                    objectName: "tagCheckBox"
-                    visible: view.hasSelection
-                    padding: 0
-                    checked: view.isSelected(row.tagId)
-                    onToggled: {
-                        row.makeCurrent()
-                        view.setTagIdIsSelected(row.tagId, checked)
-                        // The selection decides, not the box's own state.
-                        checked = Qt.binding(function () { return view.isSelected(row.tagId) })
+                // Made only where tags are picked: a box per row was a good part of what a
+                // long tree cost to show.
+                Loader {
+                    active: view.hasSelection
+                    visible: active
+                    sourceComponent: CheckBox {
+                        objectName: "tagCheckBox"
+                        padding: 0
+                        checked: view.isSelected(row.tagId)
+                        onToggled: {
+                            row.makeCurrent()
+                            view.setTagIdIsSelected(row.tagId, checked)
+                            // The selection decides, not the box's own state.
+                            checked = Qt.binding(function () { return view.isSelected(row.tagId) })
+                        }
                     }
                 }
 
