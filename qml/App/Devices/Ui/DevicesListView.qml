@@ -42,7 +42,7 @@ QQC2.Pane {
         d.taken = devices
         __sortedDevices = sorted
         rows.clear()
-        rows.append(sorted.map(function (device) { return { "device": device } }))
+        rows.append(sorted.map(function (device) { return { "idd": device.idd } }))
         var index = keptId === null ? -1 : sorted.findIndex(function (device) { return device.idd === keptId })
         list.currentIndex = Math.max(index, 0)
         if (restart)
@@ -71,9 +71,9 @@ QQC2.Pane {
                 merged.push(shown[next++])
             var run = runs.length ? runs[runs.length - 1] : null
             if (run && run.at + run.rows.length === merged.length)
-                run.rows.push({ "device": added[i] })
+                run.rows.push({ "idd": added[i].idd })
             else
-                runs.push({ "at": merged.length, "rows": [{ "device": added[i] }] })
+                runs.push({ "at": merged.length, "rows": [{ "idd": added[i].idd }] })
             merged.push(added[i])
         }
         while (next < shown.length)
@@ -170,11 +170,16 @@ QQC2.Pane {
 
             Layout.fillWidth: true
             Layout.fillHeight: true
+            // A row holds its device's id: the device is looked up, so that the model holds no
+            // references to objects the manager may have dropped.
             model: ListModel { id: rows }
-            reuseItems: true
+            // Rows are made for new devices only; pooled rows of a list model outlived their
+            // window and crashed on exit.
+            reuseItems: false
             isDataLoading: !!view.manager && view.manager.listDevices.isLoading && view.manager.requestedSkip === 0
 
             delegate: DeviceListViewItem {
+                device: view.manager ? view.manager.devicesIndex[modelData] : undefined
                 objectName: "deviceRow_" + (device ? device.idd : "")
                 locationNameOf: view.locationNameOf
                 textColor: view.palette.windowText
