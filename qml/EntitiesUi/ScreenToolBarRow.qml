@@ -8,5 +8,6 @@ Row {
 
     parent: navigator && navigator.uiContext ? navigator.uiContext[place] || null : null
     visible: !!parent
+    height: parent ? parent.height : implicitHeight
     spacing: 4
 }

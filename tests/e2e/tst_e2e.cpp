@@ -183,6 +183,7 @@ private slots:
 
     void logOffShowsTheLoginView()
     {
+        const int logOffsBefore = ConsoleRun::logFilesText().count("Logoff request");
         QVERIFY(m_console.click(QStringLiteral("logOffButton")));
         QTRY_VERIFY_WITH_TIMEOUT(m_console.isShown(QStringLiteral("loginView"))
                 && !m_console.isShown(QStringLiteral("welcomeView")),
@@ -190,6 +191,9 @@ private slots:
         QCOMPARE(m_console.read(QStringLiteral("passwordField"), "text").toString(), QString());
         QVERIFY(!m_console.read(QStringLiteral("rememberCheck"), "checked").toBool());
         QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(SessionVault::fallbackPath()), uiTimeout);
+        // The service answers the log-off before the next step stops it.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            ConsoleRun::logFilesText().count("Logoff request") > logOffsBefore, networkTimeout);
     }
 
     void stoppedServiceEndsTheBusyIndicator()

@@ -295,7 +295,7 @@ private:
 
     bool shownWithin(const QString &objectName)
     {
-        return QTest::qWaitFor([&] { return m_console.isShown(objectName); }, networkTimeout);
+        return m_console.shownWithin(objectName, networkTimeout);
     }
 
     bool signIn(const QString &login, const QString &password)
@@ -306,21 +306,11 @@ private:
             && shownWithin(QStringLiteral("welcomeView"));
     }
 
-    bool toWelcomeView()
-    {
-        for (int tries = 0; tries < 5 && m_console.isShown(QStringLiteral("backButton")); ++tries) {
-            if (!m_console.click(QStringLiteral("backButton")) || !QTest::qWaitFor([&] {
-                    return !m_console.read(QStringLiteral("pageStack"), "busy").toBool();
-                }))
-                return false;
-        }
-        return shownWithin(QStringLiteral("welcomeView"));
-    }
+    bool toWelcomeView() { return m_console.toWelcomeView(networkTimeout); }
 
     bool openScreen(const QString &objective, const QString &screen)
     {
-        return toWelcomeView() && shownWithin(QStringLiteral("objective_") + objective)
-            && m_console.click(QStringLiteral("objective_") + objective) && shownWithin(screen);
+        return m_console.openScreen(objective, screen, networkTimeout);
     }
 
     QObject *currentDevice()

@@ -247,16 +247,7 @@ private:
         return stalled;
     }
 
-    bool toWelcomeView()
-    {
-        for (int tries = 0; tries < 5 && m_console.isShown(QStringLiteral("backButton")); ++tries) {
-            if (!m_console.click(QStringLiteral("backButton")) || !QTest::qWaitFor([&] {
-                    return !m_console.read(QStringLiteral("pageStack"), "busy").toBool();
-                }))
-                return false;
-        }
-        return QTest::qWaitFor([&] { return m_console.isShown(QStringLiteral("welcomeView")); });
-    }
+    bool toWelcomeView() { return m_console.toWelcomeView(uiTimeout); }
 
     // Frames asked for are drawn: the GUI thread is not stuck in an answer.
     bool keepsPainting()

@@ -377,7 +377,7 @@ private:
     // Helpers wait with qWaitFor, so that they can tell the calling test what went wrong.
     bool shownWithin(const QString &objectName, int timeout = networkTimeout)
     {
-        return QTest::qWaitFor([&] { return m_console.isShown(objectName); }, timeout);
+        return m_console.shownWithin(objectName, timeout);
     }
 
     bool goneWithin(const QString &objectName, int timeout = networkTimeout)
@@ -428,17 +428,7 @@ private:
             && textWithin(QStringLiteral("userNameLabel"), "text", userName);
     }
 
-    bool toWelcomeView()
-    {
-        // A dialog left open by a failed step would swallow the clicks: a few tries only.
-        for (int tries = 0; tries < 5 && m_console.isShown(QStringLiteral("backButton")); ++tries) {
-            if (!m_console.click(QStringLiteral("backButton")) || !QTest::qWaitFor([&] {
-                    return !m_console.read(QStringLiteral("pageStack"), "busy").toBool();
-                }))
-                return false;
-        }
-        return shownWithin(QStringLiteral("welcomeView"));
-    }
+    bool toWelcomeView() { return m_console.toWelcomeView(networkTimeout); }
 
     bool logOff()
     {
@@ -450,8 +440,7 @@ private:
 
     bool openScreen(const QString &objective, const QString &screen)
     {
-        return toWelcomeView() && m_console.click(QStringLiteral("objective_") + objective)
-            && shownWithin(screen);
+        return m_console.openScreen(objective, screen, networkTimeout);
     }
 
     bool openEditor(const QString &button)

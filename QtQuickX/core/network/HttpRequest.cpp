@@ -1,5 +1,6 @@
 #include "HttpRequest.h"
 
+#include "OffThreadText.h"
 #include "ResponseExcerpt.h"
 
 #include <QLocale>
@@ -34,6 +35,17 @@ QString reasonOf(QNetworkReply::NetworkError error, const QString &fallback)
 QString seconds(int ms)
 {
     return QLocale::c().toString(ms / 1000.0, 'g', 3);
+}
+
+// The first bytes of UTF-8 text, without splitting a character.
+QByteArray utf8Head(const QByteArray &utf8, int size)
+{
+    if (utf8.size() <= size)
+        return utf8;
+    int end = size;
+    while (end > 0 && (uchar(utf8.at(end)) & 0xc0) == 0x80)
+        --end;
+    return utf8.left(end);
 }
 
 bool isHttp(const QUrl &url)
@@ -89,6 +101,8 @@ void HttpRequest::send(
     const QString &method, const QUrl &url, const QVariantMap &headers, const QString &body)
 {
     releaseReply();
+    ++m_exchange;
+    m_decoding = false;
     m_url = url;
     m_method = method.toUpper().toLatin1();
     m_requestBody = body.toUtf8();
@@ -133,9 +147,11 @@ QNetworkReply *HttpRequest::start(QNetworkAccessManager *manager, const QNetwork
 
 void HttpRequest::abort()
 {
-    if (!m_reply)
+    if (!m_reply && !m_decoding)
         return;
     releaseReply();
+    ++m_exchange;
+    m_decoding = false;
     m_failure = Aborted;
     setReadyState(Unsent);
 }
@@ -260,7 +276,26 @@ void HttpRequest::finish(Failure failure, const QString &message)
     releaseReply();
     m_failure = failure;
     m_errorString = message;
-    m_responseText = QString::fromUtf8(m_body);
+    // A refusal is read by its status and the start of its message: an error page of
+    // megabytes never becomes text.
+    const QByteArray answer = failure == NoFailure ? m_body : utf8Head(m_body, MaxFailureText);
+    if (answer.size() <= OffThreadTextAbove) {
+        deliver(QString::fromUtf8(answer));
+        return;
+    }
+    m_decoding = true;
+    const quint64 exchange = m_exchange;
+    OffThreadText::decode(
+        answer, [self = QPointer<HttpRequest>(this), exchange](const QString &text) {
+            if (self && self->m_decoding && self->m_exchange == exchange)
+                self->deliver(text);
+        });
+}
+
+void HttpRequest::deliver(const QString &text)
+{
+    m_decoding = false;
+    m_responseText = text;
     setReadyState(Done);
     emit finished();
 }

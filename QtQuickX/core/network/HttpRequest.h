@@ -24,6 +24,7 @@ class HttpRequest : public QObject
             maxResponseSizeChanged)
     Q_PROPERTY(int readyState READ readyState NOTIFY readyStateChanged)
     Q_PROPERTY(int status READ status NOTIFY finished)
+    // The answer as text; of a failed exchange only its first MaxFailureText bytes.
     Q_PROPERTY(QString responseText READ responseText NOTIFY finished)
     Q_PROPERTY(Failure failure READ failure NOTIFY finished)
     Q_PROPERTY(QString errorString READ errorString NOTIFY finished)
@@ -45,6 +46,10 @@ public:
     static constexpr qint64 DefaultMaxResponseSize = 32 * 1024 * 1024;
     static constexpr int DefaultTimeout = 10000;
     static constexpr int MaxSameOriginRedirects = 5;
+    // Larger answers become text on a pool thread; finished() follows once it is made.
+    static constexpr int OffThreadTextAbove = 1024 * 1024;
+    // A failed exchange keeps this many bytes of its answer as text: enough for a message.
+    static constexpr int MaxFailureText = 4096;
 
     explicit HttpRequest(QObject *parent = nullptr);
     ~HttpRequest() override;
@@ -92,6 +97,7 @@ private:
     bool exceedsMaximum(qint64 size) const;
     void fail(Failure failure, const QString &message);
     void finish(Failure failure, const QString &message);
+    void deliver(const QString &text);
     void releaseReply();
     QString origin() const;
 
@@ -111,4 +117,7 @@ private:
     QPointer<QNetworkAccessManager> m_manager;
     std::unique_ptr<QNetworkAccessManager> m_ownManager;
     QPointer<QNetworkReply> m_reply;
+    // The answer's text is being made off the GUI thread; only the latest exchange takes it.
+    bool m_decoding = false;
+    quint64 m_exchange = 0;
 };

@@ -1,5 +1,6 @@
 .pragma library
 .import QtQuickX 1.0 as QtQuickX
+.import "qrc:///Datamizer/DataUtils.js" as DataUtils
 
 // Task types, statuses and dates as the task and ticket screens show them.
 
@@ -122,6 +123,37 @@ function readableData(text) {
     var lines = []
     __fieldLines(value, "", lines)
     return lines.join("\n")
+}
+
+// What a details view lays out of a long text: laying out tens of kilobytes holds up the window
+// for a large part of a second, and no one reads that much there; Copy takes the whole text.
+var shownDataLength = 16384
+
+// The readable data, cut to shownDataLength with the note of its whole size (the note of a text
+// the service component cut already is kept).
+function shownData(text) {
+    var readable = readableData(text)
+    if (readable.length <= shownDataLength)
+        return readable
+    var note = DataUtils.cutNote().split("%1")
+    var kept = note.length === 2 ? __trailingNote(readable, note[0], note[1]) : ""
+    if (readable.length - kept.length <= shownDataLength)
+        return readable
+    var end = shownDataLength
+    var last = readable.charCodeAt(end - 1)
+    if (last >= 0xd800 && last <= 0xdbff)
+        --end
+    return readable.substring(0, end) + (kept || DataUtils.cutNote().arg(DataUtils.utf8Size(readable)))
+}
+
+function __trailingNote(text, before, after) {
+    if (!text.endsWith(after))
+        return ""
+    var at = text.lastIndexOf(before)
+    if (at < 0 || text.length - at > before.length + after.length + 20)
+        return ""
+    var size = text.substring(at + before.length, text.length - after.length)
+    return /^[0-9]+$/.test(size) ? text.substring(at) : ""
 }
 
 // Every task type's name, for a column that must fit the longest.

@@ -85,6 +85,19 @@ TestCase {
         compare(loader.errorString, "")
     }
 
+    // A large answer becomes text off the GUI thread: whole, and right across multi-byte characters.
+    function test_largeAnswerIsReadWhole() {
+        server.setPathAnswer("/svc/large", { "prefix": '"', "unit": "é€", "count": 600000, "suffix": '"' })
+        var loader = makeLoader({ "source": server.url + "/svc/large" })
+        var ok = spyOn(loader, "readyAndOk")
+        loader.reload()
+        ok.wait(10000)
+        compare(loader.result.length, 1200002)
+        compare(loader.result.substring(0, 5), '"é€é€')
+        compare(loader.result.substring(1199997), 'é€é€"')
+        compare(loader.result.indexOf("\ufffd"), -1)
+    }
+
     // Headers arrive at once, the body never ends: the deadline covers the whole exchange.
     function test_stalledBodyFailsAtTheDeadline_data() {
         return [
@@ -198,5 +211,7 @@ TestCase {
         verify(messageLog.length < 1000, "log grew by " + messageLog.length)
         compare(loader.status, 500)
         verify(loader.errorString.indexOf("answered HTTP 500") >= 0, loader.errorString)
+        // Of an error page only its start becomes text.
+        compare(loader.result, (echo + new Array(4096).join("padding ")).substring(0, 4096))
     }
 }

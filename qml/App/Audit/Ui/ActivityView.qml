@@ -110,7 +110,7 @@ Pane {
         }
     }
 
-    Controls.ScreenToolBar {
+    ScreenToolBarRow {
         navigator: view.navigator
 
         Controls.ToolButton {

@@ -145,7 +145,7 @@ QQC2.Pane {
     Component.onCompleted: filter.reset()
     onCurrentDeviceChanged: __followCurrentDevice()
 
-    ScreenToolBar {
+    ScreenToolBarRow {
         navigator: view.navigator
 
         ToolButton {
@@ -214,9 +214,9 @@ QQC2.Pane {
         }
     }
 
-    ScreenToolBar {
+    ScreenToolBarRow {
         navigator: view.navigator
-        slot: "secondaryToolBar"
+        place: "secondaryToolBar"
 
         ToolButton {
             objectName: "sortOrderButton"

@@ -39,7 +39,7 @@ QQC2.Pane {
         errorDialog.open()
     }
 
-    ScreenToolBar {
+    ScreenToolBarRow {
         navigator: view.navigator
 
         ToolButton {

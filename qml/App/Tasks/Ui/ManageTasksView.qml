@@ -193,7 +193,7 @@ Pane {
         }
     }
 
-    Controls.ScreenToolBar {
+    ScreenToolBarRow {
         navigator: view.navigator
 
         // A disabled button takes no hover: its holder shows why it is disabled.

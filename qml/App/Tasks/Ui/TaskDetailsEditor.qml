@@ -81,7 +81,7 @@ Pane {
                 selectByMouse: true
                 wrapMode: TextEdit.Wrap
                 textFormat: TextEdit.PlainText
-                text: TaskTexts.readableData(details.entity ? details.entity.taskData : "")
+                text: TaskTexts.shownData(details.entity ? details.entity.taskData : "")
             }
         }
     }

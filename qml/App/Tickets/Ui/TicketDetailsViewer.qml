@@ -122,7 +122,7 @@ Control {
                 selectByMouse: true
                 wrapMode: TextEdit.Wrap
                 textFormat: TextEdit.PlainText
-                text: TaskTexts.readableData(viewer.entity ? viewer.entity.taskData : "")
+                text: TaskTexts.shownData(viewer.entity ? viewer.entity.taskData : "")
             }
         }
     }

@@ -81,6 +81,15 @@ TestCase {
         compare(TaskTexts.readableData('{"cmd":"echo [[[[[[[[[[[[[[[[[[[[["}'), "cmd: echo [[[[[[[[[[[[[[[[[[[[[")
     }
 
+    // A details view shows the first 16 KiB, with the whole size: the note of a text cut before
+    // is kept, a text not cut before gets one.
+    function test_shownData() {
+        var wide = new Array(20001).join("é")
+        compare(TaskTexts.shownData(wide), wide.substring(0, 16384) + "… (cut, 40000 bytes)")
+        compare(TaskTexts.shownData(wide + "… (cut, 99999 bytes)"), wide.substring(0, 16384) + "… (cut, 99999 bytes)")
+        compare(TaskTexts.shownData("Rebooted."), "Rebooted.")
+    }
+
     function test_filterJson() {
         var filter = createTemporaryObject(filterComponent, testCase)
         var defaults = '{"ids":null,"includeServants":true,"statuses":null,"taskId":null,"deviceId":null,"closedAtMax":null,"closedAtMin":null}'
