@@ -57,6 +57,10 @@ QQC2.Dialog {
         delegate: Controls.Button {
             flat: true
         }
+
+        // The box makes its standard buttons without an owner and would leave them behind
+        // with the dialog; taking them away deletes them.
+        Component.onDestruction: standardButtons = QQC2.DialogButtonBox.NoButton
     }
 
     // Each opening starts at the content, not at the button pressed last time; at once, so that

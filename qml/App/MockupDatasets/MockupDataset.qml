@@ -102,7 +102,7 @@ QmlObject {
         var sizeName = size ? size.name : cells[2]
         var shift = MockupDevices.timeShiftMinutes(i, onOffDispersionMinutes,
                                                    onOffDispersionRoundMinutes) * 60000
-        return mockupDevice.createObject(null, {
+        return __deviceComponent().createObject(null, {
             "idd": Number(cells[0]),
             "deviceId": "ifp-" + (10000 + i),
             "title": "IFP " + generationName + " " + sizeName,
@@ -122,8 +122,13 @@ QmlObject {
         }) || null
     }
 
-    Component {
-        id: mockupDevice
-        MockupDevice {}
+    // Named by URL and made on first use: the devices module it builds on is not loaded with the
+    // login view.
+    property Component __mockupDevice: null
+
+    function __deviceComponent() {
+        if (!__mockupDevice)
+            __mockupDevice = Qt.createComponent("qrc:///App/MockupDatasets/MockupDevice.qml")
+        return __mockupDevice
     }
 }

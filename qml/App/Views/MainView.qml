@@ -184,8 +184,11 @@ Pane {
         onActivated: Navigator.pop()
     }
 
-    SessionExpiredDialog {
-        parent: Overlay.overlay
+    // Only a session can expire: made with the first one.
+    Loader {
+        active: signedIn.once
+        source: "qrc:///App/Views/SessionExpiredDialog.qml"
+        onLoaded: item.parent = Overlay.overlay
     }
 
     Connections {

@@ -105,8 +105,17 @@ ApplicationWindow {
                     font.pointSize: 36
                 }
                 BusyIndicator {
+                    id: loadingIndicator
                     anchors.horizontalCenter: parent.horizontalCenter
-                    running: true
+                    // Turns only when loading is slow: on a software renderer its frames take
+                    // the time a quick start needs.
+                    running: false
+
+                    Timer {
+                        interval: 500
+                        running: true
+                        onTriggered: loadingIndicator.running = true
+                    }
                 }
                 Label {
                     anchors.horizontalCenter: parent.horizontalCenter

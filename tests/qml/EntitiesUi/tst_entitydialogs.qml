@@ -13,6 +13,8 @@ Item {
     // side on one display take the focus from each other.
     readonly property bool windowActive: Window.active
     readonly property var ownWindow: Window.window
+    // Deleted objects among those given a goneMarker child.
+    property int buttonsGone: 0
 
     width: 800
     height: 600
@@ -104,6 +106,20 @@ Item {
 
     UnsavedChangesDialog {
         id: unsavedDialog
+    }
+
+    Component {
+        id: passingDialog
+        EntityDialog {
+            standardButtons: QQC2.Dialog.Ok | QQC2.Dialog.Cancel
+        }
+    }
+
+    Component {
+        id: goneMarker
+        QtObject {
+            Component.onDestruction: ++root.buttonsGone
+        }
     }
 
     SignalSpy { id: confirmAccepted; target: confirmDialog; signalName: "accepted" }
@@ -393,6 +409,16 @@ Item {
             clickButton(unsavedDialog, "closeButton")
             tryCompare(unsavedDialog, "visible", false)
             compare(unsavedDiscarded.count, 1)
+        }
+
+        // A screen's dialogs go with it: their buttons must not stay behind.
+        function test_standardButtonsGoWithTheDialog() {
+            var dialog = passingDialog.createObject(root)
+            buttonsGone = 0
+            goneMarker.createObject(dialog.standardButton(QQC2.Dialog.Ok))
+            goneMarker.createObject(dialog.standardButton(QQC2.Dialog.Cancel))
+            dialog.destroy()
+            tryCompare(root, "buttonsGone", 2)
         }
     }
 }
