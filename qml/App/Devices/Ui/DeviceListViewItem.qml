@@ -17,7 +17,7 @@ Item {
     // The list's colours of a row and of the current row.
     property color textColor: "black"
     property color currentTextColor: "white"
-    readonly property var device: typeof modelData !== "undefined" ? modelData : undefined
+    property var device: typeof modelData !== "undefined" ? modelData : undefined
     readonly property Item listView: ListView.view
     readonly property bool current: !!listView && listView.currentIndex === index
                                     && listView.isHighlightVisible

@@ -17,12 +17,12 @@ QQC2.Pane {
     property var locationNameOf: function (customerId) { return Strings.notAvailable }
     property bool descending: false
     property string sortField: "name"
-    // The loaded devices in the chosen order; a new page or a new order is one new model. Sorted
-    // when those change, not on every edit of a device, so the current device stays put.
+    // The loaded devices in the chosen order, as the rows show them. Sorted again when the order
+    // or the list changes, not on every edit of a device, so the current device stays put; a
+    // further page is merged in, so the rows already made stay.
     readonly property var sortedDevices: __sortedDevices
     property var __sortedDevices: []
-    readonly property var currentEntity: list.currentIndex >= 0 && list.currentIndex < sortedDevices.length
-                                         ? sortedDevices[list.currentIndex] : null
+    readonly property var currentEntity: d.current
     readonly property alias count: list.count
     readonly property alias list: list
 
@@ -32,21 +32,77 @@ QQC2.Pane {
     }
 
     // A list for another filter (restart) starts at its first device, at the top. A new order
-    // keeps the current device and shows it; a reload or a new page keeps it and the scroll
-    // position too.
+    // keeps the current device and shows it; a reload keeps it and the scroll position too.
     function __resort(restart, keepPosition) {
-        if (restart)
-            list.lastSelectedEntityId = null
-        else if (currentEntity)
-            list.lastSelectedEntityId = currentEntity.idd
+        var keptId = !restart && currentEntity ? currentEntity.idd : null
         var position = list.contentY
-        __sortedDevices = __sorted(manager ? manager.devices : [], sortField, descending)
-        if (restart) {
-            list.currentIndex = 0
+        var devices = manager ? manager.devices : []
+        var sorted = __sorted(devices, sortField, descending)
+        d.updating = true
+        d.taken = devices
+        __sortedDevices = sorted
+        rows.clear()
+        rows.append(sorted.map(function (device) { return { "idd": device.idd } }))
+        var index = keptId === null ? -1 : sorted.findIndex(function (device) { return device.idd === keptId })
+        list.currentIndex = Math.max(index, 0)
+        if (restart)
             list.positionViewAtBeginning()
-        } else if (keepPosition) {
+        else if (keepPosition)
             list.contentY = position
+        else if (index >= 0)
+            list.positionViewAtIndex(index, ListView.Contain)
+        d.updating = false
+        d.followCurrentIndex()
+    }
+
+    // The devices of a further page go between the rows where the order puts them; the rows
+    // already there, their place on screen and the current device stay.
+    function __mergePage(fresh) {
+        var added = __sorted(fresh, sortField, descending)
+        var shown = __sortedDevices
+        var key = sortField
+        var merged = []
+        var runs = []
+        var next = 0
+        for (var i = 0; i < added.length; ++i) {
+            var value = added[i][key]
+            // Equal values keep the service's order: the devices listed before come first.
+            while (next < shown.length && !__precedes(value, shown[next][key]))
+                merged.push(shown[next++])
+            var run = runs.length ? runs[runs.length - 1] : null
+            if (run && run.at + run.rows.length === merged.length)
+                run.rows.push({ "idd": added[i].idd })
+            else
+                runs.push({ "at": merged.length, "rows": [{ "idd": added[i].idd }] })
+            merged.push(added[i])
         }
+        while (next < shown.length)
+            merged.push(shown[next++])
+        d.updating = true
+        d.taken = manager.devices
+        __sortedDevices = merged
+        // In ascending order every run's place counts the runs inserted before it.
+        runs.forEach(function (run) { rows.insert(run.at, run.rows) })
+        if (currentEntity)
+            list.currentIndex = merged.indexOf(currentEntity)
+        d.updating = false
+        d.followCurrentIndex()
+    }
+
+    function __precedes(a, b) {
+        return a !== b && (descending ? !(a < b) : a < b)
+    }
+
+    // The manager's list grew by a page: the devices shown before are its first ones.
+    function __isFurtherPage(devices) {
+        var taken = d.taken
+        if (taken.length === 0 || devices.length <= taken.length)
+            return false
+        for (var i = 0; i < taken.length; ++i) {
+            if (devices[i] !== taken[i])
+                return false
+        }
+        return true
     }
 
     onSortFieldChanged: __resort(false, false)
@@ -114,11 +170,16 @@ QQC2.Pane {
 
             Layout.fillWidth: true
             Layout.fillHeight: true
-            model: view.sortedDevices
-            reuseItems: true
+            // A row holds its device's id: the device is looked up, so that the model holds no
+            // references to objects the manager may have dropped.
+            model: ListModel { id: rows }
+            // Rows are made for new devices only; pooled rows of a list model outlived their
+            // window and crashed on exit.
+            reuseItems: false
             isDataLoading: !!view.manager && view.manager.listDevices.isLoading && view.manager.requestedSkip === 0
 
             delegate: DeviceListViewItem {
+                device: view.manager ? view.manager.devicesIndex[modelData] : undefined
                 objectName: "deviceRow_" + (device ? device.idd : "")
                 locationNameOf: view.locationNameOf
                 textColor: view.palette.windowText
@@ -135,6 +196,10 @@ QQC2.Pane {
                 onClicked: view.loadMore()
             }
 
+            onCurrentIndexChanged: {
+                if (!d.updating)
+                    d.followCurrentIndex()
+            }
             onAtYEndChanged: {
                 if (atYEnd && count > 0)
                     view.loadMore()
@@ -156,6 +221,18 @@ QQC2.Pane {
         id: d
         // The filter of the rows shown: rows for another filter start the list again.
         property var listedFilter
+        // The manager's devices the rows were made from.
+        property var taken: []
+        // The current device, set once the rows and the current row agree again.
+        property var current: null
+        property bool updating: false
+
+        function followCurrentIndex() {
+            var index = list.currentIndex
+            var device = index >= 0 && index < view.__sortedDevices.length ? view.__sortedDevices[index] : null
+            if (device !== current)
+                current = device
+        }
     }
 
     Connections {
@@ -165,7 +242,11 @@ QQC2.Pane {
             var filter = JSON.stringify(view.manager.filterJson)
             var restart = view.manager.requestedSkip === 0 && filter !== d.listedFilter
             d.listedFilter = filter
-            view.__resort(restart, true)
+            var devices = view.manager.devices
+            if (!restart && view.manager.requestedSkip > 0 && view.__isFurtherPage(devices))
+                view.__mergePage(devices.slice(d.taken.length))
+            else
+                view.__resort(restart, true)
         }
     }
 

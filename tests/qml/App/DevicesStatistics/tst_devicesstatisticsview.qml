@@ -95,11 +95,10 @@ TestCase {
     function test_smartGroupsListTheirDevices() {
         open(devices)
         var page = view.stack.currentItem
-        var list = page.deviceList.list
         var expected = [[70001, 70020], [70029], [70007, 70029], [], []]
         for (var i = 0; i < expected.length; ++i) {
             page.groupList.currentIndex = i
-            compare(list.model.map(function (device) { return device.idd }).sort(), expected[i], "group " + i)
+            compare(page.deviceList.sortedDevices.map(function (device) { return device.idd }).sort(), expected[i], "group " + i)
         }
     }
 
@@ -217,7 +216,7 @@ TestCase {
             open()
             compare(view.devices.length, 3)
             var page = view.stack.currentItem
-            compare(page.deviceList.list.model.map(function (device) { return device.idd }).sort(), [70001, 70020])
+            compare(page.deviceList.sortedDevices.map(function (device) { return device.idd }).sort(), [70001, 70020])
             var chart = computedChart(showTab(1, "devicesDistributionStatView"))
             var labels = []
             for (var i = 0; i < chart.pie.count; ++i)
