@@ -406,7 +406,7 @@ private slots:
         // click may land on neither.
         QTRY_VERIFY_WITH_TIMEOUT(!console.item(QStringLiteral("settingsForAllEditor"))
                 && atRest(console.item(QStringLiteral("messageLabel"))),
-            uiTimeout);
+            networkTimeout);
         QVERIFY(clickItem(console,
             buttonNear(console, console.item(QStringLiteral("messageLabel")),
                 QStringLiteral("okButton"))));
